@@ -1,0 +1,24 @@
+// The one place textures are made: pictures by file name (each loaded once) and
+// empty render targets. Owns every Texture; holds at most 100.
+#pragma once
+
+#include "gfx/Texture.h"
+
+#include <memory>
+
+class TextureStore {
+public:
+    static constexpr int32_t CAPACITY = 100;
+    static constexpr int32_t NAME_SIZE = 100;
+
+    // The texture of that file, loading it on first request; null when the store is
+    // full or the name does not fit its slot. "" as mask means no mask.
+    Texture* load(const char* fileName, const char* maskFileName, GLenum target, uint32_t flags);
+    // A new empty texture, never shared by name; null when the store is full.
+    Texture* create(int32_t width, int32_t height, int32_t bytesPerPixel, GLenum target, uint32_t flags);
+
+    int32_t capacity = CAPACITY;
+    int32_t count = 0;
+    std::unique_ptr<Texture> textures[CAPACITY];
+    char names[CAPACITY][NAME_SIZE] = {};
+};

@@ -1,0 +1,52 @@
+// The 2D picture layer drawn last in every frame: up to 20 full-screen pictures that
+// are shown, faded, zoomed, flickered or revealed piece by piece. Per-picture state
+// lives in parallel arrays indexed by load position; the driver writes it directly.
+#pragma once
+
+#include <cstdint>
+
+class Texture;
+class TextureStore;
+
+struct PieceSet {
+    static constexpr int32_t MAX_PIECES = 10;
+    int32_t pieceCount = 0;
+    // Corners in fractions of the screen, x right and y down from the top left.
+    float x1[MAX_PIECES] = {};
+    float y1[MAX_PIECES] = {};
+    float x2[MAX_PIECES] = {};
+    float y2[MAX_PIECES] = {};
+};
+
+enum OverlayMode : int32_t { MODE_STILL = 0, MODE_ZOOM = 1, MODE_FLICKER = 2, MODE_PIECES = 3 };
+enum FadeState : int16_t { FADE_DONE = 0, FADE_IN = 1, FADE_OUT = 2, FADE_NEVER = 999 };
+
+class ImageOverlay {
+public:
+    static constexpr int32_t MAX_IMAGES = 20;
+
+    explicit ImageOverlay(TextureStore& store);
+    void addImage(const char* fileName, const char* maskFileName, TextureStore& store);
+    // Reads piece rectangles; a file that cannot be opened changes nothing.
+    void readCoordinates(const char* fileName);
+    void update(uint32_t dt);
+    void randomize();
+    void draw();
+
+    int32_t count = 0;
+    bool visible[MAX_IMAGES] = {};
+    Texture* textures[MAX_IMAGES] = {};
+    float offsetX[MAX_IMAGES] = {};
+    float offsetY[MAX_IMAGES] = {};
+    float angle[MAX_IMAGES] = {};
+    float zoomSpeed = 3.59375e-05f;
+    float red[MAX_IMAGES] = {};
+    float green[MAX_IMAGES] = {};
+    float blue[MAX_IMAGES] = {};
+    float fadeLevel[MAX_IMAGES] = {};
+    float fadeSpeed = 3.59375e-05f;
+    int16_t fadeState[MAX_IMAGES] = {};
+    int32_t mode[MAX_IMAGES] = {};
+    PieceSet pieces[MAX_IMAGES];
+    int32_t piecesShown[MAX_IMAGES] = {};
+};

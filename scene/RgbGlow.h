@@ -1,0 +1,21 @@
+// The three colour fringes of the rgbhohto layer: red, green and blue copies of the
+// glow capture, shifted and turned against each other by small random offsets.
+#pragma once
+
+#include <cstdint>
+
+class Texture;
+class TextureStore;
+
+class RgbGlow {
+public:
+    explicit RgbGlow(TextureStore& store);
+    void jitter(uint32_t dt);  // every frame; draws three random numbers
+    void randomize();          // every sync action; draws one
+    void draw();
+
+    Texture* texture = nullptr;
+    float offsetR = 0.0f;
+    float offsetG = 0.0f;
+    float offsetB = 0.0f;
+};

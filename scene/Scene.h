@@ -1,0 +1,71 @@
+// The one scene: owns every effect layer, their switches and animation, and the
+// image overlay drawn on top. Re-randomised by syncAction on every camera jump.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "overlay/ImageOverlay.h"
+#include "scene/RgbGlow.h"
+#include "scene/Shape.h"
+
+class Texture;
+class TextureStore;
+
+class Scene {
+public:
+    static constexpr int32_t BUFFER_SIZES = 5;
+    static constexpr int32_t ELEKTRO_RINGS = 20;
+
+    explicit Scene(TextureStore& store);
+    ~Scene();
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    void update(uint32_t dt);
+    void syncAction();
+    void draw();
+
+    float spinAngle = 0.0f;
+    float spinSpeed = 0.3f;
+    Texture* reflectTexture = nullptr;
+    Texture* bufferTexture = nullptr;
+    Texture* bufferTextures[BUFFER_SIZES] = {};
+    int32_t bufferDetail = 0;
+    Texture* elektroTextures[4] = {};
+    Texture* noiseTexture = nullptr;
+    std::unique_ptr<ImageOverlay> overlay;
+    std::unique_ptr<Sphere> beadSphere;
+    std::unique_ptr<Sphere> coreSphere;
+    std::unique_ptr<Cylinder> elektroCylinder;
+    std::unique_ptr<Cylinder> putkiCylinder;
+    float elektroStep = 0.0f;
+    float elektroAngleX[ELEKTRO_RINGS] = {};
+    float elektroAngleY[ELEKTRO_RINGS] = {};
+    std::unique_ptr<RgbGlow> rgbGlow;
+    float rotateSpeed = 0.3f;
+    GLuint palikatList = 0;
+    GLuint kummaList = 0;
+    bool palikatOn = false;
+    bool wireframeOn = false;
+    bool elektroOn = false;
+    bool putkiOn = false;
+    bool hohtoOn = false;
+    bool kummaOn = false;
+    bool rgbhohtoOn = false;
+    bool lorenzOn = false;
+    bool scaledOn = false;
+    bool titleImagesOn = false;
+    float lorenzSigma = 0.0f;
+    float lorenzBeta = 0.0f;
+    float lorenzRho = 0.0f;
+    float lorenzStep = 0.005f;
+    float lorenzX = 2.0f;
+    float lorenzY = 0.0f;
+    float lorenzZ = 0.0f;
+    float lorenzStartX = 2.0f;
+    float lorenzStartY = 0.0f;
+    float lorenzStartZ = 0.0f;
+};

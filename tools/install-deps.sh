@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages flashstep needs to build, run and test; only what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libsdl2-dev libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri
+  libjpeg62-turbo-dev libsndfile1-dev libfreetype-dev fonts-dejavu-core
+  libcli11-dev libgtest-dev libbenchmark-dev
+  xvfb xauth xfonts-base xdotool x11-utils
+  ffmpeg
+  clang-14 libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "install-deps: installing ${missing[*]}" >&2
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
