@@ -1,1 +1,67 @@
-// placeholder: being written
+// Message boxes on SDL, with the standard-error fallback.
+#include "app/MessageBox.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+namespace {
+
+bool messagesToStderr = false;
+
+void writeToStderr(const char* text, const char* caption) {
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+    std::fflush(stderr);
+}
+
+Uint32 iconFlags(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Warning: return SDL_MESSAGEBOX_WARNING;
+        case MessageIcon::Question: return SDL_MESSAGEBOX_INFORMATION;
+        case MessageIcon::None: break;
+    }
+    return 0;
+}
+
+// Shows a box with the given buttons; the button id chosen, or -1 when no box could be shown.
+int runBox(const char* text, const char* caption, MessageIcon icon, const SDL_MessageBoxButtonData* buttons,
+           int buttonCount) {
+    if (messagesToStderr) return -1;
+    SDL_MessageBoxData box{};
+    box.flags = iconFlags(icon);
+    box.window = nullptr;
+    box.title = caption;
+    box.message = text;
+    box.numbuttons = buttonCount;
+    box.buttons = buttons;
+    int chosen = -1;
+    if (SDL_ShowMessageBox(&box, &chosen) != 0) return -1;
+    return chosen;
+}
+
+}  // namespace
+
+void setMessagesToStderr(bool toStderr) { messagesToStderr = toStderr; }
+
+void showMessage(const char* text, const char* caption, MessageIcon icon) {
+    const SDL_MessageBoxButtonData ok[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "OK"}};
+    if (runBox(text, caption, icon, ok, 1) < 0) writeToStderr(text, caption);
+}
+
+bool askYesNo(const char* text, const char* caption) {
+    enum { NO = 0, YES = 1 };
+    // Return answers Yes, Escape (and closing the box) answers No, the default.
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, NO, "No"},
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, YES, "Yes"},
+    };
+    const int chosen = runBox(text, caption, MessageIcon::Question, buttons, 2);
+    if (chosen < 0) {
+        writeToStderr(text, caption);
+        return false;
+    }
+    return chosen == YES;
+}
+
+void showError(const char* text) { showMessage(text, "Error", MessageIcon::Warning); }

@@ -1,1 +1,193 @@
-// placeholder: being written
+// The entry point's work and the frame loop: ask, register, then per window open,
+// start the demo, loop (messages first, then one frame), shut down and close.
+// A mode toggle from outside ends one window's loop and opens the other mode.
+#include "app/Shell.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+
+#include "app/FrameHooks.h"
+#include "app/MessageBox.h"
+#include "app/ToggleSignal.h"
+#include "app/VirtualKeys.h"
+#include "demo/Demo.h"
+#include "demo/MusicClock.h"
+#include "demo/RunOptions.h"
+
+bool programRunning = false;
+bool fullscreenRequest = false;
+
+namespace {
+
+uint32_t quitEventType = 0;    // the quit notice posted by requestQuit
+uint32_t toggleEventType = 0;  // the mode toggle, from SIGUSR1
+
+void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_CLOSE: requestQuit(window); break;
+        case SDL_WINDOWEVENT_MINIMIZED: window.active = false; break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED: {
+            window.active = true;
+            int width = window.width;
+            int height = window.height;
+            if (window.window != nullptr) SDL_GL_GetDrawableSize(window.window, &width, &height);
+            resizeViewport(width, height);
+            break;
+        }
+        default: break;
+    }
+}
+
+void handleKey(GLWindow& window, const SDL_KeyboardEvent& event) {
+    if ((event.keysym.mod & KMOD_ALT) != 0) return;  // system keys are not recorded
+    const int32_t code = virtualKeyFromSdl(event.keysym.sym);
+    if (code <= 0 || code > 255) return;
+    window.keys->down[code] = event.type == SDL_KEYDOWN ? 1 : 0;
+}
+
+// One frame's time: the measured tick difference, or the fixed time of a
+// deterministic run, which also moves the virtual music clock.
+uint32_t nextFrameTime(GLWindow& window) {
+    const RunOptions& options = runOptions();
+    if (options.deterministic()) {
+        virtualClockAdvance(options.dtMs);
+        return options.dtMs;
+    }
+    const uint32_t now = SDL_GetTicks();
+    const uint32_t dt = now - window.lastTick;  // unsigned: survives the tick count wrapping
+    window.lastTick = now;
+    return dt;
+}
+
+void runFrameLoop(GLWindow& window) {
+    bool looping = true;
+    window.lastTick = SDL_GetTicks();
+    while (looping) {
+        SDL_Event event;
+        if (SDL_PollEvent(&event) != 0) {
+            if (event.type == quitEventType) {
+                looping = false;
+            } else {
+                windowProcedure(window, event);
+            }
+        } else if (window.active) {
+            demoUpdate(nextFrameTime(window));
+            demoDraw();
+            frameDrawn(window);
+            SDL_GL_SwapWindow(window.window);
+        } else {
+            SDL_WaitEvent(nullptr);
+        }
+    }
+}
+
+bool askFullscreen() {
+    switch (runOptions().screen) {
+        case ScreenChoice::Windowed: return false;
+        case ScreenChoice::Fullscreen: return true;
+        case ScreenChoice::Ask: break;
+    }
+    return askYesNo("Fullscreen?", "Start FullScreen?");
+}
+
+// A deterministic run shows nothing: it renders offscreen unless told otherwise
+// and writes its messages to standard error instead of boxes.
+void prepareDeterministicRun() {
+    setMessagesToStderr(true);
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+}
+
+}  // namespace
+
+void requestQuit(GLWindow& window) {
+    (void)window;
+    SDL_Event event{};
+    event.type = quitEventType;
+    SDL_PushEvent(&event);
+    programRunning = false;
+}
+
+bool registerWindowClass(Application& app) {
+    (void)app;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        showError("RegisterClassEx Failed!");
+        return false;
+    }
+    const Uint32 first = SDL_RegisterEvents(2);
+    if (first == static_cast<Uint32>(-1)) {
+        SDL_Quit();
+        showError("RegisterClassEx Failed!");
+        return false;
+    }
+    quitEventType = first;
+    toggleEventType = first + 1;
+    return true;
+}
+
+void unregisterWindowClass(Application& app) {
+    (void)app;
+    SDL_Quit();
+}
+
+void windowProcedure(GLWindow& window, const SDL_Event& event) {
+    if (event.type == toggleEventType) {
+        fullscreenRequest = !fullscreenRequest;
+        SDL_Event quit{};
+        quit.type = quitEventType;  // ends this window's loop; programRunning stays set
+        SDL_PushEvent(&quit);
+        return;
+    }
+    switch (event.type) {
+        case SDL_QUIT: requestQuit(window); break;
+        case SDL_WINDOWEVENT: handleWindowEvent(window, event.window); break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: handleKey(window, event.key); break;
+        default: break;
+    }
+}
+
+int runShell() {
+    Application app;
+    KeyState keys;
+    GLWindow window;
+    window.keys = &keys;
+    window.app = &app;
+
+    if (runOptions().deterministic()) {
+        prepareDeterministicRun();
+        window.fullscreen = false;
+    } else {
+        window.fullscreen = askFullscreen();
+    }
+
+    if (!registerWindowClass(app)) {
+        showError("Error Registering Window Class!");
+        return -1;
+    }
+    startToggleListener(toggleEventType);
+    programRunning = true;
+    fullscreenRequest = window.fullscreen;
+
+    while (programRunning) {
+        window.fullscreen = fullscreenRequest;
+        if (!openGLWindow(window)) {
+            showError("Error Creating OpenGL Window");
+            programRunning = false;
+            continue;
+        }
+        if (demoInit(window, keys)) {
+            runFrameLoop(window);
+        } else {
+            requestQuit(window);
+        }
+        demoShutdown();
+        closeGLWindow(window);
+    }
+
+    stopToggleListener();
+    unregisterWindowClass(app);
+    return 0;
+}

@@ -1,1 +1,142 @@
-// placeholder: being written
+// The driver: start-up, the per-frame update (due events, the step clock with its
+// camera jumps and flash, the scene's animation, Escape) and the per-frame draw.
+// The song position is the only clock for events and steps; dt drives animation.
+#include "demo/Demo.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+#include "app/Shell.h"
+#include "demo/DemoState.h"
+#include "demo/Dispatch.h"
+#include "demo/Random.h"
+#include "demo/RunOptions.h"
+
+namespace {
+
+constexpr int ESCAPE_KEY = 27;
+constexpr float FLASH_DECAY_PER_MS = 0.01f;
+
+void setInitialGlState() {
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+}
+
+void setProjection(const GLWindow& window) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(50.0, static_cast<double>(window.width) / static_cast<double>(window.height), 5.0, 2000.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void setSphereMapGeneration() {
+    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+}
+
+void recordEvent(int32_t kind) {
+    demo::FrameReport& frame = demo::lastFrame;
+    if (frame.eventCount < demo::FrameReport::MAX_EVENTS) frame.events[frame.eventCount++] = kind;
+}
+
+void dispatchDueEvents(float position) {
+    for (;;) {
+        const int32_t kind = demo::script->nextDueEvent(position);
+        if (kind == 0) return;
+        recordEvent(kind);
+        applyEvent(kind);
+    }
+}
+
+void cameraJump() {
+    demo::scene->syncAction();
+    const float theta = static_cast<float>(randomMod(628)) / 100.0f;
+    const int32_t k = randomMod(200) / 100 - 1;
+    demo::cameraDirection[0] = std::sin(theta);
+    demo::cameraDirection[1] = std::cos(theta);
+    demo::cameraDirection[2] = static_cast<float>(k);
+    demo::flash = 1.0f;
+    if (demo::randomCamera) demo::cameraDistance = static_cast<float>(randomMod(20));
+    demo::lastFrame.jumped = true;
+}
+
+// At most one step per frame: after a long frame the clock catches up step by step.
+void runStepClock(float position) {
+    if (position < demo::nextStepTime) return;
+    if (demo::sync && demo::script->nextSyncStep()) cameraJump();
+    demo::nextStepTime += demo::script->stepPeriod;
+}
+
+// The eye on the look-at centre, or a view along the up vector, has no defined
+// orientation; such a jump is shown from just beside the centre, or with z as up.
+void placeCamera() {
+    double eye[3];
+    for (int i = 0; i < 3; ++i) eye[i] = static_cast<double>(demo::cameraDirection[i]) * demo::cameraDistance;
+    const double length = std::sqrt(eye[0] * eye[0] + eye[1] * eye[1] + eye[2] * eye[2]);
+    if (!(length > 1e-6)) {
+        eye[0] = demo::cameraDirection[0] * 0.01;
+        eye[1] = demo::cameraDirection[1] * 0.01;
+        eye[2] = demo::cameraDirection[2] * 0.01;
+    }
+    const bool alongUp = std::fabs(eye[0]) < 1e-9 && std::fabs(eye[2]) < 1e-9;
+    glLoadIdentity();
+    gluLookAt(eye[0], eye[1], eye[2], 0.0, 0.0, 0.0, 0.0, alongUp ? 0.0 : 1.0, alongUp ? 1.0 : 0.0);
+}
+
+}  // namespace
+
+bool demoInit(GLWindow& window, KeyState& keys) {
+    randomSeed(0);
+    demo::glWindow = &window;
+    demo::keyState = &keys;
+    setInitialGlState();
+    setProjection(window);
+    setSphereMapGeneration();
+    demo::textureStore = std::make_unique<TextureStore>();
+    demo::script = std::make_unique<DemoScript>("data/script.txt");
+    const MusicOutput output = runOptions().deterministic() ? MusicOutput::Virtual : MusicOutput::Device;
+    demo::music = std::make_unique<MusicStream>(demo::script->songfile, output);
+    demo::scene = std::make_unique<Scene>(*demo::textureStore);
+    demo::music->play();
+    return true;
+}
+
+void demoUpdate(uint32_t dt) {
+    demo::lastFrame.eventCount = 0;
+    demo::lastFrame.jumped = false;
+    const float position = demo::music->position();
+    demo::lastFrame.position = position;
+    dispatchDueEvents(position);
+    if (!demo::firstFrameDone) {
+        demo::scene->syncAction();
+        demo::firstFrameDone = true;
+    }
+    runStepClock(position);
+    demo::scene->update(dt);
+    if (demo::flash > 0.0f) demo::flash -= FLASH_DECAY_PER_MS * static_cast<float>(dt);
+    if (demo::keyState->down[ESCAPE_KEY] == 1) requestQuit(*demo::glWindow);
+}
+
+void demoDraw() {
+    glClearColor(demo::flash, demo::flash, demo::flash, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    placeCamera();
+    demo::scene->draw();
+    glFlush();
+}
+
+void demoShutdown() {
+    demo::textureStore.reset();
+    demo::script.reset();
+    if (demo::music) demo::music->close();
+    demo::music.reset();
+    demo::scene.reset();
+}

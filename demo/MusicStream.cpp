@@ -1,1 +1,229 @@
-// placeholder: being written
+// The song on SDL audio output, decoded by libsndfile on the audio thread and
+// converted to the device's format by an SDL_AudioStream. The position is the
+// audio handed to the device minus what is still buffered, interpolated between
+// callbacks with the performance counter.
+#include "demo/MusicStream.h"
+
+#include <SDL.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "app/MessageBox.h"
+#include "demo/MusicClock.h"
+
+namespace {
+
+constexpr int OUTPUT_RATE = 44100;
+constexpr int OUTPUT_CHANNELS = 2;
+constexpr int DEVICE_BUFFER_FRAMES = 1024;
+constexpr sf_count_t DECODE_CHUNK_FRAMES = 4096;
+
+double secondsSince(uint64_t counter) {
+    return static_cast<double>(SDL_GetPerformanceCounter() - counter) /
+           static_cast<double>(SDL_GetPerformanceFrequency());
+}
+
+}  // namespace
+
+struct MusicStream::Playback {
+    // Set up on the main thread before the device runs.
+    SDL_AudioDeviceID device = 0;
+    int deviceRate = OUTPUT_RATE;
+    int deviceFrameBytes = OUTPUT_CHANNELS * static_cast<int>(sizeof(float));
+    int deviceBufferFrames = DEVICE_BUFFER_FRAMES;
+    SNDFILE* song = nullptr;
+    SF_INFO info{};
+    SDL_AudioStream* converter = nullptr;
+    std::vector<float> decodeBuffer;
+    double songSeconds = -1.0;  // known length for the silent clock; negative: unknown
+
+    // Shared with the audio thread; read and written under SDL_LockAudioDevice.
+    uint64_t framesHanded = 0;
+    uint64_t framesBeforeCallback = 0;
+    uint64_t callbackCounter = 0;
+    bool decodeEnded = false;
+
+    // Main thread only.
+    bool playing = false;
+    uint64_t playCounter = 0;
+    double lastPosition = 0.0;
+
+    void fill(uint8_t* out, int length);
+    void decodeUntil(int bytesWanted);
+    double devicePosition();
+    double silentPosition() const;
+};
+
+void MusicStream::Playback::decodeUntil(int bytesWanted) {
+    while (!decodeEnded && SDL_AudioStreamAvailable(converter) < bytesWanted) {
+        const sf_count_t frames = sf_readf_float(song, decodeBuffer.data(), DECODE_CHUNK_FRAMES);
+        if (frames <= 0) {
+            decodeEnded = true;
+            SDL_AudioStreamFlush(converter);
+            break;
+        }
+        const int bytes = static_cast<int>(frames * info.channels * static_cast<sf_count_t>(sizeof(float)));
+        if (SDL_AudioStreamPut(converter, decodeBuffer.data(), bytes) != 0) {
+            decodeEnded = true;
+        }
+    }
+}
+
+void MusicStream::Playback::fill(uint8_t* out, int length) {
+    int got = 0;
+    if (song != nullptr) {
+        decodeUntil(length);
+        got = std::max(0, SDL_AudioStreamGet(converter, out, length));
+        got -= got % deviceFrameBytes;
+    }
+    std::memset(out + got, 0, static_cast<size_t>(length - got));  // float silence is all zero bits
+    framesBeforeCallback = framesHanded;
+    framesHanded += static_cast<uint64_t>(got / deviceFrameBytes);
+    callbackCounter = SDL_GetPerformanceCounter();
+}
+
+double MusicStream::Playback::devicePosition() {
+    SDL_LockAudioDevice(device);
+    const uint64_t before = framesBeforeCallback;
+    const uint64_t counter = callbackCounter;
+    SDL_UnlockAudioDevice(device);
+    if (counter == 0) return 0.0;  // no callback yet: nothing heard
+    // At the callback the device still held one buffer ahead of the audio handed before it.
+    const double buffered = static_cast<double>(deviceBufferFrames);
+    const double heardAtCallback = std::max(0.0, static_cast<double>(before) - buffered);
+    const double heard = std::min(heardAtCallback + secondsSince(counter) * deviceRate, static_cast<double>(before));
+    return heard / deviceRate;
+}
+
+double MusicStream::Playback::silentPosition() const {
+    const double elapsed = secondsSince(playCounter);
+    return songSeconds >= 0.0 ? std::min(elapsed, songSeconds) : elapsed;
+}
+
+namespace {
+
+void audioCallback(void* userdata, Uint8* stream, int length) {
+    static_cast<MusicStream::Playback*>(userdata)->fill(stream, length);
+}
+
+SDL_AudioDeviceID openDefaultOutput(MusicStream::Playback& playback) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    SDL_AudioSpec want{};
+    want.freq = OUTPUT_RATE;
+    want.format = AUDIO_F32SYS;
+    want.channels = OUTPUT_CHANNELS;
+    want.samples = DEVICE_BUFFER_FRAMES;
+    want.callback = audioCallback;
+    want.userdata = &playback;
+    SDL_AudioSpec have{};
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return 0;
+    }
+    playback.deviceBufferFrames = have.samples;
+    return device;
+}
+
+// Length by the file's own frame count, except where that is not to be trusted (MP3).
+double lengthFromInfo(const SF_INFO& info) {
+    const bool trustworthy = (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG;
+    if (!trustworthy || info.samplerate <= 0 || info.frames <= 0) return -1.0;
+    return static_cast<double>(info.frames) / info.samplerate;
+}
+
+}  // namespace
+
+double measureSongSeconds(const char* songFile) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(songFile, SFM_READ, &info);
+    if (file == nullptr) return -1.0;
+    if (info.channels <= 0 || info.samplerate <= 0) {
+        sf_close(file);
+        return -1.0;
+    }
+    std::vector<float> buffer(static_cast<size_t>(DECODE_CHUNK_FRAMES) * static_cast<size_t>(info.channels));
+    sf_count_t total = 0;
+    sf_count_t frames = 0;
+    while ((frames = sf_readf_float(file, buffer.data(), DECODE_CHUNK_FRAMES)) > 0) total += frames;
+    sf_close(file);
+    return static_cast<double>(total) / info.samplerate;
+}
+
+MusicStream::MusicStream(const char* songFile, MusicOutput output)
+    : playback_(std::make_unique<Playback>()), output_(output) {
+    loaded = false;
+    Playback& p = *playback_;
+    if (output_ == MusicOutput::Device) {
+        p.device = openDefaultOutput(p);
+        if (p.device == 0) showMessage("Sounds couldn't be initialized", "Your hardware sucks.", MessageIcon::None);
+    }
+
+    p.song = sf_open(songFile, SFM_READ, &p.info);
+    if (p.song != nullptr && p.info.channels > 0 && p.info.samplerate > 0) {
+        p.converter = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(std::min(p.info.channels, 255)),
+                                         p.info.samplerate, AUDIO_F32SYS, OUTPUT_CHANNELS, OUTPUT_RATE);
+    }
+    if (p.converter == nullptr) {
+        if (p.song != nullptr) sf_close(p.song);
+        p.song = nullptr;
+        showMessage("Couldn't load the song", "Your files suck.", MessageIcon::None);
+        // Without a song the show runs on the silent clock: no output is needed.
+        if (p.device != 0) {
+            SDL_CloseAudioDevice(p.device);
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            p.device = 0;
+        }
+        return;
+    }
+    p.decodeBuffer.resize(static_cast<size_t>(DECODE_CHUNK_FRAMES) * static_cast<size_t>(p.info.channels));
+    if (output_ == MusicOutput::Device && p.device == 0) {
+        p.songSeconds = lengthFromInfo(p.info);
+        if (p.songSeconds < 0.0) p.songSeconds = measureSongSeconds(songFile);
+    }
+    stream = 1;
+    loaded = true;
+}
+
+MusicStream::~MusicStream() { close(); }
+
+void MusicStream::play() {
+    Playback& p = *playback_;
+    if (p.playing) return;
+    p.playing = true;
+    p.playCounter = SDL_GetPerformanceCounter();
+    if (output_ == MusicOutput::Virtual) virtualClockReset();
+    if (p.device != 0) SDL_PauseAudioDevice(p.device, 0);
+}
+
+float MusicStream::position() {
+    Playback& p = *playback_;
+    if (!p.playing) return 0.0f;
+    double seconds = 0.0;
+    if (output_ == MusicOutput::Virtual) {
+        seconds = virtualClockSeconds();
+    } else if (p.device != 0) {
+        seconds = p.devicePosition();
+    } else {
+        seconds = p.silentPosition();
+    }
+    p.lastPosition = std::max(p.lastPosition, seconds);
+    return static_cast<float>(p.lastPosition);
+}
+
+void MusicStream::close() {
+    Playback& p = *playback_;
+    if (p.device != 0) {
+        SDL_CloseAudioDevice(p.device);  // waits for the callback to finish
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        p.device = 0;
+    }
+    if (p.converter != nullptr) SDL_FreeAudioStream(p.converter);
+    p.converter = nullptr;
+    if (p.song != nullptr) sf_close(p.song);
+    p.song = nullptr;
+    stream = 0;
+}

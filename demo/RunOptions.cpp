@@ -1,1 +1,7 @@
-// placeholder: being written
+// The process's run options.
+#include "demo/RunOptions.h"
+
+RunOptions& runOptions() {
+    static RunOptions options;
+    return options;
+}

@@ -1,0 +1,41 @@
+// The song: decoded with libsndfile and played once through the default audio
+// output. Its position is what is being heard, and the only clock of events.
+// Without a sound device, or without a song, the position follows a silent
+// wall clock from play; deterministic runs read the virtual clock instead.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+enum class MusicOutput {
+    Device,   // the default sound output; a silent clock if it cannot be opened
+    Virtual,  // no device at all; position from the virtual clock
+};
+
+class MusicStream {
+public:
+    // Opens the output, then the song; reports either failure in a message and goes on.
+    MusicStream(const char* songFile, MusicOutput output);
+    ~MusicStream();
+    MusicStream(const MusicStream&) = delete;
+    MusicStream& operator=(const MusicStream&) = delete;
+
+    // Starts the song from its beginning, once, no loop.
+    void play();
+    // Seconds of song heard so far; never goes backwards; stays at the length after the end.
+    float position();
+    // Stops the output and releases the song. Safe to call twice.
+    void close();
+
+    uint32_t stream = 0;  // non-zero while a song is open
+    bool loaded = false;
+
+    struct Playback;  // the audio side, kept out of this header
+
+private:
+    std::unique_ptr<Playback> playback_;
+    MusicOutput output_;
+};
+
+// Seconds of audio in a song file, counted by decoding it; negative if it can't be read.
+double measureSongSeconds(const char* songFile);
