@@ -42,5 +42,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", options.dataDir.c_str(), std::strerror(errno));
         return 1;
     }
+    if (options.trace) std::setvbuf(stdout, nullptr, _IOLBF, 0);  // tools follow the trace live
     return runShell();
 }

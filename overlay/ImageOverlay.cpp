@@ -1,1 +1,130 @@
-// placeholder: being written
+// The overlay's pictures and their per-frame state: loading the 18 pictures,
+// the zoom, flicker and fade arithmetic, and the re-randomising at scene syncs.
+// Drawing lives in ImageOverlayDraw.cpp.
+#include "overlay/ImageOverlay.h"
+
+#include "demo/Random.h"
+#include "gfx/TextureStore.h"
+#include "overlay/CoordinatesFile.h"
+
+namespace {
+
+struct PictureFile {
+    const char* fileName = "";
+    const char* maskFileName = "";
+};
+
+// Load order is the picture index that script events name. Pictures 9 and 10
+// share one file, so they share one texture but keep separate state.
+constexpr PictureFile PICTURES[] = {
+    {"data/noise.jpg", ""},       {"data/title1.jpg", ""},
+    {"data/title2.jpg", ""},      {"data/title3.jpg", ""},
+    {"data/title4.jpg", ""},      {"data/title5.jpg", ""},
+    {"data/quorvindale.jpg", ""}, {"data/musta.jpg", "data/tekstit-alpha.jpg"},
+    {"data/tekstit1.jpg", ""},    {"data/tekstit2.jpg", ""},
+    {"data/tekstit2.jpg", ""},    {"data/tekstit3.jpg", ""},
+    {"data/pastaa1.jpg", ""},     {"data/pastaa2.jpg", ""},
+    {"data/pastaa3.jpg", ""},     {"data/pastaa4.jpg", ""},
+    {"data/pastaa5.jpg", ""},     {"data/pastaa6.jpg", ""},
+};
+
+constexpr const char* COORDINATES_FILE = "data/coords.txt";
+
+void setFullScreenPiece(PieceSet& set) {
+    set.pieceCount = 1;
+    set.x1[0] = 0.0f;
+    set.y1[0] = 0.0f;
+    set.x2[0] = 1.0f;
+    set.y2[0] = 1.0f;
+}
+
+void advanceWindow(ImageOverlay& overlay, int32_t i, float elapsed) {
+    if (overlay.mode[i] == MODE_ZOOM) {
+        overlay.offsetX[i] += elapsed * overlay.zoomSpeed;
+        overlay.offsetY[i] += elapsed * overlay.zoomSpeed;
+    } else if (overlay.mode[i] == MODE_FLICKER) {
+        overlay.offsetX[i] -= elapsed * overlay.zoomSpeed;
+    }
+}
+
+// The level is clamped only on the update after it has passed the end, so it may
+// lie just outside 0..1 for one frame; GL clamps the colour.
+void advanceFade(ImageOverlay& overlay, int32_t i, float elapsed) {
+    if (overlay.fadeState[i] == FADE_IN) {
+        if (overlay.fadeLevel[i] < 1.0f) {
+            overlay.fadeLevel[i] += elapsed * overlay.fadeSpeed;
+        } else {
+            overlay.fadeLevel[i] = 1.0f;
+            overlay.fadeState[i] = FADE_DONE;
+        }
+    } else if (overlay.fadeState[i] == FADE_OUT) {
+        if (overlay.fadeLevel[i] > 0.0f) {
+            overlay.fadeLevel[i] -= elapsed * overlay.fadeSpeed;
+        } else {
+            overlay.fadeLevel[i] = 0.0f;
+            overlay.fadeState[i] = FADE_DONE;
+        }
+    }
+}
+
+}  // namespace
+
+ImageOverlay::ImageOverlay(TextureStore& store) {
+    for (const PictureFile& picture : PICTURES) addImage(picture.fileName, picture.maskFileName, store);
+    readCoordinates(COORDINATES_FILE);
+}
+
+void ImageOverlay::addImage(const char* fileName, const char* maskFileName, TextureStore& store) {
+    // The arrays hold 20 pictures; a further one has nowhere to go.
+    if (count >= MAX_IMAGES) return;
+    const int32_t n = count;
+    const char* mask = maskFileName != nullptr ? maskFileName : "";
+    textures[n] = store.load(fileName, mask, GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+    setFullScreenPiece(pieces[n]);
+    piecesShown[n] = 0;
+    // A full store hands back no texture; the picture then keeps its state but is never drawn.
+    if (textures[n] != nullptr) {
+        textures[n]->useAdditiveBlend();
+        if (mask[0] != '\0') textures[n]->useAlphaBlend();
+    }
+    visible[n] = false;
+    mode[n] = MODE_STILL;
+    offsetX[n] = 0.0f;
+    offsetY[n] = 0.0f;
+    angle[n] = 0.0f;
+    fadeLevel[n] = 1.0f;
+    red[n] = 1.0f;
+    green[n] = 1.0f;
+    blue[n] = 1.0f;
+    fadeState[n] = FADE_NEVER;
+    count = n + 1;
+}
+
+void ImageOverlay::readCoordinates(const char* fileName) {
+    readCoordinatesFile(fileName, pieces);
+}
+
+void ImageOverlay::update(uint32_t dt) {
+    const float elapsed = static_cast<float>(dt);
+    for (int32_t i = 0; i < count; ++i) {
+        advanceWindow(*this, i, elapsed);
+        advanceFade(*this, i, elapsed);
+    }
+}
+
+// Three draws per flicker picture, in index order: the shared sequence makes
+// the show repeatable, so the order matters.
+void ImageOverlay::randomize() {
+    for (int32_t i = 0; i < count; ++i) {
+        if (mode[i] == MODE_FLICKER) {
+            offsetX[i] = static_cast<float>(0.2 - randomMod(21) / 10.0);
+            offsetY[i] = static_cast<float>(offsetX[i] + 0.1 - randomMod(3) / 10.0);
+            angle[i] = static_cast<float>(randomMod(90) / 10.0 - 4.5);
+        } else {
+            // Also restarts a running zoom from the whole picture.
+            offsetX[i] = 0.0f;
+            offsetY[i] = 0.0f;
+            angle[i] = 0.0f;
+        }
+    }
+}

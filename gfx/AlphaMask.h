@@ -1,0 +1,11 @@
+// Merging a decoded mask into the alpha bytes of an RGBA picture block.
+// Pure arithmetic on two blocks: no files and no GL, so it can be fuzzed alone.
+#pragma once
+
+#include <cstdint>
+
+// Both blocks are RGBA, bottom row first. Alpha of picture pixel (i, j) takes the
+// red byte of mask pixel (i * maskWidth / width, j * maskHeight / height) with the
+// ratio truncated first; colour bytes are untouched.
+void mergeAlphaMask(uint8_t* pixels, int32_t width, int32_t height, const uint8_t* mask, int32_t maskWidth,
+                    int32_t maskHeight);

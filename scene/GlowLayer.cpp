@@ -1,0 +1,23 @@
+// The hohto layer: capture palikatList into bufferTexture as greyscale, then draw
+// it full screen additively. Its clear would erase any earlier layer of the frame.
+#include "scene/GlowLayer.h"
+
+#include <GL/gl.h>
+
+#include "gfx/Draw2D.h"
+#include "gfx/Texture.h"
+#include "scene/Scene.h"
+
+void drawHohtoLayer(Scene& scene) {
+    Texture& capture = *scene.bufferTexture;
+    capture.beginCapture(GL_LUMINANCE);
+    // Called whether or not palikat is on; a scaled list leaves its scale behind.
+    glCallList(scene.palikatList);
+    capture.endCapture();
+    begin2D(-10000.0f);
+    // Tinted by the colour the list left: the core sphere's half-strength orange.
+    capture.drawQuad(0.0f, 0.0f, 1.0f, 1.0f, static_cast<float>(SCREEN_WIDTH),
+                     static_cast<float>(SCREEN_HEIGHT));
+    end2D();
+    if (scene.rgbhohtoOn) scene.rgbGlow->draw();
+}

@@ -1,0 +1,8 @@
+// The hohto glow: the bead shell rendered into the small capture texture, the
+// screen cleared, and the capture laid over the whole screen. Always the first layer.
+#pragma once
+
+class Scene;
+
+// Runs the rgbhohto fringes too when rgbhohtoOn; they never draw without this.
+void drawHohtoLayer(Scene& scene);

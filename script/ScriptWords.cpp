@@ -1,0 +1,56 @@
+// Word-by-word reading of a script from any stream buffer.
+// The terminating whitespace of a word is left unread, so skipping "the rest of the line" after a
+// one-word line still consumes exactly that line.
+#include "script/ScriptWords.h"
+
+#include <cctype>
+#include <string>
+
+namespace {
+
+using Traits = std::char_traits<char>;
+
+bool isWordSpace(int c) {
+    return std::isspace(c) != 0;
+}
+
+}  // namespace
+
+int WordReader::peek() {
+    if (source_ == nullptr) {
+        atEnd_ = true;
+        return Traits::eof();
+    }
+    const int c = source_->sgetc();
+    if (c == Traits::eof()) atEnd_ = true;
+    return c;
+}
+
+int WordReader::take() {
+    int c = peek();
+    if (c == Traits::eof()) return c;
+    source_->sbumpc();
+    // Text mode: a carriage return before a line feed is dropped, so Windows line ends read alike.
+    if (c == '\r' && source_->sgetc() == '\n') c = source_->sbumpc();
+    return c;
+}
+
+void WordReader::readWord(char* word, std::size_t capacity) {
+    int c = peek();
+    while (c != Traits::eof() && isWordSpace(c)) {
+        take();
+        c = peek();
+    }
+    std::size_t length = 0;
+    while (c != Traits::eof() && !isWordSpace(c)) {
+        if (length + 1 < capacity) word[length++] = static_cast<char>(c);
+        take();
+        c = peek();
+    }
+    if (capacity > 0) word[length] = '\0';
+}
+
+void WordReader::skipLine() {
+    int c = take();
+    while (c != Traits::eof() && c != '\n') c = take();
+}

@@ -1,0 +1,17 @@
+// Paints every picture of the show and writes it under its file name in the data
+// folder. Returns the reveal rectangles of the cards shown piece by piece, for
+// the coordinates file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/datagen/TextRenderer.h"
+
+struct PieceBlock {
+    int overlayIndex = 0;
+    std::vector<TextBox> pieces;
+};
+
+// False (with a message on standard error) when a file could not be written.
+bool writePictures(const std::string& dataDir, TextRenderer& text, std::vector<PieceBlock>& pieceBlocks);
