@@ -35,14 +35,15 @@ wait_window() {
 # Presses a key in a window (message boxes and the demo window alike).
 press() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --window "$1" "$2" 2>/dev/null; }
 
-# Waits up to 20 s for the process to end; prints its exit code.
+# Waits up to 20 s for the process to end; sets code to its exit code (or "timeout").
+# Runs in this shell, not a subshell, so that `wait` sees the child.
 wait_exit() {
   local pid=$1
   for _ in $(seq 1 200); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo $?; return 0; }
+    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; code=$?; return 0; fi
     sleep 0.1
   done
-  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; echo timeout
+  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; code=timeout
 }
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
@@ -66,7 +67,7 @@ if win=$(wait_window "flashstep"); then
 else
   fail "no demo window"
 fi
-code=$(wait_exit "$pid")
+wait_exit "$pid"
 [ "$code" = "0" ] && pass "Escape exits 0" || fail "exit code $code after Escape"
 grep -q '^frame=' "$work/out" && pass "frames were drawn" || fail "no frames drawn"
 
@@ -90,7 +91,7 @@ if win=$(wait_window "flashstep"); then
   sleep 1
   [ "$(client_size "$win")" = "640x480" ] && pass "back in a 640x480 window" || fail "window after toggles is $(client_size "$win")"
   press "$win" Escape
-  code=$(wait_exit "$pid")
+  wait_exit "$pid"
   [ "$code" = "0" ] && pass "exit 0 after toggles" || fail "exit code $code after toggles"
   # The song position falls back to the start at each restart: count the falls.
   restarts=$(awk -F'[ =]' '/^frame=/{t=$4+0; if (seen && t < last - 0.5) n++; last=t; seen=1} END{print n+0}' "$work/out")
@@ -106,7 +107,7 @@ box=$(wait_window "Your files suck.") && press "$box" Return
 if win=$(wait_window "flashstep"); then
   sleep 0.5
   "$send_close" "$win"
-  code=$(wait_exit "$pid")
+  wait_exit "$pid"
   [ "$code" = "0" ] && pass "close exits 0" || fail "exit code $code after close"
 else
   fail "no window for the close test"
