@@ -1,4 +1,5 @@
-// Per-frame hooks of the deterministic run: trace, then stop after the asked count.
+// Per-frame hooks of the deterministic run: trace, the observer, then stop after
+// the asked count.
 #include "app/FrameHooks.h"
 
 #include <cstdio>
@@ -9,13 +10,21 @@
 
 namespace {
 int64_t frameCount = 0;
-}
+FrameObserver* frameObserver = nullptr;
+}  // namespace
+
+void setFrameObserver(FrameObserver* observer) { frameObserver = observer; }
 
 void frameDrawn(GLWindow& window) {
     const RunOptions& options = runOptions();
     if (options.trace) writeTraceLine(stdout, frameCount);
+    const bool goOn = frameObserver == nullptr || frameObserver->frameDrawn(window, frameCount);
     ++frameCount;
-    if (options.deterministic() && frameCount >= options.frames) requestQuit(window);
+    if (!goOn || (options.deterministic() && frameCount >= options.frames)) requestQuit(window);
+}
+
+void frameShown(GLWindow& window) {
+    if (frameObserver != nullptr) frameObserver->frameShown(window, frameCount - 1);
 }
 
 int64_t framesDrawn() { return frameCount; }

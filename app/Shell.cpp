@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/FrameHooks.h"
+#include "app/FrameTimer.h"
 #include "app/MessageBox.h"
 #include "app/ToggleSignal.h"
 #include "app/VirtualKeys.h"
@@ -22,6 +23,7 @@ namespace {
 
 uint32_t quitEventType = 0;    // the quit notice posted by requestQuit
 uint32_t toggleEventType = 0;  // the mode toggle, from SIGUSR1
+FrameTimer frameTimer;         // frame times of a deterministic run
 
 void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
     switch (event.event) {
@@ -48,13 +50,14 @@ void handleKey(GLWindow& window, const SDL_KeyboardEvent& event) {
     window.keys->down[code] = event.type == SDL_KEYDOWN ? 1 : 0;
 }
 
-// One frame's time: the measured tick difference, or the fixed time of a
+// One frame's time: the measured tick difference, or the scheduled time of a
 // deterministic run, which also moves the virtual music clock.
 uint32_t nextFrameTime(GLWindow& window) {
     const RunOptions& options = runOptions();
     if (options.deterministic()) {
-        virtualClockAdvance(options.dtMs);
-        return options.dtMs;
+        const uint32_t dt = frameTimer.next(options);
+        virtualClockAdvance(dt);
+        return dt;
     }
     const uint32_t now = SDL_GetTicks();
     const uint32_t dt = now - window.lastTick;  // unsigned: survives the tick count wrapping
@@ -78,6 +81,7 @@ void runFrameLoop(GLWindow& window) {
             demoDraw();
             frameDrawn(window);
             SDL_GL_SwapWindow(window.window);
+            frameShown(window);
         } else {
             SDL_WaitEvent(nullptr);
         }

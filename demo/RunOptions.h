@@ -15,8 +15,16 @@ struct RunOptions {
     uint32_t dtMs = 16;
     bool trace = false;
     std::string dataDir;  // change into it before anything is loaded; empty: stay
+    // Capture and benchmark are deterministic runs whose frame k falls at song time
+    // round(k * 1000 / fps) ms instead of every dtMs.
+    std::string captureFile;  // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
+    bool benchmark = false;
+    bool json = false;   // the benchmark's report as one JSON object
+    bool quiet = false;  // no progress bar
+    uint32_t fps = 60;
 
     bool deterministic() const { return frames > 0; }
+    bool fixedRate() const { return !captureFile.empty() || benchmark; }
 };
 
 // The options of this process, set once by the entry point.

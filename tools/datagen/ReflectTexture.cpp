@@ -1,5 +1,6 @@
-// reflect.jpg: a sphere map of a bright studio (sky, warm horizon, dark floor and
-// four soft lights), computed per pixel from the reflection direction that GL's
+// reflect.jpg: a sphere map of a night studio (deep sky, glowing horizon, dark floor
+// and four small bright lights). The beads add it onto the scene many times over,
+// so it stays mostly dark: only the lights and the horizon should flare, computed per pixel from the reflection direction that GL's
 // sphere mapping assigns to it, so the beads reflect a coherent world.
 #include <algorithm>
 #include <cmath>
@@ -27,11 +28,11 @@ float dot(Direction a, Direction b) {
 }
 
 Rgb environment(Direction r) {
-    const Rgb zenith{0.45f, 0.65f, 1.0f}, skyHorizon{1.0f, 0.78f, 0.6f};
-    const Rgb floorHorizon{0.75f, 0.45f, 0.5f}, floorDeep{0.14f, 0.15f, 0.36f};
+    const Rgb zenith{0.05f, 0.09f, 0.3f}, skyHorizon{0.55f, 0.28f, 0.42f};
+    const Rgb floorHorizon{0.3f, 0.12f, 0.26f}, floorDeep{0.02f, 0.02f, 0.07f};
     Rgb colour = r.y >= 0.0f ? mix(skyHorizon, zenith, std::pow(r.y, 0.6f))
                              : mix(floorHorizon, floorDeep, std::pow(-r.y, 0.45f));
-    colour = colour + Rgb{1.0f, 0.85f, 0.7f} * (0.6f * std::exp(-(r.y * r.y) / 0.004f));
+    colour = colour + Rgb{1.0f, 0.7f, 0.5f} * (0.5f * std::exp(-(r.y * r.y) / 0.004f));
     // Key, rim and top lights, and a warm lamp on the floor.
     const Direction lights[] = {normalised({-0.6f, 0.6f, 0.5f}), normalised({0.7f, 0.3f, -0.6f}),
                                 normalised({0.1f, 1.0f, 0.1f}), normalised({0.4f, -0.7f, 0.5f})};

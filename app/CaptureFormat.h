@@ -1,0 +1,26 @@
+// What a capture file name asks for (a container, or numbered PNG frames) and the
+// ffmpeg command line that writes it. Pure: starts nothing and touches no file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class CaptureKind { Unknown, Mp4, Matroska, WebM, PngFrames };
+
+// By the name: a '%' in the file name means numbered PNGs, else the extension.
+CaptureKind captureKindOf(const std::string& file);
+
+struct CaptureSettings {
+    CaptureKind kind = CaptureKind::Unknown;
+    std::string output;    // where ffmpeg writes; for PNG frames a pattern with %
+    std::string songFile;  // the sound track; empty: none
+    uint32_t fps = 60;
+    int64_t frames = 0;  // the video's length, which also trims the song
+    int32_t width = 640;
+    int32_t height = 480;
+};
+
+// ffmpeg's arguments (without the program name) to read raw RGBA frames, bottom
+// row first, from its standard input and write `settings.output`.
+std::vector<std::string> ffmpegArguments(const CaptureSettings& settings);

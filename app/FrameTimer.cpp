@@ -1,0 +1,28 @@
+// Frame time arithmetic of deterministic runs, in integers so that no run drifts.
+#include "app/FrameTimer.h"
+
+#include <cmath>
+
+#include "demo/RunOptions.h"
+
+int64_t fixedRateFrameStartMs(int64_t frame, uint32_t fps) {
+    const int64_t rate = fps;
+    return (frame * 2000 + rate) / (2 * rate);
+}
+
+uint32_t fixedRateFrameTime(int64_t frame, uint32_t fps) {
+    if (frame <= 0) return 0;
+    return static_cast<uint32_t>(fixedRateFrameStartMs(frame, fps) - fixedRateFrameStartMs(frame - 1, fps));
+}
+
+int64_t framesToCover(double seconds, uint32_t fps) {
+    // Frame k starts at k / fps seconds; a hair of tolerance keeps an exact multiple exact.
+    const double frames = std::ceil(seconds * static_cast<double>(fps) - 1e-9);
+    return frames < 1.0 ? 1 : static_cast<int64_t>(frames);
+}
+
+uint32_t FrameTimer::next(const RunOptions& options) {
+    const uint32_t dt = options.fixedRate() ? fixedRateFrameTime(frame, options.fps) : options.dtMs;
+    ++frame;
+    return dt;
+}

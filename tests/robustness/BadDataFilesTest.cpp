@@ -1,0 +1,214 @@
+// Broken data files under the whole generated show: missing, empty, truncated,
+// foreign and four-component pictures, odd masks, bad songs and piece files.
+// None of them may change the show: the trace must equal the intact show's.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "tests/gfx/JpegWriter.h"
+#include "tests/robustness/ShowCopy.h"
+#include "tests/support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const PICTURES[] = {
+    "noise.jpg",   "reflect.jpg",       "elektro1.jpg", "elektro2.jpg", "elektro3.jpg", "elektro4.jpg",
+    "title1.jpg",  "title2.jpg",        "title3.jpg",   "title4.jpg",   "title5.jpg",   "quorvindale.jpg",
+    "musta.jpg",   "tekstit-alpha.jpg", "tekstit1.jpg", "tekstit2.jpg", "tekstit3.jpg", "pastaa1.jpg",
+    "pastaa2.jpg", "pastaa3.jpg",       "pastaa4.jpg",  "pastaa5.jpg",  "pastaa6.jpg",
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string randomBytes(size_t count, unsigned seed) {
+    std::mt19937 generate(seed);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(generate() & 0xff);
+    return bytes;
+}
+
+std::string grayPattern(int width, int height) {
+    std::vector<uint8_t> samples(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<uint8_t>(i * 7);
+    return encodeJpeg(width, height, 1, samples);
+}
+
+std::string cmykPicture(int width, int height) {
+    return encodeJpeg(width, height, 4, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4, 90));
+}
+
+// A MIDI file: a real format, but not one the song reader takes.
+std::string midiFile() {
+    const char header[] = "MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\4\0\xff\x2f\0";
+    return std::string(header, sizeof header - 1);
+}
+
+void replaceSongLine(const fs::path& data, const std::string& songName) {
+    std::string script = readFile(data / "script.txt");
+    const std::string line = "init songfile data/song.ogg";
+    const size_t at = script.find(line);
+    ASSERT_NE(at, std::string::npos);
+    script.replace(at, line.size(), "init songfile data/" + songName);
+    writeFile(data / "script.txt", script);
+}
+
+struct BreakCase {
+    const char* name = "";
+    std::function<void(const fs::path& data)> breakData;
+    std::vector<std::string> expectedMessages;
+    bool silent = false;  // the program reports nothing for this case
+};
+
+const std::vector<BreakCase>& cases() {
+    static const std::vector<BreakCase> table = {
+        {"ZeroBytePicture", [](const fs::path& d) { writeFile(d / "musta.jpg", ""); }, {"Empty input file"}},
+        {"TruncatedPicture",
+         [](const fs::path& d) {
+             const std::string whole = readFile(d / "noise.jpg");
+             writeFile(d / "noise.jpg", whole.substr(0, whole.size() / 3));
+         },
+         {"Premature end of JPEG file"}},
+        {"TextInsteadOfPicture",
+         [](const fs::path& d) { writeFile(d / "elektro1.jpg", "hello, this is no picture\n"); },
+         {"Not a JPEG file: starts with 0x68 0x65"}},
+        {"GarbagePicture", [](const fs::path& d) { writeFile(d / "title3.jpg", randomBytes(5000, 3)); },
+         {"Not a JPEG file: starts with 0x"}},
+        {"FourComponentPicture", [](const fs::path& d) { writeFile(d / "title1.jpg", cmykPicture(64, 48)); },
+         {},
+         true},
+        {"FourComponentMask", [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", cmykPicture(640, 480)); },
+         {},
+         true},
+        {"MaskSmallerThanPicture", [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(37, 23)); },
+         {},
+         true},
+        {"MaskLargerThanPicture",
+         [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(1301, 977)); },
+         {},
+         true},
+        {"MaskOnePixel", [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(1, 1)); }, {}, true},
+        {"SongMissing", [](const fs::path& d) { fs::remove(d / "song.ogg"); }, {"Couldn't load the song"}},
+        {"SongEmpty", [](const fs::path& d) { writeFile(d / "song.ogg", ""); }, {"Couldn't load the song"}},
+        {"SongGarbage", [](const fs::path& d) { writeFile(d / "song.ogg", randomBytes(65536, 7)); },
+         {"Couldn't load the song"}},
+        {"SongTruncated",
+         [](const fs::path& d) {
+             const std::string whole = readFile(d / "song.ogg");
+             writeFile(d / "song.ogg", whole.substr(0, whole.size() / 2));
+         },
+         {},
+         true},
+        {"SongInUnsupportedFormat",
+         [](const fs::path& d) {
+             writeFile(d / "song.mid", midiFile());
+             replaceSongLine(d, "song.mid");
+         },
+         {"Couldn't load the song"}},
+        {"CoordinatesMissing", [](const fs::path& d) { fs::remove(d / "coords.txt"); }, {}, true},
+        {"CoordinatesWithNegativeIndices",
+         [](const fs::path& d) {
+             writeFile(d / "coords.txt",
+                       "new -1\n0 0 640 480\nend\nnew -2147483648\n1 2 3 4\nend\nnew -99999999999999\n5 5 9 9\nend\n"
+                       "new 8\n-640 -480 -1 -1\nend\n");
+         },
+         {},
+         true},
+        {"CoordinatesWithHugeIndices",
+         [](const fs::path& d) {
+             writeFile(d / "coords.txt",
+                       "new 20\n0 0 640 480\nend\nnew 99\n1 2 3 4\nend\nnew 2147483647\n1 1 2 2\nend\n"
+                       "new 99999999999999999999\n0 0 1 1\nend\nnew 9\n99999999999 0 2147483647 480\nend\n");
+         },
+         {},
+         true},
+        {"CoordinatesWithFiftyPieces",
+         [](const fs::path& d) {
+             std::string text = "new 8\n";
+             for (int k = 0; k < 50; ++k) {
+                 text += std::to_string(k) + " " + std::to_string(k * 9) + " " + std::to_string(k + 100) + " " +
+                         std::to_string(k * 9 + 8) + "\n";
+             }
+             writeFile(d / "coords.txt", text + "end\nnew 9\n1 2 3\n");
+         },
+         {},
+         true},
+    };
+    return table;
+}
+
+void expectSameShow(const RunResult& run, const std::string& data) {
+    EXPECT_EQ(run.exitCode, 0) << run.rawStderr;
+    EXPECT_FALSE(hasSanitizerReport(run.rawStderr)) << run.rawStderr;
+    ASSERT_EQ(run.lines.size(), static_cast<size_t>(WHOLE_SHOW_FRAMES)) << run.rawStderr;
+    const std::string& intact = intactWholeShowTrace();
+    ASSERT_FALSE(intact.empty()) << "the intact show did not run";
+    EXPECT_EQ(run.rawStdout, intact) << "broken " << data << " changed the show";
+}
+
+class BrokenDataFile : public testing::TestWithParam<size_t> {};
+
+TEST_P(BrokenDataFile, IsReportedAndTheShowRunsOnUnchanged) {
+    const BreakCase& breakCase = cases()[GetParam()];
+    TempDir folder;
+    copyDataSet(folder.path());
+    breakCase.breakData(fs::path(folder.path()) / "data");
+    const RunResult run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
+    expectSameShow(run, breakCase.name);
+    for (const std::string& message : breakCase.expectedMessages) {
+        EXPECT_NE(run.rawStderr.find(message), std::string::npos) << "no \"" << message << "\" in:\n" << run.rawStderr;
+    }
+    if (breakCase.silent) EXPECT_EQ(run.rawStderr, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, BrokenDataFile, testing::Range(size_t{0}, cases().size()),
+                         [](const testing::TestParamInfo<size_t>& info) { return cases()[info.param].name; });
+
+class MissingPicture : public testing::TestWithParam<const char*> {};
+
+TEST_P(MissingPicture, IsReportedByNameAndTheShowRunsOnUnchanged) {
+    TempDir folder;
+    copyDataSet(folder.path());
+    fs::remove(fs::path(folder.path()) / "data" / GetParam());
+    const RunResult run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
+    expectSameShow(run, GetParam());
+    const std::string message = std::string("error open JPEG file \"data/") + GetParam() + "\"";
+    EXPECT_NE(run.rawStderr.find(message), std::string::npos) << run.rawStderr;
+}
+
+std::string pictureTestName(const testing::TestParamInfo<const char*>& info) {
+    std::string name;
+    for (const char* c = info.param; *c != '\0' && *c != '.'; ++c) name += std::isalnum(*c) ? *c : '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPicture, MissingPicture, testing::ValuesIn(PICTURES), pictureTestName);
+
+TEST(NoDataFolder, EveryFileIsReportedAndTheEmptyShowRunsItsFrames) {
+    TempDir folder;
+    const RunResult run = playShow(folder.path(), 40, 100);
+    EXPECT_EQ(run.exitCode, 0) << run.rawStderr;
+    EXPECT_FALSE(hasSanitizerReport(run.rawStderr)) << run.rawStderr;
+    ASSERT_EQ(run.lines.size(), 40u);
+    for (const TraceLine& line : run.lines) EXPECT_TRUE(line.events().empty());
+    EXPECT_EQ(run.lines.back()["t"], "4.000000");
+    for (const char* picture : PICTURES) {
+        const std::string message = std::string("error open JPEG file \"data/") + picture + "\"";
+        EXPECT_NE(run.rawStderr.find(message), std::string::npos) << message;
+    }
+    EXPECT_NE(run.rawStderr.find("Couldn't load the song"), std::string::npos) << run.rawStderr;
+}
+
+}  // namespace
