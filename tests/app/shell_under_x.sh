@@ -4,6 +4,7 @@
 set -u
 exe=$1
 send_close=$2
+show_dir=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -111,6 +112,26 @@ if win=$(wait_window "flashstep"); then
   [ "$code" = "0" ] && pass "close exits 0" || fail "exit code $code after close"
 else
   fail "no window for the close test"
+fi
+
+# 4. The generated show with its song on an audio output (SDL's dummy driver here):
+#    the position follows the audio handed out, never goes backwards, and keeps up
+#    with the wall clock.
+if [ -n "$show_dir" ] && [ -f "$show_dir/data/song.ogg" ]; then
+  (cd "$show_dir" && exec "$exe" --windowed --trace >"$work/out" 2>"$work/err") & pid=$!
+  if win=$(wait_window "flashstep"); then
+    sleep 3
+    press "$win" Escape
+    wait_exit "$pid"
+    [ "$code" = "0" ] && pass "show with song exits 0" || fail "show with song: exit code $code"
+    awk -F'[ =]' '/^frame=/{ if ($4 + 0 < last) bad = 1; last = $4 + 0 } END { exit bad }' "$work/out" \
+      && pass "song position never goes backwards" || fail "song position went backwards"
+    last=$(awk -F'[ =]' '/^frame=/{t=$4} END{print t+0}' "$work/out")
+    awk -v t="$last" 'BEGIN { exit !(t > 1.5 && t < 5.0) }' && pass "song position $last s after about 3 s" \
+      || fail "song position $last s after about 3 s"
+  else
+    fail "no window for the show with its song"
+  fi
 fi
 
 echo "failures: $failures"
