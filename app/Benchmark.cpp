@@ -122,6 +122,7 @@ int runBenchmark(RunOptions& options, Clock::time_point processStart) {
         return 1;
     }
     BenchmarkReport report = summarizeFrames(recorder.samples, options.fps);
+    report.frames = options.frames;
     report.startToFirstFrameMs = recorder.startToFirstFrameMs;
     report.emptyFrameMs = recorder.emptyFrameMs;
     if (options.json) {

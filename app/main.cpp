@@ -1,19 +1,24 @@
 // flashstep: the entry point. Without options it is the plain show (it asks
-// whether to run full screen); the options add a deterministic, traceable run.
+// whether to run full screen); the options add a deterministic, traceable run,
+// frame-exact capture to a video and a benchmark of the whole show.
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <unistd.h>
 
+#include "app/Benchmark.h"
+#include "app/Capture.h"
 #include "app/Shell.h"
 #include "app/ToggleSignal.h"
 #include "demo/RunOptions.h"
 
 namespace {
 
-void addOptions(CLI::App& cli, RunOptions& options) {
+void addRunOptions(CLI::App& cli, RunOptions& options) {
     auto* windowed = cli.add_flag_callback(
         "--windowed", [&options] { options.screen = ScreenChoice::Windowed; }, "Run in a window; don't ask");
     auto* fullscreen = cli.add_flag_callback(
@@ -22,26 +27,51 @@ void addOptions(CLI::App& cli, RunOptions& options) {
     cli.add_option("--frames", options.frames,
                    "Run exactly N frames on a virtual music clock, offscreen and silent, then exit")
         ->check(CLI::PositiveNumber);
-    cli.add_option("--dt", options.dtMs, "Frame time in milliseconds for --frames (default 16)")
-        ->check(CLI::Range(0u, 60000u));
     cli.add_flag("--trace", options.trace, "Print one line of driver state per frame on standard output");
     cli.add_option("--data", options.dataDir, "Change into DIR before loading (DIR holds data/)");
+}
+
+void addCaptureOptions(CLI::App& cli, RunOptions& options) {
+    auto* dt = cli.add_option("--dt", options.dtMs, "Frame time in milliseconds for --frames (default 16)")
+                   ->check(CLI::Range(0u, 60000u));
+    auto* capture = cli.add_option("--capture", options.captureFile,
+                                   "Render the show offscreen to FILE (.mp4, .mkv, .webm; a name with % gives "
+                                   "numbered PNG frames) with the song as its sound track");
+    auto* benchmark = cli.add_flag("--benchmark", options.benchmark,
+                                   "Render the whole show offscreen as fast as possible and report frame times");
+    auto* fps = cli.add_option("--fps", options.fps, "Frames per second of --capture and --benchmark (default 60)")
+                    ->check(CLI::Range(1u, 1000u));
+    cli.add_flag("--json", options.json, "Give the benchmark's report as one JSON object")->needs(benchmark);
+    cli.add_flag("--quiet", options.quiet, "No progress bar for --capture and --benchmark");
+    capture->excludes(benchmark);
+    dt->excludes(capture)->excludes(benchmark);
+    cli.callback([&options, fps] {
+        if (fps->count() > 0 && !options.fixedRate()) {
+            throw CLI::ValidationError("--fps", "needs --capture or --benchmark");
+        }
+    });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const auto processStart = std::chrono::steady_clock::now();
     blockToggleSignal();  // before any thread exists, so only the listener receives it
 
     RunOptions& options = runOptions();
     CLI::App cli{"flashstep: a real-time audiovisual demo"};
-    addOptions(cli, options);
+    addRunOptions(cli, options);
+    addCaptureOptions(cli, options);
     CLI11_PARSE(cli, argc, argv);
 
+    // The capture's name is meant from where we were started, not from the data folder.
+    if (!options.captureFile.empty()) options.captureFile = std::filesystem::absolute(options.captureFile).string();
     if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
         std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", options.dataDir.c_str(), std::strerror(errno));
         return 1;
     }
     if (options.trace) std::setvbuf(stdout, nullptr, _IOLBF, 0);  // tools follow the trace live
+    if (!options.captureFile.empty()) return runCapture(options);
+    if (options.benchmark) return runBenchmark(options, processStart);
     return runShell();
 }

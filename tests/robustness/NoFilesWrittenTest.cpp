@@ -39,7 +39,6 @@ void setWritable(const fs::path& root, bool writable) {
 class ScratchEnvironment {
 public:
     explicit ScratchEnvironment(const fs::path& scratch) {
-        fs::create_directories(scratch / "tmp");
         for (const char* name : {"HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR"}) {
             const char* value = std::getenv(name);
             saved_[name] = value != nullptr ? std::string(value) : std::string("\1unset");
@@ -70,6 +69,7 @@ TEST(NoFilesWritten, AWholeShowInAReadOnlyDataCopyChangesNoFile) {
     TempDir show;
     copyDataSet(show.path());
     TempDir scratchHome;
+    fs::create_directories(fs::path(scratchHome.path()) / "tmp");
     TempDir runFolder;  // holds the test's own capture of standard error
     const auto showBefore = snapshot(show.path());
     const auto homeBefore = snapshot(scratchHome.path());
