@@ -16,9 +16,12 @@ void writeToStderr(const char* text, const char* caption) {
 
 Uint32 iconFlags(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Warning: return SDL_MESSAGEBOX_WARNING;
-        case MessageIcon::Question: return SDL_MESSAGEBOX_INFORMATION;
-        case MessageIcon::None: break;
+        case MessageIcon::Warning:
+            return SDL_MESSAGEBOX_WARNING;
+        case MessageIcon::Question:
+            return SDL_MESSAGEBOX_INFORMATION;
+        case MessageIcon::None:
+            break;
     }
     return 0;
 }
@@ -41,7 +44,9 @@ int runBox(const char* text, const char* caption, MessageIcon icon, const SDL_Me
 
 }  // namespace
 
-void setMessagesToStderr(bool toStderr) { messagesToStderr = toStderr; }
+void setMessagesToStderr(bool toStderr) {
+    messagesToStderr = toStderr;
+}
 
 void showMessage(const char* text, const char* caption, MessageIcon icon) {
     const SDL_MessageBoxButtonData ok[] = {
@@ -64,4 +69,6 @@ bool askYesNo(const char* text, const char* caption) {
     return chosen == YES;
 }
 
-void showError(const char* text) { showMessage(text, "Error", MessageIcon::Warning); }
+void showError(const char* text) {
+    showMessage(text, "Error", MessageIcon::Warning);
+}

@@ -35,17 +35,38 @@ int32_t currentPicture(const ImageOverlay& overlay) {
 void setSceneFlag(int32_t kind, bool on) {
     Scene& scene = *demo::scene;
     switch (kind) {
-        case EVENT_PALIKAT: scene.palikatOn = on; break;
-        case EVENT_HOHTO: scene.hohtoOn = on; break;
-        case EVENT_RGBHOHTO: scene.rgbhohtoOn = on; break;
-        case EVENT_WIREFRAME: scene.wireframeOn = on; break;
-        case EVENT_PUTKI: scene.putkiOn = on; break;
-        case EVENT_KUMMA: scene.kummaOn = on; break;
-        case EVENT_ELEKTRO: scene.elektroOn = on; break;
-        case EVENT_LORENZ: scene.lorenzOn = on; break;
-        case EVENT_SCALED: scene.scaledOn = on; break;
-        case EVENT_TITLE_IMAGES: scene.titleImagesOn = on; break;
-        default: break;
+        case EVENT_PALIKAT:
+            scene.palikatOn = on;
+            break;
+        case EVENT_HOHTO:
+            scene.hohtoOn = on;
+            break;
+        case EVENT_RGBHOHTO:
+            scene.rgbhohtoOn = on;
+            break;
+        case EVENT_WIREFRAME:
+            scene.wireframeOn = on;
+            break;
+        case EVENT_PUTKI:
+            scene.putkiOn = on;
+            break;
+        case EVENT_KUMMA:
+            scene.kummaOn = on;
+            break;
+        case EVENT_ELEKTRO:
+            scene.elektroOn = on;
+            break;
+        case EVENT_LORENZ:
+            scene.lorenzOn = on;
+            break;
+        case EVENT_SCALED:
+            scene.scaledOn = on;
+            break;
+        case EVENT_TITLE_IMAGES:
+            scene.titleImagesOn = on;
+            break;
+        default:
+            break;
     }
 }
 
@@ -71,8 +92,12 @@ void applyPictureEvent(int32_t kind) {
     const int32_t i = currentPicture(overlay);
     if (i < 0) return;
     switch (kind) {
-        case EVENT_SHOW_IMAGE: overlay.visible[i] = true; break;
-        case EVENT_HIDE_IMAGE: overlay.visible[i] = false; break;
+        case EVENT_SHOW_IMAGE:
+            overlay.visible[i] = true;
+            break;
+        case EVENT_HIDE_IMAGE:
+            overlay.visible[i] = false;
+            break;
         case EVENT_FADE_IN:
             overlay.fadeState[i] = FADE_IN;
             overlay.fadeLevel[i] = 0.0f;
@@ -81,12 +106,23 @@ void applyPictureEvent(int32_t kind) {
             overlay.fadeState[i] = FADE_OUT;
             overlay.fadeLevel[i] = 1.0f;
             break;
-        case EVENT_IMAGE_STILL: overlay.mode[i] = MODE_STILL; break;
-        case EVENT_IMAGE_ZOOM: overlay.mode[i] = MODE_ZOOM; break;
-        case EVENT_IMAGE_PIECES: overlay.mode[i] = MODE_PIECES; break;
-        case EVENT_NEXT_PIECE: movePieces(overlay, i, +1); break;
-        case EVENT_PREVIOUS_PIECE: movePieces(overlay, i, -1); break;
-        default: break;
+        case EVENT_IMAGE_STILL:
+            overlay.mode[i] = MODE_STILL;
+            break;
+        case EVENT_IMAGE_ZOOM:
+            overlay.mode[i] = MODE_ZOOM;
+            break;
+        case EVENT_IMAGE_PIECES:
+            overlay.mode[i] = MODE_PIECES;
+            break;
+        case EVENT_NEXT_PIECE:
+            movePieces(overlay, i, +1);
+            break;
+        case EVENT_PREVIOUS_PIECE:
+            movePieces(overlay, i, -1);
+            break;
+        default:
+            break;
     }
 }
 
@@ -104,7 +140,9 @@ void applyEvent(int32_t kind) {
         case EVENT_ELEKTRO:
         case EVENT_LORENZ:
         case EVENT_SCALED:
-        case EVENT_TITLE_IMAGES: setSceneFlag(kind, script.currentOn()); break;
+        case EVENT_TITLE_IMAGES:
+            setSceneFlag(kind, script.currentOn());
+            break;
         case EVENT_SHOW_IMAGE:
         case EVENT_HIDE_IMAGE:
         case EVENT_FADE_SPEED:
@@ -114,14 +152,31 @@ void applyEvent(int32_t kind) {
         case EVENT_IMAGE_ZOOM:
         case EVENT_IMAGE_PIECES:
         case EVENT_NEXT_PIECE:
-        case EVENT_PREVIOUS_PIECE: applyPictureEvent(kind); break;
-        case EVENT_SYNC_ONCE: demo::scene->syncAction(); break;
-        case EVENT_SYNC: demo::sync = script.currentOn(); break;
-        case EVENT_CAMERA_DISTANCE: demo::cameraDistance = script.currentValue(); break;
-        case EVENT_SYNC_PATTERN: script.setSyncPattern(script.currentBits()); break;
-        case EVENT_BUFFER_DETAIL: demo::scene->bufferDetail = saturatedValue(script.currentValue()); break;
-        case EVENT_RANDOM_CAMERA: demo::randomCamera = script.currentOn(); break;
-        case EVENT_ROTATE_SPEED: demo::scene->rotateSpeed = script.currentValue(); break;
-        default: break;  // 7, 8 and unknown kinds are taken without effect
+        case EVENT_PREVIOUS_PIECE:
+            applyPictureEvent(kind);
+            break;
+        case EVENT_SYNC_ONCE:
+            demo::scene->syncAction();
+            break;
+        case EVENT_SYNC:
+            demo::sync = script.currentOn();
+            break;
+        case EVENT_CAMERA_DISTANCE:
+            demo::cameraDistance = script.currentValue();
+            break;
+        case EVENT_SYNC_PATTERN:
+            script.setSyncPattern(script.currentBits());
+            break;
+        case EVENT_BUFFER_DETAIL:
+            demo::scene->bufferDetail = saturatedValue(script.currentValue());
+            break;
+        case EVENT_RANDOM_CAMERA:
+            demo::randomCamera = script.currentOn();
+            break;
+        case EVENT_ROTATE_SPEED:
+            demo::scene->rotateSpeed = script.currentValue();
+            break;
+        default:
+            break;  // 7, 8 and unknown kinds are taken without effect
     }
 }

@@ -5,8 +5,14 @@ namespace {
 uint64_t elapsedMs = 0;
 }
 
-void virtualClockReset() { elapsedMs = 0; }
+void virtualClockReset() {
+    elapsedMs = 0;
+}
 
-void virtualClockAdvance(uint32_t ms) { elapsedMs += ms; }
+void virtualClockAdvance(uint32_t ms) {
+    elapsedMs += ms;
+}
 
-double virtualClockSeconds() { return static_cast<double>(elapsedMs) / 1000.0; }
+double virtualClockSeconds() {
+    return static_cast<double>(elapsedMs) / 1000.0;
+}

@@ -94,7 +94,8 @@ double MusicStream::Playback::devicePosition() {
     // At the callback the device still held one buffer ahead of the audio handed before it.
     const double buffered = static_cast<double>(deviceBufferFrames);
     const double heardAtCallback = std::max(0.0, static_cast<double>(before) - buffered);
-    const double heard = std::min(heardAtCallback + secondsSince(counter) * deviceRate, static_cast<double>(before));
+    const double heard =
+        std::min(heardAtCallback + secondsSince(counter) * deviceRate, static_cast<double>(before));
     return heard / deviceRate;
 }
 
@@ -159,7 +160,8 @@ MusicStream::MusicStream(const char* songFile, MusicOutput output)
     Playback& p = *playback_;
     if (output_ == MusicOutput::Device) {
         p.device = openDefaultOutput(p);
-        if (p.device == 0) showMessage("Sounds couldn't be initialized", "Your hardware sucks.", MessageIcon::None);
+        if (p.device == 0)
+            showMessage("Sounds couldn't be initialized", "Your hardware sucks.", MessageIcon::None);
     }
 
     p.song = sf_open(songFile, SFM_READ, &p.info);
@@ -188,7 +190,9 @@ MusicStream::MusicStream(const char* songFile, MusicOutput output)
     loaded = true;
 }
 
-MusicStream::~MusicStream() { close(); }
+MusicStream::~MusicStream() {
+    close();
+}
 
 void MusicStream::play() {
     Playback& p = *playback_;

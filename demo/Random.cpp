@@ -17,8 +17,14 @@ int32_t nextRandom() {
     return static_cast<int32_t>((state >> 16) & 0x7fff);
 }
 
-int32_t randomMod(int32_t n) { return nextRandom() % n; }
+int32_t randomMod(int32_t n) {
+    return nextRandom() % n;
+}
 
-uint32_t randomState() { return state; }
+uint32_t randomState() {
+    return state;
+}
 
-uint64_t randomDrawCount() { return draws; }
+uint64_t randomDrawCount() {
+    return draws;
+}

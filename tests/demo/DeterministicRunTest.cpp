@@ -40,7 +40,8 @@ TEST(DeterministicRun, PrintsOneLinePerFrameWithTheVirtualClockAndExitsZero) {
         const TraceLine& line = run.lines[k];
         EXPECT_EQ(line["frame"], std::to_string(k));
         char expected[32];
-        std::snprintf(expected, sizeof expected, "%.6f", static_cast<double>(static_cast<float>((k + 1) * 16 / 1000.0)));
+        std::snprintf(expected, sizeof expected, "%.6f",
+                      static_cast<double>(static_cast<float>((k + 1) * 16 / 1000.0)));
         EXPECT_EQ(line["t"], expected) << "frame " << k;
         for (const char* key : {"events", "jump", "flash", "camera", "distance", "rng", "spin", "speed"}) {
             EXPECT_EQ(line.fields.count(key), 1u) << key;
@@ -49,7 +50,8 @@ TEST(DeterministicRun, PrintsOneLinePerFrameWithTheVirtualClockAndExitsZero) {
 }
 
 TEST(DeterministicRun, TwoRunsOfTheSameShowAreIdentical) {
-    const std::string show = "0 sync on\n0 syncPattern %x.x.x.x.x.x.x.x.\n0 randomCamera on\n0:2 palikat on\n";
+    const std::string show =
+        "0 sync on\n0 syncPattern %x.x.x.x.x.x.x.x.\n0 randomCamera on\n0:2 palikat on\n";
     const RunResult first = runShow(show, 120, 16);
     const RunResult second = runShow(show, 120, 16);
     ASSERT_EQ(first.exitCode, 0);
@@ -177,7 +179,8 @@ TEST(DeterministicRun, DataOptionChangesIntoTheShowFolder) {
     TempDir show;
     writeShow(show.path(), std::string(HEADER) + "0 palikat on\n");
     TempDir elsewhere;
-    const RunResult run = runFlashstep(elsewhere.path(), "--frames 2 --dt 16 --trace --data '" + show.path() + "'");
+    const RunResult run =
+        runFlashstep(elsewhere.path(), "--frames 2 --dt 16 --trace --data '" + show.path() + "'");
     ASSERT_EQ(run.lines.size(), 2u);
     EXPECT_EQ(run.lines[0].events(), std::vector<int>{1});
 

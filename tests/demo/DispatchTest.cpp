@@ -49,8 +49,9 @@ protected:
 }  // namespace
 
 TEST_F(DispatchTest, LayerSwitchesFollowTheirEvents) {
-    play("0 palikat on\n0 hohto on\n0 rgbhohto on\n0 wireframe on\n0 putki on\n0 kumma on\n"
-         "0 elektro on\n0 lorenz on\n0 scaled on\n0 titleImages on\n0 hohto off\n");
+    play(
+        "0 palikat on\n0 hohto on\n0 rgbhohto on\n0 wireframe on\n0 putki on\n0 kumma on\n"
+        "0 elektro on\n0 lorenz on\n0 scaled on\n0 titleImages on\n0 hohto off\n");
     const Scene& scene = *demo::scene;
     EXPECT_TRUE(scene.palikatOn && scene.rgbhohtoOn && scene.wireframeOn && scene.putkiOn && scene.kummaOn &&
                 scene.elektroOn && scene.lorenzOn && scene.scaledOn && scene.titleImagesOn);
@@ -58,8 +59,9 @@ TEST_F(DispatchTest, LayerSwitchesFollowTheirEvents) {
 }
 
 TEST_F(DispatchTest, PictureEventsSetTheNamedPicturesState) {
-    play("0 showImage 6\n0 fadeIn 6\n0 imageZoom 6\n0 showImage 7.9\n0 fadeOut 7\n0 imagePieces 12\n"
-         "0 nextPiece 12\n0 nextPiece 12\n0 previousPiece 12\n0 showImage 9\n0 hideImage 9\n");
+    play(
+        "0 showImage 6\n0 fadeIn 6\n0 imageZoom 6\n0 showImage 7.9\n0 fadeOut 7\n0 imagePieces 12\n"
+        "0 nextPiece 12\n0 nextPiece 12\n0 previousPiece 12\n0 showImage 9\n0 hideImage 9\n");
     EXPECT_TRUE(overlay().visible[6]);
     EXPECT_EQ(overlay().fadeState[6], FADE_IN);
     EXPECT_EQ(overlay().fadeLevel[6], 0.0f);
@@ -74,7 +76,8 @@ TEST_F(DispatchTest, PictureEventsSetTheNamedPicturesState) {
 
 TEST_F(DispatchTest, EventsNamingPicturesThatDontExistAreIgnored) {
     const ImageOverlay before = overlay();
-    play("0 showImage 99\n0 showImage -1\n0 fadeIn 18\n0 imageZoom 1e30\n0 nextPiece nan\n0 hideImage -0.5\n");
+    play(
+        "0 showImage 99\n0 showImage -1\n0 fadeIn 18\n0 imageZoom 1e30\n0 nextPiece nan\n0 hideImage -0.5\n");
     // -0.5 truncates to picture 0, which is hidden already; nothing else may change.
     for (int32_t i = 0; i < ImageOverlay::MAX_IMAGES; ++i) {
         EXPECT_EQ(overlay().visible[i], before.visible[i]) << i;

@@ -10,7 +10,9 @@
 
 #include "tests/support/TempDir.h"
 
-double TraceLine::number(const std::string& key) const { return std::stod(fields.at(key)); }
+double TraceLine::number(const std::string& key) const {
+    return std::stod(fields.at(key));
+}
 
 std::vector<int> TraceLine::events() const {
     std::vector<int> kinds;
@@ -47,7 +49,8 @@ std::string readFile(const std::string& path) {
 RunResult runFlashstep(const std::string& folder, const std::string& arguments) {
     RunResult result;
     const std::string errFile = folder + "/.stderr";
-    const std::string command = "cd '" + folder + "' && '" FLASHSTEP_EXE "' " + arguments + " 2>'" + errFile + "'";
+    const std::string command =
+        "cd '" + folder + "' && '" FLASHSTEP_EXE "' " + arguments + " 2>'" + errFile + "'";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
     char buffer[4096];
