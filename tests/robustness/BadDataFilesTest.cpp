@@ -3,6 +3,7 @@
 // None of them may change the show: the trace must equal the intact show's.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -84,25 +85,33 @@ const std::vector<BreakCase>& cases() {
         {"TextInsteadOfPicture",
          [](const fs::path& d) { writeFile(d / "elektro1.jpg", "hello, this is no picture\n"); },
          {"Not a JPEG file: starts with 0x68 0x65"}},
-        {"GarbagePicture", [](const fs::path& d) { writeFile(d / "title3.jpg", randomBytes(5000, 3)); },
+        {"GarbagePicture",
+         [](const fs::path& d) { writeFile(d / "title3.jpg", randomBytes(5000, 3)); },
          {"Not a JPEG file: starts with 0x"}},
-        {"FourComponentPicture", [](const fs::path& d) { writeFile(d / "title1.jpg", cmykPicture(64, 48)); },
+        {"FourComponentPicture",
+         [](const fs::path& d) { writeFile(d / "title1.jpg", cmykPicture(64, 48)); },
          {},
          true},
-        {"FourComponentMask", [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", cmykPicture(640, 480)); },
+        {"FourComponentMask",
+         [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", cmykPicture(640, 480)); },
          {},
          true},
-        {"MaskSmallerThanPicture", [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(37, 23)); },
+        {"MaskSmallerThanPicture",
+         [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(37, 23)); },
          {},
          true},
         {"MaskLargerThanPicture",
          [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(1301, 977)); },
          {},
          true},
-        {"MaskOnePixel", [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(1, 1)); }, {}, true},
+        {"MaskOnePixel",
+         [](const fs::path& d) { writeFile(d / "tekstit-alpha.jpg", grayPattern(1, 1)); },
+         {},
+         true},
         {"SongMissing", [](const fs::path& d) { fs::remove(d / "song.ogg"); }, {"Couldn't load the song"}},
         {"SongEmpty", [](const fs::path& d) { writeFile(d / "song.ogg", ""); }, {"Couldn't load the song"}},
-        {"SongGarbage", [](const fs::path& d) { writeFile(d / "song.ogg", randomBytes(65536, 7)); },
+        {"SongGarbage",
+         [](const fs::path& d) { writeFile(d / "song.ogg", randomBytes(65536, 7)); },
          {"Couldn't load the song"}},
         {"SongTruncated",
          [](const fs::path& d) {
@@ -121,7 +130,8 @@ const std::vector<BreakCase>& cases() {
         {"CoordinatesWithNegativeIndices",
          [](const fs::path& d) {
              writeFile(d / "coords.txt",
-                       "new -1\n0 0 640 480\nend\nnew -2147483648\n1 2 3 4\nend\nnew -99999999999999\n5 5 9 9\nend\n"
+                       "new -1\n0 0 640 480\nend\nnew -2147483648\n1 2 3 4\nend\nnew -99999999999999\n5 5 9 "
+                       "9\nend\n"
                        "new 8\n-640 -480 -1 -1\nend\n");
          },
          {},
@@ -138,8 +148,8 @@ const std::vector<BreakCase>& cases() {
          [](const fs::path& d) {
              std::string text = "new 8\n";
              for (int k = 0; k < 50; ++k) {
-                 text += std::to_string(k) + " " + std::to_string(k * 9) + " " + std::to_string(k + 100) + " " +
-                         std::to_string(k * 9 + 8) + "\n";
+                 text += std::to_string(k) + " " + std::to_string(k * 9) + " " + std::to_string(k + 100) +
+                         " " + std::to_string(k * 9 + 8) + "\n";
              }
              writeFile(d / "coords.txt", text + "end\nnew 9\n1 2 3\n");
          },
@@ -168,9 +178,12 @@ TEST_P(BrokenDataFile, IsReportedAndTheShowRunsOnUnchanged) {
     const RunResult run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
     expectSameShow(run, breakCase.name);
     for (const std::string& message : breakCase.expectedMessages) {
-        EXPECT_NE(run.rawStderr.find(message), std::string::npos) << "no \"" << message << "\" in:\n" << run.rawStderr;
+        EXPECT_NE(run.rawStderr.find(message), std::string::npos) << "no \"" << message << "\" in:\n"
+                                                                  << run.rawStderr;
     }
-    if (breakCase.silent) EXPECT_EQ(run.rawStderr, "");
+    if (breakCase.silent) {
+        EXPECT_EQ(run.rawStderr, "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Matrix, BrokenDataFile, testing::Range(size_t{0}, cases().size()),
@@ -205,6 +218,8 @@ TEST(NoDataFolder, EveryFileIsReportedAndTheEmptyShowRunsItsFrames) {
     for (const TraceLine& line : run.lines) EXPECT_TRUE(line.events().empty());
     EXPECT_EQ(run.lines.back()["t"], "4.000000");
     for (const char* picture : PICTURES) {
+        // A mask is read only once its picture has been.
+        if (std::strcmp(picture, "tekstit-alpha.jpg") == 0) continue;
         const std::string message = std::string("error open JPEG file \"data/") + picture + "\"";
         EXPECT_NE(run.rawStderr.find(message), std::string::npos) << message;
     }

@@ -19,10 +19,10 @@ namespace {
 const char* const SONG_LINE = "init songfile data/song.ogg\n";
 
 const char* const EVENT_KEYWORDS[] = {
-    "palikat",    "hohto",      "rgbhohto",    "wireframe", "putki",     "kumma",          "elektro",
-    "lorenz",     "scaled",     "titleImages", "showImage", "hideImage", "fadeSpeed",      "fadeIn",
-    "fadeOut",    "imageStill", "imageZoom",   "imagePieces", "nextPiece", "previousPiece", "syncOnce",
-    "sync",       "cameraDistance", "syncPattern", "bufferDetail", "randomCamera", "rotateSpeed",
+    "palikat", "hohto",          "rgbhohto",    "wireframe",    "putki",        "kumma",         "elektro",
+    "lorenz",  "scaled",         "titleImages", "showImage",    "hideImage",    "fadeSpeed",     "fadeIn",
+    "fadeOut", "imageStill",     "imageZoom",   "imagePieces",  "nextPiece",    "previousPiece", "syncOnce",
+    "sync",    "cameraDistance", "syncPattern", "bufferDetail", "randomCamera", "rotateSpeed",
 };
 
 struct ScriptRun {
@@ -33,7 +33,8 @@ struct ScriptRun {
 ScriptRun playScript(const std::string& script, int frames, int dtMs) {
     TempDir folder;
     copyDataSet(folder.path());
-    std::ofstream(fs::path(folder.path()) / "data" / "script.txt", std::ios::binary | std::ios::trunc) << script;
+    std::ofstream(fs::path(folder.path()) / "data" / "script.txt", std::ios::binary | std::ios::trunc)
+        << script;
     return {playShow(folder.path(), frames, dtMs), frames};
 }
 
@@ -147,7 +148,8 @@ TEST(BadScript, HeaderWordsWithoutValuesKeepTheirDefaults) {
 }
 
 TEST(BadScript, TimesOutOfOrderAreTakenInFileOrder) {
-    const ScriptRun result = playScript(std::string(SONG_LINE) + "0:4 palikat on\n0:1 lorenz on\n0:2 hohto on\n", 40, 100);
+    const ScriptRun result =
+        playScript(std::string(SONG_LINE) + "0:4 palikat on\n0:1 lorenz on\n0:2 hohto on\n", 40, 100);
     expectRunsOn(result);
     const int frame = firstFrameWith(result.run, 1);
     ASSERT_GE(frame, 0);
@@ -157,9 +159,10 @@ TEST(BadScript, TimesOutOfOrderAreTakenInFileOrder) {
 
 TEST(BadScript, ZeroTempoAndPatternValuesNeverStopTheStepClock) {
     const std::string events = "0 sync on\n0 syncPattern %xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\n1:0 lorenz on\n";
-    for (const char* header : {"init bpm 0\n", "init bpm -60\n", "init patternSpeed 0\n", "init patternSpeed -1\n",
-                               "init patternLength 0\n", "init patternLength 100\n", "init patternLength -5\n",
-                               "init bpm 99999999999\n", "init patternSpeed 2147483647\n"}) {
+    for (const char* header :
+         {"init bpm 0\n", "init bpm -60\n", "init patternSpeed 0\n", "init patternSpeed -1\n",
+          "init patternLength 0\n", "init patternLength 100\n", "init patternLength -5\n",
+          "init bpm 99999999999\n", "init patternSpeed 2147483647\n"}) {
         const ScriptRun result = playScript(std::string(SONG_LINE) + header + events, 60, 100);
         expectRunsOn(result);
         EXPECT_GE(jumps(result.run), 50) << header;  // a step is due every frame or more often
@@ -168,16 +171,17 @@ TEST(BadScript, ZeroTempoAndPatternValuesNeverStopTheStepClock) {
 }
 
 TEST(BadScript, PatternLengthOutsideTheThirtyTwoStepsCyclesInsideThem) {
-    // Only step 31 on: with the cycle kept inside the 32 steps it comes round every 32 steps.
-    const std::string events = "0 sync on\n0 syncPattern %...............................x\n";
-    const ScriptRun result = playScript(std::string(SONG_LINE) + "init patternLength 100\n" + events, 200, 120);
+    // Only step 30 on: with the cycle kept inside the 32 steps it comes round every 32 steps.
+    const std::string events = "0 sync on\n0 syncPattern %..............................x\n";
+    const ScriptRun result =
+        playScript(std::string(SONG_LINE) + "init patternLength 100\n" + events, 200, 120);
     expectRunsOn(result);
     EXPECT_GE(jumps(result.run), 5);
 }
 
 TEST(BadScript, EventsNamingAbsentPicturesAndCaptureSizesAreHarmless) {
     std::string script = SONG_LINE;
-    script += "0 hohto on\n0 rgbhohto on\n0 sync on\n0 syncPattern %xxxxxxxx\n0 titleImages on\n";
+    script += "0 hohto on\n0 rgbhohto on\n0 sync on\n0 syncPattern %xxxxxxxxxxxxxxxx\n0 titleImages on\n";
     for (const char* picture : {"99", "-1", "20", "18", "2147483647", "-2147483648", "1e30", "nan"}) {
         for (const char* keyword : {"showImage", "hideImage", "fadeIn", "fadeOut", "imageStill", "imageZoom",
                                     "imagePieces", "nextPiece", "previousPiece"}) {

@@ -18,7 +18,8 @@ namespace {
 
 std::vector<fs::path> seeds(const char* corpus) {
     std::vector<fs::path> files;
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(FLASHSTEP_SOURCE_DIR) / "fuzz/corpus" / corpus)) {
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(fs::path(FLASHSTEP_SOURCE_DIR) / "fuzz/corpus" / corpus)) {
         files.push_back(entry.path());
     }
     return files;

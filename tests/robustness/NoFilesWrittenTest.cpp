@@ -20,7 +20,8 @@ std::map<std::string, std::string> snapshot(const fs::path& root) {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
         const auto stamp = entry.last_write_time().time_since_epoch().count();
         const auto size = entry.is_regular_file() ? entry.file_size() : 0;
-        entries[fs::relative(entry.path(), root).string()] = std::to_string(size) + "@" + std::to_string(stamp);
+        entries[fs::relative(entry.path(), root).string()] =
+            std::to_string(size) + "@" + std::to_string(stamp);
     }
     return entries;
 }

@@ -56,7 +56,8 @@ void copyDataSet(const std::string& folder) {
 }
 
 RunResult playShow(const std::string& folder, int frames, int dtMs) {
-    return runFlashstep(folder, "--frames " + std::to_string(frames) + " --dt " + std::to_string(dtMs) + " --trace");
+    return runFlashstep(folder,
+                        "--frames " + std::to_string(frames) + " --dt " + std::to_string(dtMs) + " --trace");
 }
 
 const std::string& intactWholeShowTrace() {
