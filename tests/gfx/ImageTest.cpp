@@ -7,7 +7,7 @@
 
 #include "gfx/Image.h"
 #include "gfx/ImageLimits.h"
-#include "tests/gfx/JpegWriter.h"
+#include "tests/support/JpegWriter.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "gfx/Texture.h"
 #include "gfx/TextureStore.h"
 #include "tests/gfx/GlTest.h"
-#include "tests/gfx/JpegWriter.h"
+#include "tests/support/JpegWriter.h"
 #include "tests/support/TempDir.h"
 
 namespace {

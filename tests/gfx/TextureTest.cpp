@@ -5,7 +5,7 @@
 
 #include "gfx/Texture.h"
 #include "tests/gfx/GlTest.h"
-#include "tests/gfx/JpegWriter.h"
+#include "tests/support/JpegWriter.h"
 #include "tests/support/TempDir.h"
 
 namespace {

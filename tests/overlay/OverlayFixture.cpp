@@ -1,17 +1,18 @@
-// Writes the overlay's pictures with libjpeg and switches into their folder for
+// Writes the overlay's pictures and switches into their folder for
 // the length of one test.
 #include "tests/overlay/OverlayFixture.h"
 
-#include <jpeglib.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
 #include "demo/Random.h"
+#include "tests/support/JpegWriter.h"
 
 namespace {
 
@@ -19,32 +20,15 @@ using ColourAt = std::function<Rgb(int x, int y)>;
 
 // Top row first, as JPEG stores it.
 void writeJpeg(const std::string& path, int width, int height, const ColourAt& colourAt) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
-    info.image_width = width;
-    info.image_height = height;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<size_t>(width) * 3);
+    std::vector<uint8_t> samples;
+    samples.reserve(static_cast<size_t>(width) * height * 3);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const Rgb colour = colourAt(x, y);
-            for (int c = 0; c < 3; ++c) row[x * 3 + c] = colour[c];
+            samples.insert(samples.end(), {colour[0], colour[1], colour[2]});
         }
-        JSAMPROW rows[] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
     }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::fclose(file);
+    std::ofstream(path, std::ios::binary) << encodeJpeg(width, height, 3, samples);
 }
 
 const char* const BLACK_PICTURES[] = {

@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "tests/gfx/JpegWriter.h"
+#include "tests/support/JpegWriter.h"
 #include "tests/robustness/ShowCopy.h"
 #include "tests/support/TempDir.h"
 

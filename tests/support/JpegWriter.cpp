@@ -1,5 +1,5 @@
 // Encodes test pictures in memory through libjpeg's compressor.
-#include "tests/gfx/JpegWriter.h"
+#include "tests/support/JpegWriter.h"
 
 #include <jpeglib.h>
 
