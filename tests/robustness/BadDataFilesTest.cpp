@@ -12,18 +12,14 @@
 
 #include "tests/support/JpegWriter.h"
 #include "tests/robustness/ShowCopy.h"
+#include "tests/support/ShowFiles.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* const PICTURES[] = {
-    "noise.jpg",   "reflect.jpg",       "elektro1.jpg", "elektro2.jpg", "elektro3.jpg", "elektro4.jpg",
-    "title1.jpg",  "title2.jpg",        "title3.jpg",   "title4.jpg",   "title5.jpg",   "quorvindale.jpg",
-    "musta.jpg",   "tekstit-alpha.jpg", "tekstit1.jpg", "tekstit2.jpg", "tekstit3.jpg", "pastaa1.jpg",
-    "pastaa2.jpg", "pastaa3.jpg",       "pastaa4.jpg",  "pastaa5.jpg",  "pastaa6.jpg",
-};
+const auto& PICTURES = SHOW_PICTURES;
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -17,17 +17,13 @@
 
 #include "gfx/Image.h"
 #include "script/DemoScript.h"
+#include "tests/support/ShowFiles.h"
 #include "tests/support/TempDir.h"
 #include "tests/tools/CoordsFile.h"
 
 namespace {
 
-const char* const PICTURES[] = {
-    "noise.jpg",   "reflect.jpg",       "elektro1.jpg", "elektro2.jpg", "elektro3.jpg", "elektro4.jpg",
-    "title1.jpg",  "title2.jpg",        "title3.jpg",   "title4.jpg",   "title5.jpg",   "quorvindale.jpg",
-    "musta.jpg",   "tekstit-alpha.jpg", "tekstit1.jpg", "tekstit2.jpg", "tekstit3.jpg", "pastaa1.jpg",
-    "pastaa2.jpg", "pastaa3.jpg",       "pastaa4.jpg",  "pastaa5.jpg",  "pastaa6.jpg",
-};
+const auto& PICTURES = SHOW_PICTURES;
 
 // The overlay's pictures by load position (the player's fixed table).
 const char* const OVERLAY[] = {
