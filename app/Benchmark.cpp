@@ -28,12 +28,16 @@ double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
+uint32_t bitIf(bool on, int bit) {
+    return on ? 1u << bit : 0u;
+}
+
+// Bits in the order of layerNames().
 uint32_t layersOf(const Scene& scene) {
-    const bool on[] = {scene.palikatOn, scene.wireframeOn, scene.elektroOn, scene.putkiOn,  scene.hohtoOn,
-                       scene.kummaOn,   scene.rgbhohtoOn,  scene.lorenzOn,  scene.scaledOn, scene.titleImagesOn};
-    uint32_t bits = 0;
-    for (size_t i = 0; i < std::size(on); ++i) bits |= (on[i] ? 1u : 0u) << i;
-    return bits;
+    return bitIf(scene.palikatOn, 0) | bitIf(scene.wireframeOn, 1) | bitIf(scene.elektroOn, 2) |
+           bitIf(scene.putkiOn, 3) | bitIf(scene.hohtoOn, 4) | bitIf(scene.kummaOn, 5) |
+           bitIf(scene.rgbhohtoOn, 6) | bitIf(scene.lorenzOn, 7) | bitIf(scene.scaledOn, 8) |
+           bitIf(scene.titleImagesOn, 9);
 }
 
 int32_t picturesShown(const ImageOverlay& overlay) {
@@ -108,7 +112,7 @@ public:
 int runBenchmark(RunOptions& options, Clock::time_point processStart) {
     // Counting the song's frames decodes it; a plain run never does, so that time is not start-up.
     const Clock::time_point measuring = Clock::now();
-    const ShowSong song = readShowSong();
+    const ShowSong song = readShowSong(options.frames == 0);
     if (!settleFrameCount(options, song)) return 1;
     const Clock::time_point start = processStart + (Clock::now() - measuring);
 
@@ -117,8 +121,8 @@ int runBenchmark(RunOptions& options, Clock::time_point processStart) {
     const int shellCode = runShell();
     setFrameObserver(nullptr);
     if (static_cast<int64_t>(recorder.samples.size()) + 1 != options.frames) {
-        std::fprintf(stderr, "flashstep: the benchmark ended after %zu of %lld frames\n", recorder.samples.size() + 1,
-                     static_cast<long long>(options.frames));
+        std::fprintf(stderr, "flashstep: the benchmark ended after %zu of %lld frames\n",
+                     recorder.samples.size() + 1, static_cast<long long>(options.frames));
         return 1;
     }
     BenchmarkReport report = summarizeFrames(recorder.samples, options.fps);

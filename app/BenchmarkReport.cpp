@@ -8,7 +8,9 @@
 
 namespace {
 
-double ratio(double value, double baseline) { return baseline > 0.0 ? value / baseline : 0.0; }
+double ratio(double value, double baseline) {
+    return baseline > 0.0 ? value / baseline : 0.0;
+}
 
 std::string joined(const std::vector<std::string>& names) {
     std::string text;
@@ -25,8 +27,9 @@ std::string line(const char* format, double a, double b) {
 }  // namespace
 
 const std::vector<std::string>& layerNames() {
-    static const std::vector<std::string> names = {"palikat", "wireframe", "elektro", "putki",  "hohto",
-                                                   "kumma",   "rgbhohto",  "lorenz",  "scaled", "titleImages"};
+    static const std::vector<std::string> names = {"palikat", "wireframe",  "elektro",  "putki",
+                                                   "hohto",   "kumma",      "rgbhohto", "lorenz",
+                                                   "scaled",  "titleImages"};
     return names;
 }
 
@@ -61,7 +64,8 @@ BenchmarkReport summarizeFrames(const std::vector<FrameSample>& samples, uint32_
     report.slowest = samples;
     const size_t kept = std::min<size_t>(BenchmarkReport::SLOWEST, samples.size());
     std::partial_sort(report.slowest.begin(), report.slowest.begin() + static_cast<std::ptrdiff_t>(kept),
-                      report.slowest.end(), [](const FrameSample& a, const FrameSample& b) { return a.ms > b.ms; });
+                      report.slowest.end(),
+                      [](const FrameSample& a, const FrameSample& b) { return a.ms > b.ms; });
     report.slowest.resize(kept);
     return report;
 }
@@ -69,8 +73,9 @@ BenchmarkReport summarizeFrames(const std::vector<FrameSample>& samples, uint32_
 std::string benchmarkTable(const BenchmarkReport& r) {
     std::string text;
     char head[160];
-    std::snprintf(head, sizeof head, "flashstep benchmark: %lld frames at %u fps (%.1f s of show in %.1f s)\n",
-                  static_cast<long long>(r.frames), r.fps, static_cast<double>(r.frames) / r.fps, r.showSeconds);
+    std::snprintf(
+        head, sizeof head, "flashstep benchmark: %lld frames at %u fps (%.1f s of show in %.1f s)\n",
+        static_cast<long long>(r.frames), r.fps, static_cast<double>(r.frames) / r.fps, r.showSeconds);
     text += head;
     char start[96];
     std::snprintf(start, sizeof start, "start to first frame  %9.2f ms\n", r.startToFirstFrameMs);

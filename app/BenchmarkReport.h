@@ -4,18 +4,17 @@
 #pragma once
 
 #include <cstdint>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json_fwd.hpp>
 
 // One measured frame of the show.
 struct FrameSample {
     int64_t frame = 0;
-    double ms = 0.0;          // wall time of update, draw and swap, GL work finished
-    float position = 0.0f;    // song position the frame showed
-    uint32_t layers = 0;      // bit i: layer i of layerNames() was on
-    int32_t pictures = 0;     // overlay pictures visible
+    double ms = 0.0;        // wall time of update, draw and swap, GL work finished
+    float position = 0.0f;  // song position the frame showed
+    uint32_t layers = 0;    // bit i: layer i of layerNames() was on
+    int32_t pictures = 0;   // overlay pictures visible
 };
 
 // The scene's layer switches, by script keyword, in bit order.

@@ -22,7 +22,8 @@
 namespace {
 
 constexpr const char* UNKNOWN_KIND =
-    "flashstep: cannot capture to %s: the name must end in .mp4, .mkv or .webm, or contain %% for numbered PNG "
+    "flashstep: cannot capture to %s: the name must end in .mp4, .mkv or .webm, or contain %% for numbered "
+    "PNG "
     "frames\n";
 constexpr const char* NO_FFMPEG = "flashstep: cannot capture: the ffmpeg program was not found on PATH\n";
 constexpr const char* NOT_WRITABLE = "flashstep: cannot write %s: %s\n";
@@ -32,7 +33,8 @@ constexpr const char* FAILED = "flashstep: capture to %s failed (%s); nothing wa
 // Reads every drawn frame back and feeds it to the encoder.
 class CaptureRecorder : public FrameObserver {
 public:
-    CaptureRecorder(PipedProgram& program, int64_t frames, bool quiet) : encoder(program), progress(frames, quiet) {}
+    CaptureRecorder(PipedProgram& program, int64_t frames, bool quiet)
+        : encoder(program), progress(frames, quiet) {}
 
     bool frameDrawn(GLWindow& window, int64_t /*frame*/) override {
         pixels.resize(static_cast<size_t>(window.width) * static_cast<size_t>(window.height) * 4);

@@ -94,7 +94,9 @@ bool moveFrames(const std::string& from, const std::string& to, std::string& err
 
 }  // namespace
 
-CaptureTarget::~CaptureTarget() { discard(); }
+CaptureTarget::~CaptureTarget() {
+    discard();
+}
 
 bool CaptureTarget::prepare(const std::string& target, CaptureKind captureKind, std::string& error) {
     file = target;

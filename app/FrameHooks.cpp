@@ -13,7 +13,9 @@ int64_t frameCount = 0;
 FrameObserver* frameObserver = nullptr;
 }  // namespace
 
-void setFrameObserver(FrameObserver* observer) { frameObserver = observer; }
+void setFrameObserver(FrameObserver* observer) {
+    frameObserver = observer;
+}
 
 void frameDrawn(GLWindow& window) {
     const RunOptions& options = runOptions();
@@ -27,4 +29,6 @@ void frameShown(GLWindow& window) {
     if (frameObserver != nullptr) frameObserver->frameShown(window, frameCount - 1);
 }
 
-int64_t framesDrawn() { return frameCount; }
+int64_t framesDrawn() {
+    return frameCount;
+}

@@ -8,18 +8,19 @@
 #include "demo/RunOptions.h"
 #include "script/DemoScript.h"
 
-ShowSong readShowSong() {
+ShowSong readShowSong(bool measure) {
     ShowSong song;
     const DemoScript script("data/script.txt");
     song.file = script.songfile;
-    if (!song.file.empty()) song.seconds = measureSongSeconds(song.file.c_str());
+    if (measure && !song.file.empty()) song.seconds = measureSongSeconds(song.file.c_str());
     return song;
 }
 
 bool settleFrameCount(RunOptions& options, const ShowSong& song) {
     if (options.frames > 0) return true;
     if (song.seconds < 0.0) {
-        std::fprintf(stderr, "flashstep: cannot read the song \"%s\" to learn the show's length (give --frames)\n",
+        std::fprintf(stderr,
+                     "flashstep: cannot read the song \"%s\" to learn the show's length (give --frames)\n",
                      song.file.c_str());
         return false;
     }

@@ -11,8 +11,8 @@ struct ShowSong {
     double seconds = -1.0;  // negative when the song cannot be read
 };
 
-// The song named by data/script.txt.
-ShowSong readShowSong();
+// The song named by data/script.txt, measured by decoding it unless `measure` is false.
+ShowSong readShowSong(bool measure = true);
 // Sets `options.frames` to cover the whole song at options.fps unless a count was
 // asked for; false (with a message on standard error) when neither is known.
 bool settleFrameCount(RunOptions& options, const ShowSong& song);

@@ -1,14 +1,14 @@
 // flashstep: the entry point. Without options it is the plain show (it asks
 // whether to run full screen); the options add a deterministic, traceable run,
 // frame-exact capture to a video and a benchmark of the whole show.
-#include <CLI/CLI.hpp>
+#include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <unistd.h>
 
 #include "app/Benchmark.h"
 #include "app/Capture.h"
@@ -22,7 +22,8 @@ void addRunOptions(CLI::App& cli, RunOptions& options) {
     auto* windowed = cli.add_flag_callback(
         "--windowed", [&options] { options.screen = ScreenChoice::Windowed; }, "Run in a window; don't ask");
     auto* fullscreen = cli.add_flag_callback(
-        "--fullscreen", [&options] { options.screen = ScreenChoice::Fullscreen; }, "Run full screen; don't ask");
+        "--fullscreen", [&options] { options.screen = ScreenChoice::Fullscreen; },
+        "Run full screen; don't ask");
     windowed->excludes(fullscreen);
     cli.add_option("--frames", options.frames,
                    "Run exactly N frames on a virtual music clock, offscreen and silent, then exit")
@@ -34,13 +35,16 @@ void addRunOptions(CLI::App& cli, RunOptions& options) {
 void addCaptureOptions(CLI::App& cli, RunOptions& options) {
     auto* dt = cli.add_option("--dt", options.dtMs, "Frame time in milliseconds for --frames (default 16)")
                    ->check(CLI::Range(0u, 60000u));
-    auto* capture = cli.add_option("--capture", options.captureFile,
-                                   "Render the show offscreen to FILE (.mp4, .mkv, .webm; a name with % gives "
-                                   "numbered PNG frames) with the song as its sound track");
-    auto* benchmark = cli.add_flag("--benchmark", options.benchmark,
-                                   "Render the whole show offscreen as fast as possible and report frame times");
-    auto* fps = cli.add_option("--fps", options.fps, "Frames per second of --capture and --benchmark (default 60)")
-                    ->check(CLI::Range(1u, 1000u));
+    auto* capture =
+        cli.add_option("--capture", options.captureFile,
+                       "Render the show offscreen to FILE (.mp4, .mkv, .webm; a name with % gives "
+                       "numbered PNG frames) with the song as its sound track");
+    auto* benchmark =
+        cli.add_flag("--benchmark", options.benchmark,
+                     "Render the whole show offscreen as fast as possible and report frame times");
+    auto* fps =
+        cli.add_option("--fps", options.fps, "Frames per second of --capture and --benchmark (default 60)")
+            ->check(CLI::Range(1u, 1000u));
     cli.add_flag("--json", options.json, "Give the benchmark's report as one JSON object")->needs(benchmark);
     cli.add_flag("--quiet", options.quiet, "No progress bar for --capture and --benchmark");
     capture->excludes(benchmark);
@@ -65,9 +69,11 @@ int main(int argc, char** argv) {
     CLI11_PARSE(cli, argc, argv);
 
     // The capture's name is meant from where we were started, not from the data folder.
-    if (!options.captureFile.empty()) options.captureFile = std::filesystem::absolute(options.captureFile).string();
+    if (!options.captureFile.empty())
+        options.captureFile = std::filesystem::absolute(options.captureFile).string();
     if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
-        std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", options.dataDir.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", options.dataDir.c_str(),
+                     std::strerror(errno));
         return 1;
     }
     if (options.trace) std::setvbuf(stdout, nullptr, _IOLBF, 0);  // tools follow the trace live

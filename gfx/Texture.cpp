@@ -27,21 +27,29 @@ void allocateStorage(GLenum target, GLenum format, int32_t width, int32_t height
     }
 }
 
+// GLU uploads every level itself. The GL's own generation, set on the texture,
+// would rebuild all levels on GLU's upload of level 0 only to have GLU overwrite
+// them; it is held off meanwhile, which leaves the same levels and the same state.
+void buildMipmapsWithGlu(GLenum target, GLenum format, int32_t width, int32_t height, const uint8_t* pixels) {
+    glTexParameteri(target, GL_GENERATE_MIPMAP, 0);
+    if (target == GL_TEXTURE_1D) {
+        gluBuild1DMipmaps(target, format, width, format, GL_UNSIGNED_BYTE, pixels);
+    } else {
+        gluBuild2DMipmaps(target, format, width, height, format, GL_UNSIGNED_BYTE, pixels);
+    }
+    glTexParameteri(target, GL_GENERATE_MIPMAP, 1);
+}
+
 // With TEX_AUTO_MIPMAP level 0 goes up at its own size and the GL makes the rest;
 // otherwise GLU scales to powers of two and builds every level.
 void uploadPicture(GLenum target, GLenum format, int32_t width, int32_t height, uint32_t flags,
                    const uint8_t* pixels) {
-    const bool autoMipmap = (flags & TEX_AUTO_MIPMAP) != 0;
-    if (target == GL_TEXTURE_1D) {
-        if (autoMipmap) {
-            glTexImage1D(target, 0, format, width, 0, format, GL_UNSIGNED_BYTE, pixels);
-        } else {
-            gluBuild1DMipmaps(target, format, width, format, GL_UNSIGNED_BYTE, pixels);
-        }
-    } else if (autoMipmap) {
-        glTexImage2D(target, 0, format, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+    if ((flags & TEX_AUTO_MIPMAP) == 0) {
+        buildMipmapsWithGlu(target, format, width, height, pixels);
+    } else if (target == GL_TEXTURE_1D) {
+        glTexImage1D(target, 0, format, width, 0, format, GL_UNSIGNED_BYTE, pixels);
     } else {
-        gluBuild2DMipmaps(target, format, width, height, format, GL_UNSIGNED_BYTE, pixels);
+        glTexImage2D(target, 0, format, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
     }
 }
 

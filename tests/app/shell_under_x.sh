@@ -47,6 +47,20 @@ wait_exit() {
   kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; code=timeout
 }
 
+# Presses Escape until the process ends (a loaded machine may lose a key before the
+# window has the focus); sets code like wait_exit.
+escape_until_exit() {
+  local win=$1 pid=$2
+  for _ in 1 2 3 4; do
+    press "$win" Escape
+    for _ in $(seq 1 50); do
+      if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; code=$?; return 0; fi
+      sleep 0.1
+    done
+  done
+  wait_exit "$pid"
+}
+
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
 # Starts the player in the background as a child of this shell (so `wait` sees its code); sets pid.
@@ -64,11 +78,11 @@ if win=$(wait_window "flashstep"); then
   size=$(client_size "$win")
   [ "$size" = "640x480" ] && pass "window 640x480" || fail "window is $size"
   sleep 1
-  press "$win" Escape
+  escape_until_exit "$win" "$pid"
 else
   fail "no demo window"
+  wait_exit "$pid"
 fi
-wait_exit "$pid"
 [ "$code" = "0" ] && pass "Escape exits 0" || fail "exit code $code after Escape"
 grep -q '^frame=' "$work/out" && pass "frames were drawn" || fail "no frames drawn"
 
@@ -91,8 +105,7 @@ if win=$(wait_window "flashstep"); then
   win=$(wait_window "flashstep") || fail "no window after second toggle"
   sleep 1
   [ "$(client_size "$win")" = "640x480" ] && pass "back in a 640x480 window" || fail "window after toggles is $(client_size "$win")"
-  press "$win" Escape
-  wait_exit "$pid"
+  escape_until_exit "$win" "$pid"
   [ "$code" = "0" ] && pass "exit 0 after toggles" || fail "exit code $code after toggles"
   # The song position falls back to the start at each restart: count the falls.
   restarts=$(awk -F'[ =]' '/^frame=/{t=$4+0; if (seen && t < last - 0.5) n++; last=t; seen=1} END{print n+0}' "$work/out")
@@ -118,17 +131,19 @@ fi
 #    the position follows the audio handed out, never goes backwards, and keeps up
 #    with the wall clock.
 if [ -n "$show_dir" ] && [ -f "$show_dir/data/song.ogg" ]; then
+  started=$(date +%s.%N)
   (cd "$show_dir" && exec "$exe" --windowed --trace >"$work/out" 2>"$work/err") & pid=$!
   if win=$(wait_window "flashstep"); then
     sleep 3
-    press "$win" Escape
-    wait_exit "$pid"
+    escape_until_exit "$win" "$pid"
+    elapsed=$(awk -v a="$(date +%s.%N)" -v b="$started" 'BEGIN { printf "%.2f", a - b }')
     [ "$code" = "0" ] && pass "show with song exits 0" || fail "show with song: exit code $code"
     awk -F'[ =]' '/^frame=/{ if ($4 + 0 < last) bad = 1; last = $4 + 0 } END { exit bad }' "$work/out" \
       && pass "song position never goes backwards" || fail "song position went backwards"
     last=$(awk -F'[ =]' '/^frame=/{t=$4} END{print t+0}' "$work/out")
-    awk -v t="$last" 'BEGIN { exit !(t > 1.5 && t < 5.0) }' && pass "song position $last s after about 3 s" \
-      || fail "song position $last s after about 3 s"
+    # Heard audio lags the wall clock by the start-up and the output buffer, never leads it.
+    awk -v t="$last" -v e="$elapsed" 'BEGIN { exit !(t > 1.5 && t < e + 0.1) }' \
+      && pass "song position $last s after $elapsed s" || fail "song position $last s after $elapsed s"
   else
     fail "no window for the show with its song"
   fi

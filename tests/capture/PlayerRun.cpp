@@ -1,0 +1,80 @@
+// The binary runner and the tiny show for the capture tests.
+#include "tests/capture/PlayerRun.h"
+
+#include <sndfile.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+void writeSong(const std::string& path, double seconds) {
+    SF_INFO info{};
+    info.samplerate = 44100;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (file == nullptr) return;
+    const auto frames = static_cast<size_t>(std::lround(seconds * info.samplerate));
+    std::vector<float> samples(frames * 2);
+    for (size_t i = 0; i < frames; ++i) {
+        samples[2 * i] = samples[2 * i + 1] =
+            0.3f * static_cast<float>(std::sin(i * 2.0 * M_PI * 440.0 / 44100.0));
+    }
+    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(frames));
+    sf_close(file);
+}
+
+}  // namespace
+
+PlayerRun runPlayer(const std::string& folder, const std::string& arguments, const std::string& environment) {
+    PlayerRun run;
+    const std::string errFile = folder + "/../player.stderr";  // beside the show, which tests look through
+    const std::string command = "cd '" + folder + "' && env " + environment + " '" FLASHSTEP_EXE "' " +
+                                arguments + " 2>'" + errFile + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.out += buffer;
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = readFile(errFile);
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+std::string commandOutput(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return out;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    pclose(pipe);
+    return out;
+}
+
+void writeTinyShow(const std::string& folder, double seconds) {
+    std::filesystem::create_directories(folder + "/data");
+    writeSong(folder + "/data/song.wav", seconds);
+    std::ofstream(folder + "/data/script.txt") << "init bpm 125\n"
+                                                  "init patternLength 16\n"
+                                                  "init patternSpeed 4\n"
+                                                  "init songfile data/song.wav\n"
+                                                  "0:0 sync on\n"
+                                                  "0:0 syncPattern %x.x.x.x.x.x.x.x.\n"
+                                                  "0:0 palikat on\n"
+                                                  "0:0 lorenz on\n"
+                                                  "0:0 kumma on\n";
+}
