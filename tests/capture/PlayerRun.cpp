@@ -2,23 +2,15 @@
 #include "tests/capture/PlayerRun.h"
 
 #include <sndfile.h>
-#include <sys/wait.h>
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
-namespace {
+#include "tests/support/Process.h"
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
+namespace {
 
 void writeSong(const std::string& path, double seconds) {
     SF_INFO info{};
@@ -40,29 +32,15 @@ void writeSong(const std::string& path, double seconds) {
 }  // namespace
 
 PlayerRun runPlayer(const std::string& folder, const std::string& arguments, const std::string& environment) {
-    PlayerRun run;
-    const std::string errFile = folder + "/../player.stderr";  // beside the show, which tests look through
-    const std::string command = "cd '" + folder + "' && env " + environment + " '" FLASHSTEP_EXE "' " +
-                                arguments + " 2>'" + errFile + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.out += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = readFile(errFile);
-    std::filesystem::remove(errFile);
-    return run;
+    const std::string command =
+        "cd '" + folder + "' && env " + environment + " '" FLASHSTEP_EXE "' " + arguments;
+    // Standard error goes beside the show, which tests look through for leftovers.
+    const ProcessResult process = runCommand(command, folder + "/../player.stderr");
+    return PlayerRun{process.exitCode, process.out, process.err};
 }
 
 std::string commandOutput(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-    pclose(pipe);
-    return out;
+    return runCommand(command).out;
 }
 
 void writeTinyShow(const std::string& folder, double seconds) {

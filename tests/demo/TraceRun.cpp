@@ -1,14 +1,12 @@
 // Runs the player binary and splits its trace into fields.
 #include "tests/demo/TraceRun.h"
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-#include "tests/support/TempDir.h"
+#include "tests/support/Process.h"
 
 double TraceLine::number(const std::string& key) const {
     return std::stod(fields.at(key));
@@ -37,27 +35,15 @@ TraceLine parseLine(const std::string& line) {
     return parsed;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
 }  // namespace
 
 RunResult runFlashstep(const std::string& folder, const std::string& arguments) {
+    const std::string command = "cd '" + folder + "' && '" FLASHSTEP_EXE "' " + arguments;
+    const ProcessResult process = runCommand(command, folder + "/.stderr");
     RunResult result;
-    const std::string errFile = folder + "/.stderr";
-    const std::string command =
-        "cd '" + folder + "' && '" FLASHSTEP_EXE "' " + arguments + " 2>'" + errFile + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.rawStdout += buffer;
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.rawStderr = readFile(errFile);
+    result.exitCode = process.exitCode;
+    result.rawStdout = process.out;
+    result.rawStderr = process.err;
     std::stringstream lines(result.rawStdout);
     std::string line;
     while (std::getline(lines, line)) {
