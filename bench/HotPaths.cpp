@@ -1,6 +1,7 @@
 // flashstep_bench: Google Benchmark timings of the show's hot pieces on the real
 // show data and a real offscreen Mesa context: script loading, a sync action's
-// list compilation, and one frame of each layer alone. Run from the build folder.
+// list compilation, one frame of each layer alone, and the heaviest frame with and
+// without each layer. Run from the build folder.
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include "app/Shell.h"
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
+#include "demo/Random.h"
 #include "demo/RunOptions.h"
 #include "scene/BeadLists.h"
 
@@ -88,6 +90,27 @@ LAYER_FRAME(hohtoRgb, scene.hohtoOn = scene.rgbhohtoOn = true)
 LAYER_FRAME(kumma, scene.kummaOn = true)
 LAYER_FRAME(lorenz, scene.lorenzOn = true)
 LAYER_FRAME(overlayPicture, scene.overlay->visible[0] = true)
+
+// The show's heaviest moments: every layer on, stretched shells, two pictures; the
+// same random lists every time, so that leaving one layer out gives its cost there.
+void turnEverythingOn(Scene& scene) {
+    scene.palikatOn = scene.wireframeOn = scene.elektroOn = scene.putkiOn = scene.hohtoOn = true;
+    scene.kummaOn = scene.rgbhohtoOn = scene.lorenzOn = scene.scaledOn = true;
+    scene.overlay->visible[1] = scene.overlay->visible[8] = true;
+    randomSeed(1);
+    scene.syncAction();  // the stretch is compiled into the lists
+}
+LAYER_FRAME(everything, turnEverythingOn(scene))
+LAYER_FRAME(everythingBut_palikat, turnEverythingOn(scene); scene.palikatOn = false)
+LAYER_FRAME(everythingBut_wireframe, turnEverythingOn(scene); scene.wireframeOn = false)
+LAYER_FRAME(everythingBut_elektro, turnEverythingOn(scene); scene.elektroOn = false)
+LAYER_FRAME(everythingBut_putki, turnEverythingOn(scene); scene.putkiOn = false)
+LAYER_FRAME(everythingBut_hohto, turnEverythingOn(scene); scene.hohtoOn = false)
+LAYER_FRAME(everythingBut_kumma, turnEverythingOn(scene); scene.kummaOn = false)
+LAYER_FRAME(everythingBut_rgbhohto, turnEverythingOn(scene); scene.rgbhohtoOn = false)
+LAYER_FRAME(everythingBut_lorenz, turnEverythingOn(scene); scene.lorenzOn = false)
+LAYER_FRAME(everythingBut_pictures, turnEverythingOn(scene);
+            scene.overlay->visible[1] = scene.overlay->visible[8] = false)
 
 // The player's own window and demo start-up, offscreen.
 bool openShow() {

@@ -13,6 +13,7 @@
 #include "demo/Dispatch.h"
 #include "demo/Random.h"
 #include "demo/RunOptions.h"
+#include "gfx/ImagePrefetch.h"
 
 namespace {
 
@@ -100,6 +101,9 @@ bool demoInit(GLWindow& window, KeyState& keys) {
     setProjection(window);
     setSphereMapGeneration();
     demo::textureStore = std::make_unique<TextureStore>();
+    // Decodes the scene's pictures while the script, the song and the mipmaps of
+    // the pictures before are being made.
+    const ImagePrefetch prefetch(Scene::pictureFiles());
     demo::script = std::make_unique<DemoScript>("data/script.txt");
     const MusicOutput output = runOptions().deterministic() ? MusicOutput::Virtual : MusicOutput::Device;
     demo::music = std::make_unique<MusicStream>(demo::script->songfile, output);

@@ -11,3 +11,19 @@ void reportOutOfMemory(const char* fileName);
 void reportDepthNotSupported(int32_t bytesPerPixel);
 void reportPictureDepthNotSupported(int32_t bytesPerPixel);
 void reportNameTooLong(const char* fileName, size_t length);
+
+// While one lives on a thread, that thread's messages (these and the JPEG
+// library's) are counted instead of written: a decode done ahead of time stays
+// silent and leaves its messages to the real load.
+class QuietDiagnostics {
+public:
+    QuietDiagnostics();
+    ~QuietDiagnostics();
+    QuietDiagnostics(const QuietDiagnostics&) = delete;
+    QuietDiagnostics& operator=(const QuietDiagnostics&) = delete;
+    // Messages held back on this thread since construction.
+    int32_t heldBack() const;
+};
+
+// True on a thread with a QuietDiagnostics alive; the message is then counted.
+bool holdBackMessage();

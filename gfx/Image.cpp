@@ -21,6 +21,7 @@ namespace {
 struct JpegErrorRecord {
     jpeg_error_mgr manager = {};
     std::jmp_buf recoveryPoint = {};
+    void (*writeMessage)(j_common_ptr) = nullptr;  // the library's own writer
 };
 
 // What the library delivered, in the file's own component count, bottom row first.
@@ -31,6 +32,12 @@ struct DecodedPicture {
     uint32_t height = 0;
     int components = 0;
 };
+
+// The library's warnings and errors, unless this thread holds its messages back.
+void jpegOutputMessage(j_common_ptr info) {
+    if (holdBackMessage()) return;
+    (*reinterpret_cast<JpegErrorRecord*>(info->err)->writeMessage)(info);
+}
 
 [[noreturn]] void jpegErrorExit(j_common_ptr info) {
     (*info->err->output_message)(info);
@@ -70,6 +77,8 @@ bool decodeFile(std::FILE* file, const char* fileName, DecodedPicture& picture) 
     JpegErrorRecord errors;
     info.err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = jpegErrorExit;
+    errors.writeMessage = errors.manager.output_message;
+    errors.manager.output_message = jpegOutputMessage;
     if (setjmp(errors.recoveryPoint) != 0) {
         jpeg_destroy_decompress(&info);
         delete[] picture.samples;

@@ -7,6 +7,7 @@
 #include "gfx/AlphaMask.h"
 #include "gfx/Diagnostics.h"
 #include "gfx/Image.h"
+#include "gfx/ImagePrefetch.h"
 #include "gfx/TextureParams.h"
 
 namespace {
@@ -91,7 +92,7 @@ Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, G
     glTexParameteri(target, GL_GENERATE_MIPMAP, 1);
     if (!targetTakesImages(target)) return this;
 
-    const PixelBlock pixels = loadImage(fileName, width, height, bytesPerPixel);
+    const PixelBlock pixels = loadPicture(fileName, width, height, bytesPerPixel);
     if (pixels == nullptr) return this;
     if (maskFileName != nullptr && maskFileName[0] != '\0') applyAlphaMask(pixels.get(), maskFileName);
     const GLenum format = pixelFormatFor(bytesPerPixel);
@@ -107,7 +108,7 @@ void Texture::applyAlphaMask(uint8_t* pixels, const char* maskFileName) {
     int32_t maskWidth = 0;
     int32_t maskHeight = 0;
     int32_t maskDepth = 0;
-    const PixelBlock mask = loadImage(maskFileName, maskWidth, maskHeight, maskDepth);
+    const PixelBlock mask = loadPicture(maskFileName, maskWidth, maskHeight, maskDepth);
     if (mask == nullptr) return;
     mergeAlphaMask(pixels, width, height, mask.get(), maskWidth, maskHeight);
 }

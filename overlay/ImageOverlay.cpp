@@ -9,14 +9,9 @@
 
 namespace {
 
-struct PictureFile {
-    const char* fileName = "";
-    const char* maskFileName = "";
-};
-
 // Load order is the picture index that script events name. Pictures 9 and 10
 // share one file, so they share one texture but keep separate state.
-constexpr PictureFile PICTURES[] = {
+constexpr PictureLoad PICTURES[] = {
     {"data/noise.jpg", ""},       {"data/title1.jpg", ""},
     {"data/title2.jpg", ""},      {"data/title3.jpg", ""},
     {"data/title4.jpg", ""},      {"data/title5.jpg", ""},
@@ -69,8 +64,12 @@ void advanceFade(ImageOverlay& overlay, int32_t i, float elapsed) {
 
 }  // namespace
 
+std::vector<PictureLoad> ImageOverlay::pictureLoads() {
+    return {std::begin(PICTURES), std::end(PICTURES)};
+}
+
 ImageOverlay::ImageOverlay(TextureStore& store) {
-    for (const PictureFile& picture : PICTURES) addImage(picture.fileName, picture.maskFileName, store);
+    for (const PictureLoad& picture : PICTURES) addImage(picture.fileName, picture.maskFileName, store);
     readCoordinates(COORDINATES_FILE);
 }
 

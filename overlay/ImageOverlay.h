@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "gfx/ImagePrefetch.h"
 
 class Texture;
 class TextureStore;
@@ -26,6 +29,8 @@ public:
     static constexpr int32_t MAX_IMAGES = 20;
 
     explicit ImageOverlay(TextureStore& store);
+    // The pictures the constructor asks the store for, in its order.
+    static std::vector<PictureLoad> pictureLoads();
     void addImage(const char* fileName, const char* maskFileName, TextureStore& store);
     // Reads piece rectangles; a file that cannot be opened changes nothing.
     void readCoordinates(const char* fileName);

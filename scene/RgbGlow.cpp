@@ -24,7 +24,7 @@ float offsetDraw() {
 }  // namespace
 
 RgbGlow::RgbGlow(TextureStore& store) {
-    texture = store.load("data/reflect.jpg", "", GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+    texture = store.load(PICTURE_FILE, "", GL_TEXTURE_2D, TEX_NO_TRILINEAR);
     texture->useAdditiveBlend();
 }
 

@@ -17,6 +17,7 @@
 
 namespace {
 
+constexpr const char* NOISE_FILE = "data/noise.jpg";
 constexpr const char* ELEKTRO_FILES[4] = {"data/elektro1.jpg", "data/elektro2.jpg", "data/elektro3.jpg",
                                           "data/elektro4.jpg"};
 constexpr int32_t TITLE_FIRST = 1;
@@ -133,11 +134,19 @@ void spin(Scene& scene, double dt) {
 
 }  // namespace
 
+std::vector<std::string> Scene::pictureFiles() {
+    // The noise picture carries its own alpha mask.
+    std::vector<PictureLoad> loads = {
+        {RgbGlow::PICTURE_FILE, ""}, {NOISE_FILE, NOISE_FILE}, {RgbGlow::PICTURE_FILE, ""}};
+    for (const char* file : ELEKTRO_FILES) loads.push_back({file, ""});
+    for (const PictureLoad& load : ImageOverlay::pictureLoads()) loads.push_back(load);
+    return filesDecodedBy(loads);
+}
+
 Scene::Scene(TextureStore& store) {
     rgbGlow = std::make_unique<RgbGlow>(store);
-    // The noise picture carries its own alpha mask.
-    noiseTexture = loadPicture(store, "data/noise.jpg", "data/noise.jpg");
-    reflectTexture = loadPicture(store, "data/reflect.jpg", "");
+    noiseTexture = loadPicture(store, NOISE_FILE, NOISE_FILE);
+    reflectTexture = loadPicture(store, RgbGlow::PICTURE_FILE, "");
     for (int32_t k = 0; k < 4; ++k) elektroTextures[k] = loadPicture(store, ELEKTRO_FILES[k], "");
     for (Texture* texture : elektroTextures) texture->useAdditiveBlend();
     for (int32_t i = 0; i < BUFFER_SIZES; ++i) {

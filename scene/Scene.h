@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "overlay/ImageOverlay.h"
 #include "scene/RgbGlow.h"
@@ -20,6 +22,8 @@ public:
     static constexpr int32_t ELEKTRO_RINGS = 20;
 
     explicit Scene(TextureStore& store);
+    // The picture files the constructor decodes, in its order (see filesDecodedBy).
+    static std::vector<std::string> pictureFiles();
     ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;

@@ -1,0 +1,64 @@
+// Decodes a known list of pictures on a worker thread ahead of the texture store,
+// so that decoding overlaps the mipmap building of the pictures before them.
+// A picture whose decode would say anything is left to the real load, which
+// then reports it in its usual place; the decoded bytes are the same either way.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "gfx/Image.h"
+
+class ImagePrefetch {
+public:
+    // Starts decoding at once, in list order. A name listed twice is decoded twice
+    // and can be taken twice. While it lives, this is the prefetch loadPicture uses.
+    explicit ImagePrefetch(std::vector<std::string> fileNames);
+    // Stops the worker after its current picture and drops what was not taken.
+    ~ImagePrefetch();
+    ImagePrefetch(const ImagePrefetch&) = delete;
+    ImagePrefetch& operator=(const ImagePrefetch&) = delete;
+
+    // The next untaken decode of that name, waiting for it if need be; null when
+    // the name is not (or no longer) listed, or its decode was left to the real load.
+    PixelBlock take(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel);
+
+    int32_t taken() const;  // pictures handed out decoded
+
+private:
+    struct Entry {
+        std::string fileName;
+        PixelBlock pixels;
+        int32_t width = 0;
+        int32_t height = 0;
+        int32_t bytesPerPixel = 0;
+        bool decoded = false;  // the worker is done with it, whatever came of it
+        bool taken = false;
+    };
+
+    void decodeAll();
+
+    std::vector<Entry> entries;
+    mutable std::mutex lock;
+    std::condition_variable entryDone;
+    bool stopping = false;
+    int32_t takenCount = 0;
+    std::thread worker;
+};
+
+// One request to the texture store: a picture and its mask ("" for none).
+struct PictureLoad {
+    const char* fileName = "";
+    const char* maskFileName = "";
+};
+
+// The files the store decodes for these requests, in its order: a picture it
+// already holds is not decoded again; a mask is decoded with each new picture.
+std::vector<std::string> filesDecodedBy(const std::vector<PictureLoad>& loads);
+
+// The picture from the live prefetch if it has it, else decoded here and now.
+PixelBlock loadPicture(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel);
