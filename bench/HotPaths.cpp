@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include "app/MessageBox.h"
 #include "app/Shell.h"
@@ -111,6 +112,24 @@ LAYER_FRAME(everythingBut_rgbhohto, turnEverythingOn(scene); scene.rgbhohtoOn = 
 LAYER_FRAME(everythingBut_lorenz, turnEverythingOn(scene); scene.lorenzOn = false)
 LAYER_FRAME(everythingBut_pictures, turnEverythingOn(scene);
             scene.overlay->visible[1] = scene.overlay->visible[8] = false)
+
+// Reading a finished frame back, as the capture does, in two pixel orders.
+void readFrameBack(benchmark::State& state, GLenum format) {
+    std::vector<uint8_t> pixels(static_cast<size_t>(window.width) * window.height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (auto _ : state) {
+        glReadPixels(0, 0, window.width, window.height, format, GL_UNSIGNED_BYTE, pixels.data());
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+void BM_ReadFrame_rgba(benchmark::State& state) {
+    readFrameBack(state, GL_RGBA);
+}
+BENCHMARK(BM_ReadFrame_rgba)->Unit(benchmark::kMillisecond);
+void BM_ReadFrame_bgra(benchmark::State& state) {
+    readFrameBack(state, GL_BGRA);
+}
+BENCHMARK(BM_ReadFrame_bgra)->Unit(benchmark::kMillisecond);
 
 // The player's own window and demo start-up, offscreen.
 bool openShow() {
