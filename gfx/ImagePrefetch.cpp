@@ -10,9 +10,14 @@ namespace {
 
 ImagePrefetch* livePrefetch = nullptr;
 
+size_t blockBytes(int32_t width, int32_t height, int32_t bytesPerPixel) {
+    return static_cast<size_t>(width) * static_cast<size_t>(height) * static_cast<size_t>(bytesPerPixel);
+}
+
 }  // namespace
 
-ImagePrefetch::ImagePrefetch(std::vector<std::string> fileNames) {
+ImagePrefetch::ImagePrefetch(std::vector<std::string> fileNames, size_t bytesAhead)
+    : bytesAheadLimit(bytesAhead) {
     entries.resize(fileNames.size());
     for (size_t i = 0; i < fileNames.size(); ++i) entries[i].fileName = std::move(fileNames[i]);
     livePrefetch = this;
@@ -24,6 +29,7 @@ ImagePrefetch::~ImagePrefetch() {
         const std::lock_guard<std::mutex> guard(lock);
         stopping = true;
     }
+    roomAhead.notify_all();
     worker.join();
     if (livePrefetch == this) livePrefetch = nullptr;
 }
@@ -31,8 +37,12 @@ ImagePrefetch::~ImagePrefetch() {
 void ImagePrefetch::decodeAll() {
     for (Entry& entry : entries) {
         {
-            const std::lock_guard<std::mutex> guard(lock);
+            std::unique_lock<std::mutex> guard(lock);
+            roomAhead.wait(guard,
+                           [this] { return stopping || bytesHeld == 0 || bytesHeld < bytesAheadLimit; });
             if (stopping) return;
+            // Passed over by the store already: not worth decoding.
+            if (entry.taken) continue;
         }
         int32_t width = 0, height = 0, bytesPerPixel = 0;
         const QuietDiagnostics quiet;
@@ -40,12 +50,15 @@ void ImagePrefetch::decodeAll() {
         // Anything said on the way (a warning even) must be said by the real load.
         if (quiet.heldBack() != 0) pixels.reset();
         const std::lock_guard<std::mutex> guard(lock);
+        entry.decoded = true;
+        entryDone.notify_all();
+        // Passed over while it was being decoded: held, it would never be let go.
+        if (entry.taken) continue;
+        if (pixels != nullptr) bytesHeld += blockBytes(width, height, bytesPerPixel);
         entry.pixels = std::move(pixels);
         entry.width = width;
         entry.height = height;
         entry.bytesPerPixel = bytesPerPixel;
-        entry.decoded = true;
-        entryDone.notify_all();
     }
 }
 
@@ -56,15 +69,30 @@ PixelBlock ImagePrefetch::take(const char* fileName, int32_t& width, int32_t& he
         return !entry.taken && entry.fileName == fileName;
     });
     if (listed == entries.end()) return nullptr;
+    for (auto passed = entries.begin(); passed != listed; ++passed) {
+        if (!passed->taken) dropEntry(*passed);
+    }
+    roomAhead.notify_all();
     Entry& entry = *listed;
     entryDone.wait(guard, [&entry, this] { return entry.decoded || stopping; });
-    entry.taken = true;
-    if (entry.pixels == nullptr) return nullptr;
+    if (entry.pixels == nullptr) {
+        entry.taken = true;
+        return nullptr;
+    }
     width = entry.width;
     height = entry.height;
     bytesPerPixel = entry.bytesPerPixel;
+    bytesHeld -= blockBytes(width, height, bytesPerPixel);
+    entry.taken = true;
+    roomAhead.notify_all();
     ++takenCount;
     return std::move(entry.pixels);
+}
+
+void ImagePrefetch::dropEntry(Entry& entry) {
+    if (entry.pixels != nullptr) bytesHeld -= blockBytes(entry.width, entry.height, entry.bytesPerPixel);
+    entry.pixels.reset();
+    entry.taken = true;
 }
 
 int32_t ImagePrefetch::taken() const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -15,9 +16,14 @@
 
 class ImagePrefetch {
 public:
-    // Starts decoding at once, in list order. A name listed twice is decoded twice
-    // and can be taken twice. While it lives, this is the prefetch loadPicture uses.
-    explicit ImagePrefetch(std::vector<std::string> fileNames);
+    // Enough for a whole show of full-screen pictures; huge pictures are decoded
+    // one or two ahead instead of all at once.
+    static constexpr size_t DEFAULT_BYTES_AHEAD = size_t{64} << 20;
+
+    // Starts decoding at once, in list order, holding at most `bytesAhead` of
+    // decoded pictures not yet taken (one picture always). A name listed twice is
+    // decoded twice and can be taken twice. While it lives, loadPicture uses it.
+    explicit ImagePrefetch(std::vector<std::string> fileNames, size_t bytesAhead = DEFAULT_BYTES_AHEAD);
     // Stops the worker after its current picture and drops what was not taken.
     ~ImagePrefetch();
     ImagePrefetch(const ImagePrefetch&) = delete;
@@ -25,6 +31,7 @@ public:
 
     // The next untaken decode of that name, waiting for it if need be; null when
     // the name is not (or no longer) listed, or its decode was left to the real load.
+    // Untaken entries listed before it are dropped: requests come in list order.
     PixelBlock take(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel);
 
     int32_t taken() const;  // pictures handed out decoded
@@ -41,10 +48,14 @@ private:
     };
 
     void decodeAll();
+    void dropEntry(Entry& entry);  // with the lock held
 
     std::vector<Entry> entries;
     mutable std::mutex lock;
     std::condition_variable entryDone;
+    std::condition_variable roomAhead;
+    size_t bytesAheadLimit = DEFAULT_BYTES_AHEAD;
+    size_t bytesHeld = 0;
     bool stopping = false;
     int32_t takenCount = 0;
     std::thread worker;

@@ -3,8 +3,10 @@
 // the store's decode order derived from its requests. No GL needed.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "gfx/ImagePrefetch.h"
@@ -55,8 +57,8 @@ TEST(ImagePrefetch, HandsOutTheSameBytesOncePerListingAndNothingUnlisted) {
     const std::string gray = dir.write("gray.jpg", grayJpeg(16, 8, 90));
     ImagePrefetch prefetch({colour, gray, colour});
 
-    expectSamePicture(takenFrom(prefetch, gray), loadedOnTheSpot(gray));
     expectSamePicture(takenFrom(prefetch, colour), loadedOnTheSpot(colour));
+    expectSamePicture(takenFrom(prefetch, gray), loadedOnTheSpot(gray));
     expectSamePicture(takenFrom(prefetch, colour), loadedOnTheSpot(colour));
     EXPECT_EQ(takenFrom(prefetch, colour).pixels, nullptr) << "listed twice, taken twice";
     EXPECT_EQ(takenFrom(prefetch, dir.file("other.jpg")).pixels, nullptr);
@@ -103,6 +105,35 @@ TEST(ImagePrefetch, LoadPictureDecodesOnTheSpotWithoutALivePrefetch) {
     Picture p;
     p.pixels = loadPicture(gray.c_str(), p.width, p.height, p.bytesPerPixel);
     expectSamePicture(p, loadedOnTheSpot(gray));
+}
+
+TEST(ImagePrefetch, RunsNoFurtherAheadThanItsMemoryAllows) {
+    TempDir dir;
+    const std::string first = dir.write("first.jpg", grayJpeg(16, 16, 10));
+    const std::string second = dir.write("second.jpg", grayJpeg(16, 16, 20));
+    const std::string third = dir.write("third.jpg", grayJpeg(16, 16, 30));
+    ImagePrefetch prefetch({first, second, third}, 1);
+    // Time enough for a worker without a limit to decode all three.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    dir.write("third.jpg", grayJpeg(16, 16, 200));
+
+    expectSamePicture(takenFrom(prefetch, first), loadedOnTheSpot(first));
+    expectSamePicture(takenFrom(prefetch, second), loadedOnTheSpot(second));
+    const Picture last = takenFrom(prefetch, third);
+    ASSERT_NE(last.pixels, nullptr);
+    EXPECT_NEAR(last.pixels[0], 200, 2) << "decoded before there was room for it";
+}
+
+TEST(ImagePrefetch, ARequestPassingEarlierEntriesLetsThemGoAndNeverStalls) {
+    TempDir dir;
+    const std::string first = dir.write("first.jpg", grayJpeg(64, 64, 10));
+    const std::string second = dir.write("second.jpg", grayJpeg(64, 64, 20));
+    const std::string third = dir.write("third.jpg", grayJpeg(64, 64, 30));
+    ImagePrefetch prefetch({first, second, third}, 1);
+
+    expectSamePicture(takenFrom(prefetch, third), loadedOnTheSpot(third));
+    EXPECT_EQ(takenFrom(prefetch, first).pixels, nullptr) << "passed over, left to the real load";
+    EXPECT_EQ(prefetch.taken(), 1);
 }
 
 TEST(FilesDecodedBy, SkipsPicturesAlreadyHeldAndDecodesMasksWithEachNewPicture) {
