@@ -3,6 +3,7 @@
 // Writes only; callers decide what a failure means.
 #include "gfx/Diagnostics.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 namespace {
@@ -30,40 +31,41 @@ bool holdBackMessage() {
     return quiet;
 }
 
-void reportOpenFailed(const char* fileName) {
+namespace {
+
+// Every message goes out through here: one line, flushed, unless held back.
+__attribute__((format(printf, 1, 2))) void writeMessage(const char* format, ...) {
     if (holdBackMessage()) return;
-    std::fprintf(stderr, "error open JPEG file \"%s\"\n", fileName);
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(stderr, format, arguments);
+    va_end(arguments);
     std::fflush(stderr);
+}
+
+}  // namespace
+
+void reportOpenFailed(const char* fileName) {
+    writeMessage("error open JPEG file \"%s\"\n", fileName);
 }
 
 void reportDepthNotSupported(int32_t bytesPerPixel) {
-    if (holdBackMessage()) return;
-    std::fprintf(stderr, "bpp not supported (%d)\n", static_cast<int>(bytesPerPixel));
-    std::fflush(stderr);
+    writeMessage("bpp not supported (%d)\n", static_cast<int>(bytesPerPixel));
 }
 
 void reportPictureDepthNotSupported(int32_t bytesPerPixel) {
-    if (holdBackMessage()) return;
-    std::fprintf(stderr, "bpp of png-image not supported (%d)\n", static_cast<int>(bytesPerPixel));
-    std::fflush(stderr);
+    writeMessage("bpp of png-image not supported (%d)\n", static_cast<int>(bytesPerPixel));
 }
 
 void reportPictureTooLarge(const char* fileName, uint32_t width, uint32_t height) {
-    if (holdBackMessage()) return;
-    std::fprintf(stderr, "picture too large (%u x %u pixels): \"%s\"\n", static_cast<unsigned>(width),
+    writeMessage("picture too large (%u x %u pixels): \"%s\"\n", static_cast<unsigned>(width),
                  static_cast<unsigned>(height), fileName);
-    std::fflush(stderr);
 }
 
 void reportOutOfMemory(const char* fileName) {
-    if (holdBackMessage()) return;
-    std::fprintf(stderr, "out of memory decoding \"%s\"\n", fileName);
-    std::fflush(stderr);
+    writeMessage("out of memory decoding \"%s\"\n", fileName);
 }
 
 void reportNameTooLong(const char* fileName, size_t length) {
-    if (holdBackMessage()) return;
-    std::fprintf(stderr, "texture file name too long (%zu characters, at most 99): \"%s\"\n", length,
-                 fileName);
-    std::fflush(stderr);
+    writeMessage("texture file name too long (%zu characters, at most 99): \"%s\"\n", length, fileName);
 }
