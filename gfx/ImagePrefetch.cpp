@@ -70,29 +70,25 @@ PixelBlock ImagePrefetch::take(const char* fileName, int32_t& width, int32_t& he
     });
     if (listed == entries.end()) return nullptr;
     for (auto passed = entries.begin(); passed != listed; ++passed) {
-        if (!passed->taken) dropEntry(*passed);
+        if (!passed->taken) release(*passed);
     }
     roomAhead.notify_all();
     Entry& entry = *listed;
     entryDone.wait(guard, [&entry, this] { return entry.decoded || stopping; });
-    if (entry.pixels == nullptr) {
-        entry.taken = true;
-        return nullptr;
-    }
+    PixelBlock pixels = release(entry);
+    if (pixels == nullptr) return nullptr;
+    roomAhead.notify_all();
     width = entry.width;
     height = entry.height;
     bytesPerPixel = entry.bytesPerPixel;
-    bytesHeld -= blockBytes(width, height, bytesPerPixel);
-    entry.taken = true;
-    roomAhead.notify_all();
     ++takenCount;
-    return std::move(entry.pixels);
+    return pixels;
 }
 
-void ImagePrefetch::dropEntry(Entry& entry) {
+PixelBlock ImagePrefetch::release(Entry& entry) {
     if (entry.pixels != nullptr) bytesHeld -= blockBytes(entry.width, entry.height, entry.bytesPerPixel);
-    entry.pixels.reset();
     entry.taken = true;
+    return std::move(entry.pixels);
 }
 
 int32_t ImagePrefetch::taken() const {

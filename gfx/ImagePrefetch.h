@@ -48,7 +48,8 @@ private:
     };
 
     void decodeAll();
-    void dropEntry(Entry& entry);  // with the lock held
+    // Marks it taken and hands over its pixels, if any; with the lock held.
+    PixelBlock release(Entry& entry);
 
     std::vector<Entry> entries;
     mutable std::mutex lock;
