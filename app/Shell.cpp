@@ -9,6 +9,7 @@
 
 #include "app/FrameHooks.h"
 #include "app/FrameTimer.h"
+#include "app/KeyLatch.h"
 #include "app/MessageBox.h"
 #include "app/ToggleSignal.h"
 #include "app/VirtualKeys.h"
@@ -24,11 +25,16 @@ namespace {
 uint32_t quitEventType = 0;    // the quit notice posted by requestQuit
 uint32_t toggleEventType = 0;  // the mode toggle, from SIGUSR1
 FrameTimer frameTimer;         // frame times of a deterministic run
+KeyLatch keyLatch;             // quick taps last until their frame is done
 
 void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
     switch (event.event) {
-        case SDL_WINDOWEVENT_CLOSE: requestQuit(window); break;
-        case SDL_WINDOWEVENT_MINIMIZED: window.active = false; break;
+        case SDL_WINDOWEVENT_CLOSE:
+            requestQuit(window);
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            window.active = false;
+            break;
         case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_MAXIMIZED:
         case SDL_WINDOWEVENT_SIZE_CHANGED: {
@@ -39,7 +45,8 @@ void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
             resizeViewport(width, height);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -47,7 +54,11 @@ void handleKey(GLWindow& window, const SDL_KeyboardEvent& event) {
     if ((event.keysym.mod & KMOD_ALT) != 0) return;  // system keys are not recorded
     const int32_t code = virtualKeyFromSdl(event.keysym.sym);
     if (code <= 0 || code > 255) return;
-    window.keys->down[code] = event.type == SDL_KEYDOWN ? 1 : 0;
+    if (event.type == SDL_KEYDOWN) {
+        keyLatch.press(*window.keys, code);
+    } else {
+        keyLatch.release(*window.keys, code);
+    }
 }
 
 // One frame's time: the measured tick difference, or the scheduled time of a
@@ -68,6 +79,7 @@ uint32_t nextFrameTime(GLWindow& window) {
 void runFrameLoop(GLWindow& window) {
     bool looping = true;
     window.lastTick = SDL_GetTicks();
+    keyLatch.reset();
     while (looping) {
         SDL_Event event;
         if (SDL_PollEvent(&event) != 0) {
@@ -82,6 +94,7 @@ void runFrameLoop(GLWindow& window) {
             frameDrawn(window);
             SDL_GL_SwapWindow(window.window);
             frameShown(window);
+            keyLatch.frameDone(*window.keys);
         } else {
             SDL_WaitEvent(nullptr);
         }
@@ -90,9 +103,12 @@ void runFrameLoop(GLWindow& window) {
 
 bool askFullscreen() {
     switch (runOptions().screen) {
-        case ScreenChoice::Windowed: return false;
-        case ScreenChoice::Fullscreen: return true;
-        case ScreenChoice::Ask: break;
+        case ScreenChoice::Windowed:
+            return false;
+        case ScreenChoice::Fullscreen:
+            return true;
+        case ScreenChoice::Ask:
+            break;
     }
     return askYesNo("Fullscreen?", "Start FullScreen?");
 }
@@ -145,11 +161,18 @@ void windowProcedure(GLWindow& window, const SDL_Event& event) {
         return;
     }
     switch (event.type) {
-        case SDL_QUIT: requestQuit(window); break;
-        case SDL_WINDOWEVENT: handleWindowEvent(window, event.window); break;
+        case SDL_QUIT:
+            requestQuit(window);
+            break;
+        case SDL_WINDOWEVENT:
+            handleWindowEvent(window, event.window);
+            break;
         case SDL_KEYDOWN:
-        case SDL_KEYUP: handleKey(window, event.key); break;
-        default: break;
+        case SDL_KEYUP:
+            handleKey(window, event.key);
+            break;
+        default:
+            break;
     }
 }
 
