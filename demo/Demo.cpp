@@ -14,6 +14,7 @@
 #include "demo/Random.h"
 #include "demo/RunOptions.h"
 #include "gfx/ImagePrefetch.h"
+#include "scene/ScenePictures.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ bool demoInit(GLWindow& window, KeyState& keys) {
     demo::textureStore = std::make_unique<TextureStore>();
     // Decodes the scene's pictures while the script, the song and the mipmaps of
     // the pictures before are being made.
-    const ImagePrefetch prefetch(Scene::pictureFiles());
+    const ImagePrefetch prefetch(filesDecodedBy(showPictureLoads()));
     demo::script = std::make_unique<DemoScript>("data/script.txt");
     const MusicOutput output = runOptions().deterministic() ? MusicOutput::Virtual : MusicOutput::Device;
     demo::music = std::make_unique<MusicStream>(demo::script->songfile, output);

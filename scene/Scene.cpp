@@ -14,17 +14,16 @@
 #include "scene/CylinderLayers.h"
 #include "scene/GlowLayer.h"
 #include "scene/LorenzLayer.h"
+#include "scene/ScenePictures.h"
 
 namespace {
 
-constexpr const char* NOISE_FILE = "data/noise.jpg";
-constexpr const char* ELEKTRO_FILES[4] = {"data/elektro1.jpg", "data/elektro2.jpg", "data/elektro3.jpg",
-                                          "data/elektro4.jpg"};
 constexpr int32_t TITLE_FIRST = 1;
 constexpr int32_t TITLE_COUNT = 5;
 
-Texture* loadPicture(TextureStore& store, const char* fileName, const char* maskFileName) {
-    return store.load(fileName, maskFileName, GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+Texture* loadPicture(TextureStore& store, ScenePictureSlot slot) {
+    const PictureLoad& picture = scenePicture(slot);
+    return store.load(picture.fileName, picture.maskFileName, GL_TEXTURE_2D, TEX_NO_TRILINEAR);
 }
 
 void setColor(Shape& shape, float red, float green, float blue) {
@@ -134,20 +133,12 @@ void spin(Scene& scene, double dt) {
 
 }  // namespace
 
-std::vector<std::string> Scene::pictureFiles() {
-    // The noise picture carries its own alpha mask.
-    std::vector<PictureLoad> loads = {
-        {RgbGlow::PICTURE_FILE, ""}, {NOISE_FILE, NOISE_FILE}, {RgbGlow::PICTURE_FILE, ""}};
-    for (const char* file : ELEKTRO_FILES) loads.push_back({file, ""});
-    for (const PictureLoad& load : ImageOverlay::pictureLoads()) loads.push_back(load);
-    return filesDecodedBy(loads);
-}
-
 Scene::Scene(TextureStore& store) {
     rgbGlow = std::make_unique<RgbGlow>(store);
-    noiseTexture = loadPicture(store, NOISE_FILE, NOISE_FILE);
-    reflectTexture = loadPicture(store, RgbGlow::PICTURE_FILE, "");
-    for (int32_t k = 0; k < 4; ++k) elektroTextures[k] = loadPicture(store, ELEKTRO_FILES[k], "");
+    noiseTexture = loadPicture(store, PICTURE_NOISE);
+    reflectTexture = loadPicture(store, PICTURE_REFLECTION);
+    for (int32_t k = 0; k < 4; ++k)
+        elektroTextures[k] = loadPicture(store, static_cast<ScenePictureSlot>(PICTURE_ELEKTRO_FIRST + k));
     for (Texture* texture : elektroTextures) texture->useAdditiveBlend();
     for (int32_t i = 0; i < BUFFER_SIZES; ++i) {
         const int32_t size = 1 << (i + 4);

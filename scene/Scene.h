@@ -22,8 +22,6 @@ public:
     static constexpr int32_t ELEKTRO_RINGS = 20;
 
     explicit Scene(TextureStore& store);
-    // The picture files the constructor decodes, in its order (see filesDecodedBy).
-    static std::vector<std::string> pictureFiles();
     ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;

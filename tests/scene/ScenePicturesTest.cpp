@@ -10,6 +10,7 @@
 #include "gfx/ImagePrefetch.h"
 #include "gfx/TextureStore.h"
 #include "scene/Scene.h"
+#include "scene/ScenePictures.h"
 #include "tests/support/GlContext.h"
 #include "tests/support/JpegWriter.h"
 #include "tests/support/ShowFiles.h"
@@ -24,7 +25,7 @@ TEST(ScenePictures, ThePrefetchListIsWhatTheSceneDecodesInItsOrder) {
     std::filesystem::current_path(folder.path());
 
     TextureStore store;
-    const std::vector<std::string> listed = Scene::pictureFiles();
+    const std::vector<std::string> listed = filesDecodedBy(showPictureLoads());
     {
         ImagePrefetch prefetch(listed);
         Scene scene(store);
