@@ -1,25 +1,22 @@
 // Loads the script once: header lines set tempo, pattern geometry and song file, event lines
-// append timed events, anything else is a comment line. The queue operations are in
-// DemoScriptQueue.cpp; the words themselves are read by WordReader.
+// append timed events, anything else is a comment statement. The queue operations are in
+// DemoScriptQueue.cpp; the statements themselves are split by ScriptStatementReader.
 #include "script/DemoScript.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 
 #include "script/EventWords.h"
+#include "script/ScriptLoading.h"
 #include "script/ScriptNumbers.h"
-#include "script/ScriptWords.h"
 #include "script/TimeWords.h"
 
-namespace {
+static_assert(ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::SONGFILE_SIZE,
+              "a song file name is read whole into its field");
 
-// Buffer sizes of the words of a line, terminating NUL included.
-constexpr std::size_t FIRST_WORD_SIZE = 12;
-constexpr std::size_t KEY_WORD_SIZE = 40;
-constexpr std::size_t VALUE_WORD_SIZE = DemoScript::SONGFILE_SIZE;
+namespace {
 
 void copyWord(char* target, std::size_t capacity, const char* word) {
     const std::size_t length = std::min(std::strlen(word), capacity - 1);
@@ -43,53 +40,21 @@ void applyHeader(DemoScript& script, const char* key, const char* value) {
     }
 }
 
-void readHeaderLine(DemoScript& script, WordReader& words) {
-    char key[KEY_WORD_SIZE] = {};
-    char value[VALUE_WORD_SIZE] = {};
-    words.readWord(key);
-    words.readWord(value);
-    if (std::strcmp(key, "set") == 0) {
-        char argument[VALUE_WORD_SIZE] = {};
-        words.readWord(argument);
-        DemoScript::parseEvent(script.initialEvent, value, argument);
+void applyHeaderLine(DemoScript& script, const ScriptStatement& statement) {
+    if (std::strcmp(statement.key.text, "set") == 0) {
+        DemoScript::parseEvent(script.initialEvent, statement.value.text, statement.setArgument.text);
         return;
     }
-    applyHeader(script, key, value);
+    applyHeader(script, statement.key.text, statement.value.text);
 }
 
-// Returns false when the line is an "end" line. Lines past the event capacity are read but not
-// stored, so a later "end" still ends the reading.
-bool readEventLine(DemoScript& script, WordReader& words, const char* timeWord) {
-    char keyword[KEY_WORD_SIZE] = {};
-    char argument[VALUE_WORD_SIZE] = {};
-    words.readWord(keyword);
-    words.readWord(argument);
-    if (std::strcmp(keyword, "end") == 0) return false;
-    if (script.eventCount >= DemoScript::MAX_EVENTS) return true;
-
+// Lines past the event capacity are read but not stored, so a later "end" still ends the reading.
+void storeEvent(DemoScript& script, const ScriptStatement& statement) {
+    if (script.eventCount >= DemoScript::MAX_EVENTS) return;
     ScriptEvent& event = script.events[script.eventCount];
-    event.timeMs = timeWordToMs(timeWord, script.bpm, script.patternLength, script.patternSpeed);
-    DemoScript::parseEvent(event, keyword, argument);
+    event.timeMs = timeWordToMs(statement.first.text, script.bpm, script.patternLength, script.patternSpeed);
+    DemoScript::parseEvent(event, statement.key.text, statement.value.text);
     ++script.eventCount;
-    return true;
-}
-
-bool startsWithDigit(const char* word) {
-    return std::isdigit(static_cast<unsigned char>(word[0])) != 0;
-}
-
-void readScript(DemoScript& script, WordReader& words) {
-    while (!words.atEnd()) {
-        char first[FIRST_WORD_SIZE] = {};
-        words.readWord(first);
-        if (std::strcmp(first, "init") == 0) {
-            readHeaderLine(script, words);
-        } else if (startsWithDigit(first)) {
-            if (!readEventLine(script, words, first)) return;
-        } else {
-            words.skipLine();
-        }
-    }
 }
 
 }  // namespace
@@ -97,12 +62,30 @@ void readScript(DemoScript& script, WordReader& words) {
 DemoScript::DemoScript(const char* path) {
     std::filebuf file;
     if (path != nullptr && file.open(path, std::ios::in | std::ios::binary) != nullptr) {
-        WordReader words(&file);
-        readScript(*this, words);
+        ScriptStatementReader statements(&file);
+        ScriptStatement statement;
+        while (statements.next(statement) && applyScriptStatement(*this, statement)) {
+        }
     }
     cursor = 0;
     stepPeriod = static_cast<float>(60.0 / bpm / patternSpeed);
     setSyncPattern(0);
+}
+
+bool applyScriptStatement(DemoScript& script, const ScriptStatement& statement) {
+    switch (statement.kind) {
+        case StatementKind::Header:
+            applyHeaderLine(script, statement);
+            return true;
+        case StatementKind::Event:
+            storeEvent(script, statement);
+            return true;
+        case StatementKind::End:
+            return false;
+        case StatementKind::Comment:
+            return true;
+    }
+    return true;
 }
 
 void DemoScript::parseEvent(ScriptEvent& event, const char* keyword, const char* argument) {

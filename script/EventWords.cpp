@@ -43,7 +43,7 @@ constexpr KeywordKind KEYWORDS[] = {
     {"randomCamera", EVENT_RANDOM_CAMERA},
     {"rotateSpeed", EVENT_ROTATE_SPEED},
 };
-static_assert(std::size(KEYWORDS) == 27, "every event keyword has its kind");
+static_assert(std::size(KEYWORDS) == EVENT_KEYWORD_COUNT, "every event keyword has its kind");
 
 }  // namespace
 
@@ -52,6 +52,10 @@ int32_t eventKindOf(const char* keyword) {
         if (std::strcmp(keyword, entry.keyword) == 0) return entry.kind;
     }
     return EVENT_NONE;
+}
+
+const char* eventKeywordAt(int32_t index) {
+    return KEYWORDS[index].keyword;
 }
 
 bool isStepPattern(const char* argument) {

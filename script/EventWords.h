@@ -7,6 +7,10 @@
 // The kind named by `keyword` (exact, case-sensitive), or 0 when it names none.
 int32_t eventKindOf(const char* keyword);
 
+// The keywords in table order: entry i for 0 <= i < EVENT_KEYWORD_COUNT.
+constexpr int32_t EVENT_KEYWORD_COUNT = 27;
+const char* eventKeywordAt(int32_t index);
+
 // Steps after the "%": "." is off, anything else on, the first is bit 0. Only the first
 // MAX_PATTERN_STEPS count, so the result stays a non-negative int32.
 constexpr int32_t MAX_PATTERN_STEPS = 31;

@@ -1,9 +1,10 @@
 // Word-by-word reading of a script from any stream buffer.
 // The terminating whitespace of a word is left unread, so skipping "the rest of the line" after a
-// one-word line still consumes exactly that line.
+// one-word line still consumes exactly that line. Counting lines and columns changes no word.
 #include "script/ScriptWords.h"
 
 #include <cctype>
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -32,22 +33,33 @@ int WordReader::take() {
     source_->sbumpc();
     // Text mode: a carriage return before a line feed is dropped, so Windows line ends read alike.
     if (c == '\r' && source_->sgetc() == '\n') c = source_->sbumpc();
+    if (c == '\n') {
+        if (line_ < INT32_MAX) ++line_;
+        column_ = 1;
+        lineHasWord_ = false;
+    } else if (column_ < INT32_MAX) {
+        ++column_;
+    }
     return c;
 }
 
-void WordReader::readWord(char* word, std::size_t capacity) {
+WordSpan WordReader::readWord(char* word, std::size_t capacity) {
     int c = peek();
     while (c != Traits::eof() && isWordSpace(c)) {
         take();
         c = peek();
     }
-    std::size_t length = 0;
+    WordSpan span{line_, column_, 0, !lineHasWord_};
+    std::size_t kept = 0;
     while (c != Traits::eof() && !isWordSpace(c)) {
-        if (length + 1 < capacity) word[length++] = static_cast<char>(c);
+        if (kept + 1 < capacity) word[kept++] = static_cast<char>(c);
+        ++span.length;
         take();
         c = peek();
     }
-    if (capacity > 0) word[length] = '\0';
+    if (capacity > 0) word[kept] = '\0';
+    if (span.length > 0) lineHasWord_ = true;
+    return span;
 }
 
 void WordReader::skipLine() {

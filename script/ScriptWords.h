@@ -1,10 +1,20 @@
 // Reads the script as a stream of whitespace-separated words: each word is consumed whole and
 // cut to the caller's buffer, the rest of a line can be skipped, and running into the end is
-// remembered. Knows nothing of what the words mean.
+// remembered. Says where each word starts and how long it really was; knows nothing of meanings.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <streambuf>
+
+// Where a word starts (line and byte column, both from 1), its whole length in the input
+// (0 only at the end), and whether it is the first word of its line.
+struct WordSpan {
+    int32_t line = 0;
+    int32_t column = 0;
+    std::size_t length = 0;
+    bool startsLine = false;
+};
 
 class WordReader {
 public:
@@ -13,10 +23,10 @@ public:
 
     // Skips whitespace, then consumes one whole word; keeps at most capacity - 1 characters and a
     // NUL, so a word of any length never writes past the buffer. At the end, the word is empty.
-    void readWord(char* word, std::size_t capacity);
+    WordSpan readWord(char* word, std::size_t capacity);
     template <std::size_t N>
-    void readWord(char (&word)[N]) {
-        readWord(word, N);
+    WordSpan readWord(char (&word)[N]) {
+        return readWord(word, N);
     }
 
     // Consumes everything up to and including the next line feed, however long the line is.
@@ -31,4 +41,8 @@ private:
 
     std::streambuf* source_ = nullptr;
     bool atEnd_ = false;
+    // Position of the next character to be taken.
+    int32_t line_ = 1;
+    int32_t column_ = 1;
+    bool lineHasWord_ = false;
 };

@@ -19,25 +19,47 @@ const char* afterPiece(const char* piece) {
     return piece + std::strcspn(piece, ":");
 }
 
-int32_t beatsToMs(const char* word, int32_t bpm) {
-    return saturateToInt32(std::atof(word) * 60000.0 / bpm);
+// atof's value (atof is strtod without the end), and whether it read a number up to `end`.
+double readNumber(const char* text, const char* end, bool& whole) {
+    char* stop = nullptr;
+    const double value = std::strtod(text, &stop);
+    whole = stop != text && stop == end;
+    return value;
 }
 
-int32_t patternsAndBeatsToMs(const char* word, int32_t bpm, int32_t patternLength, int32_t patternSpeed) {
+TimeWordReading readPatternsAndBeats(const char* word) {
+    TimeWordReading reading;
+    reading.patternForm = true;
     const char* first = nextPiece(word);
     const char* second = first != nullptr ? nextPiece(afterPiece(first)) : nullptr;
-    // atof stops at the ":" that ends a piece, so it reads the piece alone.
-    const double patterns = first != nullptr ? std::atof(first) : 0.0;
-    const double beats = second != nullptr ? std::atof(second) : 0.0;
-    // Thousandths of a beat, in the order of operations the script's authors tuned times with.
-    const int32_t a = saturateToInt32(patterns * patternLength * 1000.0 / patternSpeed);
-    const int32_t b = saturateToInt32(beats * 1000.0 + a);
-    return saturateToInt32(static_cast<int64_t>(b) * 60 / bpm);
+    bool firstWhole = false;
+    bool secondWhole = false;
+    // strtod stops at the ":" that ends a piece, so it reads the piece alone.
+    if (first != nullptr) reading.patterns = readNumber(first, afterPiece(first), firstWhole);
+    if (second != nullptr) reading.beats = readNumber(second, afterPiece(second), secondWhole);
+    const bool noThirdPiece = second != nullptr && nextPiece(afterPiece(second)) == nullptr;
+    reading.readWhole = firstWhole && secondWhole && noThirdPiece;
+    return reading;
 }
 
 }  // namespace
 
+TimeWordReading readTimeWord(const char* word) {
+    if (std::strchr(word, ':') != nullptr) return readPatternsAndBeats(word);
+    TimeWordReading reading;
+    reading.beats = readNumber(word, word + std::strlen(word), reading.readWhole);
+    return reading;
+}
+
+int32_t timeReadingToMs(const TimeWordReading& reading, int32_t bpm, int32_t patternLength,
+                        int32_t patternSpeed) {
+    if (!reading.patternForm) return saturateToInt32(reading.beats * 60000.0 / bpm);
+    // Thousandths of a beat, in the order of operations the script's authors tuned times with.
+    const int32_t a = saturateToInt32(reading.patterns * patternLength * 1000.0 / patternSpeed);
+    const int32_t b = saturateToInt32(reading.beats * 1000.0 + a);
+    return saturateToInt32(static_cast<int64_t>(b) * 60 / bpm);
+}
+
 int32_t timeWordToMs(const char* word, int32_t bpm, int32_t patternLength, int32_t patternSpeed) {
-    if (std::strchr(word, ':') == nullptr) return beatsToMs(word, bpm);
-    return patternsAndBeatsToMs(word, bpm, patternLength, patternSpeed);
+    return timeReadingToMs(readTimeWord(word), bpm, patternLength, patternSpeed);
 }

@@ -4,6 +4,20 @@
 
 #include <cstdint>
 
+// The numbers a time word stands for, and whether every character of it took part.
+struct TimeWordReading {
+    bool patternForm = false;  // the word holds a ":": patterns, then beats
+    double patterns = 0.0;
+    double beats = 0.0;
+    // One number read to its end, or two joined by ":"s and each read to its end. Not so for
+    // "12abc" (12), "0,5" (0), "1:2:3" (1:2) or "3:" (3:0).
+    bool readWhole = false;
+};
+
+TimeWordReading readTimeWord(const char* word);
+
 // `bpm` and `patternSpeed` must be positive (the loader keeps them so). Results that do not fit
 // an int32 saturate at its ends.
+int32_t timeReadingToMs(const TimeWordReading& reading, int32_t bpm, int32_t patternLength,
+                        int32_t patternSpeed);
 int32_t timeWordToMs(const char* word, int32_t bpm, int32_t patternLength, int32_t patternSpeed);

@@ -60,6 +60,26 @@ TEST(ScriptTimeWords, SaturateInsteadOfOverflowing) {
     }
 }
 
+TEST(ScriptTimeWords, SayWhetherEveryCharacterWasRead) {
+    struct WholeCase {
+        const char* word = "";
+        bool readWhole = false;
+        double patterns = 0.0;
+        double beats = 0.0;
+    };
+    const WholeCase cases[] = {
+        {"12", true, 0, 12},       {"2.75", true, 0, 2.75}, {"3:2", true, 3, 2},   {"3::2", true, 3, 2},
+        {"1:0.25", true, 1, 0.25}, {"12abc", false, 0, 12}, {"0,5", false, 0, 0},  {"1:2:3", false, 1, 2},
+        {"3:", false, 3, 0},       {"1x:2", false, 1, 2},   {"1:2x", false, 1, 2}, {"", false, 0, 0},
+    };
+    for (const WholeCase& c : cases) {
+        const TimeWordReading reading = readTimeWord(c.word);
+        EXPECT_EQ(reading.readWhole, c.readWhole) << c.word;
+        EXPECT_EQ(reading.patterns, c.patterns) << c.word;
+        EXPECT_EQ(reading.beats, c.beats) << c.word;
+    }
+}
+
 TEST(ScriptEventWords, StepPatternsMarkStepsWithAnythingButADot) {
     EXPECT_EQ(stepPatternBits("%x...x..."), 17);
     EXPECT_EQ(stepPatternBits("%x.x."), 5);
