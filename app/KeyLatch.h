@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/Shell.h"
+#include "demo/ShellServices.h"
 
 class KeyLatch {
 public:

@@ -3,7 +3,7 @@
 // and the box's default answer is taken.
 #pragma once
 
-enum class MessageIcon { None, Warning, Question };
+#include "demo/ShellServices.h"
 
 // When set, no box is ever shown: messages go straight to standard error.
 void setMessagesToStderr(bool toStderr);

@@ -7,15 +7,10 @@
 
 #include <cstdlib>
 
-#include "app/FrameHooks.h"
-#include "app/FrameTimer.h"
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
 #include "app/ToggleSignal.h"
 #include "app/VirtualKeys.h"
-#include "demo/Demo.h"
-#include "demo/MusicClock.h"
-#include "demo/RunOptions.h"
 
 bool programRunning = false;
 bool fullscreenRequest = false;
@@ -24,8 +19,16 @@ namespace {
 
 uint32_t quitEventType = 0;    // the quit notice posted by requestQuit
 uint32_t toggleEventType = 0;  // the mode toggle, from SIGUSR1
-FrameTimer frameTimer;         // frame times of a deterministic run
 KeyLatch keyLatch;             // quick taps last until their frame is done
+
+class SdlShellServices : public ShellServices {
+public:
+    void requestQuit(GLWindow& window) override { ::requestQuit(window); }
+    void showMessage(const char* text, const char* caption, MessageIcon icon) override {
+        ::showMessage(text, caption, icon);
+    }
+    void swapBuffers(GLWindow& window) override { SDL_GL_SwapWindow(window.window); }
+};
 
 void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
     switch (event.event) {
@@ -61,22 +64,16 @@ void handleKey(GLWindow& window, const SDL_KeyboardEvent& event) {
     }
 }
 
-// One frame's time: the measured tick difference, or the scheduled time of a
-// deterministic run, which also moves the virtual music clock.
-uint32_t nextFrameTime(GLWindow& window) {
-    const RunOptions& options = runOptions();
-    if (options.deterministic()) {
-        const uint32_t dt = frameTimer.next(options);
-        virtualClockAdvance(dt);
-        return dt;
-    }
+// The measured tick difference since the last frame (a run on a virtual clock
+// takes its own frame times instead).
+uint32_t measuredFrameTime(GLWindow& window) {
     const uint32_t now = SDL_GetTicks();
     const uint32_t dt = now - window.lastTick;  // unsigned: survives the tick count wrapping
     window.lastTick = now;
     return dt;
 }
 
-void runFrameLoop(GLWindow& window) {
+void runFrameLoop(GLWindow& window, Player& player) {
     bool looping = true;
     window.lastTick = SDL_GetTicks();
     keyLatch.reset();
@@ -89,11 +86,7 @@ void runFrameLoop(GLWindow& window) {
                 windowProcedure(window, event);
             }
         } else if (window.active) {
-            demoUpdate(nextFrameTime(window));
-            demoDraw();
-            frameDrawn(window);
-            SDL_GL_SwapWindow(window.window);
-            frameShown(window);
+            player.frame(measuredFrameTime(window));
             keyLatch.frameDone(*window.keys);
         } else {
             SDL_WaitEvent(nullptr);
@@ -101,8 +94,8 @@ void runFrameLoop(GLWindow& window) {
     }
 }
 
-bool askFullscreen() {
-    switch (runOptions().screen) {
+bool askFullscreen(ScreenChoice screen) {
+    switch (screen) {
         case ScreenChoice::Windowed:
             return false;
         case ScreenChoice::Fullscreen:
@@ -121,6 +114,11 @@ void prepareDeterministicRun() {
 }
 
 }  // namespace
+
+ShellServices& shellServices() {
+    static SdlShellServices services;
+    return services;
+}
 
 void requestQuit(GLWindow& window) {
     (void)window;
@@ -176,18 +174,18 @@ void windowProcedure(GLWindow& window, const SDL_Event& event) {
     }
 }
 
-int runShell() {
+int runShell(const ShellRun& run) {
     Application app;
     KeyState keys;
     GLWindow window;
     window.keys = &keys;
     window.app = &app;
 
-    if (runOptions().deterministic()) {
+    if (run.plan.virtualClock()) {
         prepareDeterministicRun();
         window.fullscreen = false;
     } else {
-        window.fullscreen = askFullscreen();
+        window.fullscreen = askFullscreen(run.screen);
     }
 
     if (!registerWindowClass(app)) {
@@ -198,6 +196,7 @@ int runShell() {
     programRunning = true;
     fullscreenRequest = window.fullscreen;
 
+    Player player(run.plan);
     while (programRunning) {
         window.fullscreen = fullscreenRequest;
         if (!openGLWindow(window)) {
@@ -205,12 +204,12 @@ int runShell() {
             programRunning = false;
             continue;
         }
-        if (demoInit(window, keys)) {
-            runFrameLoop(window);
+        if (player.open(window, keys, shellServices())) {
+            runFrameLoop(window, player);
         } else {
             requestQuit(window);
         }
-        demoShutdown();
+        player.close();
         closeGLWindow(window);
     }
 

@@ -1,35 +1,17 @@
 // The process shell: the full-screen question, the window and its GL context, the
 // frame loop, key state and the mode toggle from outside. SDL stays behind this
-// header: window and context are forward-declared.
+// header: window and context are forward-declared. The shell hosts the player.
 #pragma once
 
 #include <cstdint>
 
-struct SDL_Window;
-union SDL_Event;
+#include "demo/ShellServices.h"
+#include "player/Player.h"
 
-// Flags by Windows virtual-key code: 1 while the key is down.
-struct KeyState {
-    int32_t down[256] = {};
-};
+union SDL_Event;
 
 struct Application {
     const char* className = "OpenGL";
-};
-
-struct GLWindow {
-    KeyState* keys = nullptr;
-    SDL_Window* window = nullptr;
-    void* deviceContext = nullptr;  // no separate device context on SDL: the window stands in
-    void* glContext = nullptr;
-    Application* app = nullptr;
-    const char* title = "https://quorvindale.example/flashstep";
-    int32_t width = 640;
-    int32_t height = 480;
-    int32_t bitsPerPixel = 32;
-    bool fullscreen = true;
-    bool active = false;
-    uint32_t lastTick = 0;
 };
 
 extern bool programRunning;
@@ -45,5 +27,17 @@ void closeGLWindow(GLWindow& window);
 // Handles one event that is not the quit notice.
 void windowProcedure(GLWindow& window, const SDL_Event& event);
 
-// The entry point's work; returns the exit code.
-int runShell();
+// The shell's services to the driver, on SDL.
+ShellServices& shellServices();
+
+enum class ScreenChoice { Ask, Windowed, Fullscreen };
+
+// What one run of the process asks of the shell.
+struct ShellRun {
+    ScreenChoice screen = ScreenChoice::Ask;
+    RunPlan plan;
+};
+
+// The entry point's work; returns the exit code. A run on a virtual clock shows
+// nothing: it renders offscreen and writes its messages to standard error.
+int runShell(const ShellRun& run);

@@ -10,11 +10,11 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/Benchmark.h"
-#include "app/Capture.h"
+#include "app/RunOptions.h"
 #include "app/Shell.h"
 #include "app/ToggleSignal.h"
-#include "demo/RunOptions.h"
+#include "offscreen/Benchmark.h"
+#include "offscreen/Capture.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     const auto processStart = std::chrono::steady_clock::now();
     blockToggleSignal();  // before any thread exists, so only the listener receives it
 
-    RunOptions& options = runOptions();
+    RunOptions options;
     CLI::App cli{"flashstep: a real-time audiovisual demo"};
     addRunOptions(cli, options);
     addCaptureOptions(cli, options);
@@ -77,7 +77,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (options.trace) std::setvbuf(stdout, nullptr, _IOLBF, 0);  // tools follow the trace live
-    if (!options.captureFile.empty()) return runCapture(options);
-    if (options.benchmark) return runBenchmark(options, processStart);
-    return runShell();
+    const RunPlan plan = runPlanFor(options);
+    const PlanRunner runOffscreen = [&options](const RunPlan& offscreenPlan) {
+        return runShell(ShellRun{options.screen, offscreenPlan});
+    };
+    if (!options.captureFile.empty()) return runCapture({options.captureFile, options.quiet}, plan, runOffscreen);
+    if (options.benchmark) return runBenchmark({options.json, options.quiet, processStart}, plan, runOffscreen);
+    return runShell(ShellRun{options.screen, plan});
 }

@@ -9,11 +9,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/FrameHooks.h"
 #include "app/Shell.h"
-#include "app/ShowSong.h"
 #include "app/ToggleSignal.h"
-#include "demo/RunOptions.h"
+#include "gfx/FrameReadback.h"
+#include "player/ShowLength.h"
 
 namespace {
 
@@ -32,15 +31,12 @@ class FrameHasher : public FrameObserver {
 public:
     explicit FrameHasher(FILE* output) : out(output) {}
 
-    bool frameDrawn(GLWindow& window, int64_t frame) override {
-        pixels.resize(static_cast<size_t>(window.width) * static_cast<size_t>(window.height) * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, window.width, window.height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        std::fprintf(out, "%lld %016llx\n", static_cast<long long>(frame),
+    bool frameDrawn(const PlayerFrame& frame) override {
+        readFramePixels(frame.window.width, frame.window.height, pixels);
+        std::fprintf(out, "%lld %016llx\n", static_cast<long long>(frame.number),
                      static_cast<unsigned long long>(hashPixels(pixels)));
         return true;
     }
-    void frameShown(GLWindow& /*window*/, int64_t /*frame*/) override {}
 
     FILE* out = nullptr;
     std::vector<uint8_t> pixels;
@@ -49,27 +45,29 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    RunOptions& options = runOptions();
+    ShellRun run;
+    run.screen = ScreenChoice::Windowed;
+    // The capture's and benchmark's schedule: frame k at round(k * 1000 / fps) ms.
+    run.plan.clock = FrameClock::Schedule;
     std::string outFile = "frame-hashes.txt";
+    std::string dataDir;
     CLI::App cli{"Hash every frame of the show's deterministic fixed-rate run"};
-    cli.add_option("--frames", options.frames, "Frames to run (default: the whole song)");
-    cli.add_option("--fps", options.fps, "Frames per second (default 60)")->check(CLI::Range(1u, 1000u));
-    cli.add_option("--data", options.dataDir, "Change into DIR before loading (DIR holds data/)");
+    cli.add_option("--frames", run.plan.frames, "Frames to run (default: the whole song)");
+    cli.add_option("--fps", run.plan.fps, "Frames per second (default 60)")->check(CLI::Range(1u, 1000u));
+    cli.add_option("--data", dataDir, "Change into DIR before loading (DIR holds data/)");
     cli.add_option("--out", outFile, "Where the hashes go (default frame-hashes.txt)");
-    cli.add_flag("--trace", options.trace, "Print the trace on standard output");
+    cli.add_flag("--trace", run.plan.trace, "Print the trace on standard output");
     blockToggleSignal();  // as the player does: only the shell's listener takes it
     CLI11_PARSE(cli, argc, argv);
-    // The benchmark's schedule: frame k at round(k * 1000 / fps) ms.
-    options.benchmark = true;
     FILE* out = std::fopen(outFile.c_str(), "w");
-    if (out == nullptr || (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0)) {
+    if (out == nullptr || (!dataDir.empty() && chdir(dataDir.c_str()) != 0)) {
         std::perror("flashstep_frame_hashes");
         return 1;
     }
-    if (!settleFrameCount(options, readShowSong())) return 1;
+    if (!settleFrameCount(run.plan, readShowSong())) return 1;
     FrameHasher hasher(out);
-    setFrameObserver(&hasher);
-    const int code = runShell();
+    run.plan.observers.push_back(&hasher);
+    const int code = runShell(run);
     std::fclose(out);
     return code;
 }

@@ -8,36 +8,42 @@
 
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/MessageBox.h"
 #include "app/Shell.h"
-#include "demo/Demo.h"
+#include "base/Random.h"
 #include "demo/DemoState.h"
-#include "demo/Random.h"
-#include "demo/RunOptions.h"
+#include "gfx/FrameReadback.h"
+#include "player/Player.h"
 #include "scene/BeadLists.h"
+#include "scene/SceneLayers.h"
 
 namespace {
 
 Application application;
 KeyState keys;
 GLWindow window;
+// A virtual music clock of 16 ms frames, no sound device; frames run until the end.
+Player player([] {
+    RunPlan plan;
+    plan.clock = FrameClock::FixedStep;
+    return plan;
+}());
 
 void allLayersOff(Scene& scene) {
-    scene.palikatOn = scene.wireframeOn = scene.elektroOn = scene.putkiOn = scene.hohtoOn = false;
-    scene.kummaOn = scene.rgbhohtoOn = scene.lorenzOn = scene.scaledOn = scene.titleImagesOn = false;
+    setSceneLayers(scene, false);
     for (bool& visible : scene.overlay->visible) visible = false;
 }
 
-// One whole frame (clear, camera, scene, overlay) with only what `turnOn` switches on.
+// One whole frame (update, clear, camera, scene, overlay, swap) with only what `turnOn` switches on.
 void drawFrameWith(benchmark::State& state, const std::function<void(Scene&)>& turnOn) {
     Scene& scene = *demo::scene;
     allLayersOff(scene);
     turnOn(scene);
     for (auto _ : state) {
-        demoUpdate(16);
-        demoDraw();
+        player.frame(0);
         glFinish();
     }
     allLayersOff(scene);
@@ -76,71 +82,90 @@ void BM_FrameEmpty(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameEmpty)->Unit(benchmark::kMillisecond);
 
-#define LAYER_FRAME(name, body)                           \
-    void BM_Frame_##name(benchmark::State& state) {       \
-        drawFrameWith(state, [](Scene& scene) { body; }); \
-    }                                                     \
-    BENCHMARK(BM_Frame_##name)->Unit(benchmark::kMillisecond);
+void BM_Frame_hohtoRgb(benchmark::State& state) {
+    drawFrameWith(state, [](Scene& scene) { scene.hohtoOn = scene.rgbhohtoOn = true; });
+}
+BENCHMARK(BM_Frame_hohtoRgb)->Unit(benchmark::kMillisecond);
 
-LAYER_FRAME(palikat, scene.palikatOn = true)
-LAYER_FRAME(wireframe, scene.wireframeOn = true)
-LAYER_FRAME(elektro, scene.elektroOn = true)
-LAYER_FRAME(putki, scene.putkiOn = true)
-LAYER_FRAME(hohto, scene.hohtoOn = true)
-LAYER_FRAME(hohtoRgb, scene.hohtoOn = scene.rgbhohtoOn = true)
-LAYER_FRAME(kumma, scene.kummaOn = true)
-LAYER_FRAME(lorenz, scene.lorenzOn = true)
-LAYER_FRAME(overlayPicture, scene.overlay->visible[0] = true)
+void BM_Frame_overlayPicture(benchmark::State& state) {
+    drawFrameWith(state, [](Scene& scene) { scene.overlay->visible[0] = true; });
+}
+BENCHMARK(BM_Frame_overlayPicture)->Unit(benchmark::kMillisecond);
 
 // The show's heaviest moments: every layer on, stretched shells, two pictures; the
 // same random lists every time, so that leaving one layer out gives its cost there.
 void turnEverythingOn(Scene& scene) {
-    scene.palikatOn = scene.wireframeOn = scene.elektroOn = scene.putkiOn = scene.hohtoOn = true;
-    scene.kummaOn = scene.rgbhohtoOn = scene.lorenzOn = scene.scaledOn = true;
+    setSceneLayers(scene, true);
+    scene.titleImagesOn = false;
     scene.overlay->visible[1] = scene.overlay->visible[8] = true;
     randomSeed(1);
     scene.syncAction();  // the stretch is compiled into the lists
 }
-LAYER_FRAME(everything, turnEverythingOn(scene))
-LAYER_FRAME(everythingBut_palikat, turnEverythingOn(scene); scene.palikatOn = false)
-LAYER_FRAME(everythingBut_wireframe, turnEverythingOn(scene); scene.wireframeOn = false)
-LAYER_FRAME(everythingBut_elektro, turnEverythingOn(scene); scene.elektroOn = false)
-LAYER_FRAME(everythingBut_putki, turnEverythingOn(scene); scene.putkiOn = false)
-LAYER_FRAME(everythingBut_hohto, turnEverythingOn(scene); scene.hohtoOn = false)
-LAYER_FRAME(everythingBut_kumma, turnEverythingOn(scene); scene.kummaOn = false)
-LAYER_FRAME(everythingBut_rgbhohto, turnEverythingOn(scene); scene.rgbhohtoOn = false)
-LAYER_FRAME(everythingBut_lorenz, turnEverythingOn(scene); scene.lorenzOn = false)
-LAYER_FRAME(everythingBut_pictures, turnEverythingOn(scene);
-            scene.overlay->visible[1] = scene.overlay->visible[8] = false)
 
-// Reading a finished frame back, as the capture does, in two pixel orders.
-void readFrameBack(benchmark::State& state, GLenum format) {
-    std::vector<uint8_t> pixels(static_cast<size_t>(window.width) * window.height * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+void BM_Frame_everything(benchmark::State& state) {
+    drawFrameWith(state, turnEverythingOn);
+}
+BENCHMARK(BM_Frame_everything)->Unit(benchmark::kMillisecond);
+
+void BM_Frame_everythingBut_pictures(benchmark::State& state) {
+    drawFrameWith(state, [](Scene& scene) {
+        turnEverythingOn(scene);
+        scene.overlay->visible[1] = scene.overlay->visible[8] = false;
+    });
+}
+BENCHMARK(BM_Frame_everythingBut_pictures)->Unit(benchmark::kMillisecond);
+
+// Each drawing layer of the table alone, and the heaviest frame without it.
+void registerLayerBenchmarks() {
+    for (const SceneLayer& layer : SCENE_LAYERS) {
+        if (!layer.draws) continue;
+        const auto flag = layer.flag;
+        benchmark::RegisterBenchmark((std::string("BM_Frame_") + layer.keyword).c_str(),
+                                     [flag](benchmark::State& state) {
+                                         drawFrameWith(state, [flag](Scene& scene) { scene.*flag = true; });
+                                     })
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("BM_Frame_everythingBut_") + layer.keyword).c_str(),
+                                     [flag](benchmark::State& state) {
+                                         drawFrameWith(state, [flag](Scene& scene) {
+                                             turnEverythingOn(scene);
+                                             scene.*flag = false;
+                                         });
+                                     })
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+// Reading a finished frame back, as the capture does.
+void BM_ReadFrame_rgba(benchmark::State& state) {
+    std::vector<uint8_t> pixels;
     for (auto _ : state) {
-        glReadPixels(0, 0, window.width, window.height, format, GL_UNSIGNED_BYTE, pixels.data());
+        readFramePixels(window.width, window.height, pixels);
         benchmark::DoNotOptimize(pixels.data());
     }
 }
-void BM_ReadFrame_rgba(benchmark::State& state) {
-    readFrameBack(state, GL_RGBA);
-}
 BENCHMARK(BM_ReadFrame_rgba)->Unit(benchmark::kMillisecond);
+
+// The same read in the other pixel order, to see whether the GL prefers one.
 void BM_ReadFrame_bgra(benchmark::State& state) {
-    readFrameBack(state, GL_BGRA);
+    std::vector<uint8_t> pixels(static_cast<size_t>(window.width) * window.height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (auto _ : state) {
+        glReadPixels(0, 0, window.width, window.height, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
+        benchmark::DoNotOptimize(pixels.data());
+    }
 }
 BENCHMARK(BM_ReadFrame_bgra)->Unit(benchmark::kMillisecond);
 
-// The player's own window and demo start-up, offscreen.
+// The player on the shell's own window, offscreen.
 bool openShow() {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setMessagesToStderr(true);
-    runOptions().frames = 1;  // a virtual music clock, no sound device
     window.keys = &keys;
     window.app = &application;
     window.fullscreen = false;
     if (!registerWindowClass(application) || !openGLWindow(window)) return false;
-    return demoInit(window, keys);
+    return player.open(window, keys, shellServices());
 }
 
 }  // namespace
@@ -152,9 +177,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "flashstep_bench: cannot open the show in %s\n", FLASHSTEP_SHOW_DIR);
         return 1;
     }
+    registerLayerBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    demoShutdown();
+    player.close();
     closeGLWindow(window);
     unregisterWindowClass(application);
     return 0;

@@ -8,11 +8,9 @@
 
 #include <cmath>
 
-#include "app/Shell.h"
+#include "base/Random.h"
 #include "demo/DemoState.h"
 #include "demo/Dispatch.h"
-#include "demo/Random.h"
-#include "demo/RunOptions.h"
 #include "gfx/ImagePrefetch.h"
 #include "scene/ScenePictures.h"
 
@@ -94,21 +92,27 @@ void placeCamera() {
 
 }  // namespace
 
-bool demoInit(GLWindow& window, KeyState& keys) {
-    randomSeed(0);
-    demo::glWindow = &window;
-    demo::keyState = &keys;
+void setDemoGlState(const GLWindow& window) {
     setInitialGlState();
     setProjection(window);
     setSphereMapGeneration();
+}
+
+bool demoInit(GLWindow& window, KeyState& keys, const DemoHost& host) {
+    randomSeed(0);
+    demo::glWindow = &window;
+    demo::keyState = &keys;
+    demo::shell = host.shell;
+    setDemoGlState(window);
     demo::textureStore = std::make_unique<TextureStore>();
     // Decodes the scene's pictures while the script, the song and the mipmaps of
     // the pictures before are being made.
-    const ImagePrefetch prefetch(filesDecodedBy(showPictureLoads()));
+    ImagePrefetch prefetch(filesDecodedBy(showPictureLoads()));
     demo::script = std::make_unique<DemoScript>("data/script.txt");
-    const MusicOutput output = runOptions().deterministic() ? MusicOutput::Virtual : MusicOutput::Device;
-    demo::music = std::make_unique<MusicStream>(demo::script->songfile, output);
+    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{host.songClock, host.shell});
+    demo::textureStore->decodedAhead = &prefetch;
     demo::scene = std::make_unique<Scene>(*demo::textureStore);
+    demo::textureStore->decodedAhead = nullptr;
     demo::music->play();
     return true;
 }
@@ -126,7 +130,7 @@ void demoUpdate(uint32_t dt) {
     runStepClock(position);
     demo::scene->update(dt);
     if (demo::flash > 0.0f) demo::flash -= FLASH_DECAY_PER_MS * static_cast<float>(dt);
-    if (demo::keyState->down[ESCAPE_KEY] == 1) requestQuit(*demo::glWindow);
+    if (demo::keyState->down[ESCAPE_KEY] == 1) demo::shell->requestQuit(*demo::glWindow);
 }
 
 void demoDraw() {

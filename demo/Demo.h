@@ -3,10 +3,22 @@
 
 #include <cstdint>
 
-struct GLWindow;
-struct KeyState;
+#include "demo/ShellServices.h"
 
-bool demoInit(GLWindow& window, KeyState& keys);
+class VirtualClock;
+
+// What runs the show: the shell's services, and the song's clock (null: the song
+// as heard on the sound output; else this virtual clock, no sound device).
+struct DemoHost {
+    ShellServices* shell = nullptr;
+    VirtualClock* songClock = nullptr;
+};
+
+bool demoInit(GLWindow& window, KeyState& keys, const DemoHost& host);
 void demoUpdate(uint32_t dt);
 void demoDraw();
 void demoShutdown();
+
+// The GL state and projection demoInit sets for the show, for code that draws
+// the scene without the whole driver.
+void setDemoGlState(const GLWindow& window);

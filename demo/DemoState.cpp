@@ -5,6 +5,7 @@ namespace demo {
 
 GLWindow* glWindow = nullptr;
 KeyState* keyState = nullptr;
+ShellServices* shell = nullptr;
 std::unique_ptr<DemoScript> script;
 std::unique_ptr<MusicStream> music;
 std::unique_ptr<TextureStore> textureStore;

@@ -12,11 +12,13 @@
 
 struct GLWindow;
 struct KeyState;
+class ShellServices;
 
 namespace demo {
 
 extern GLWindow* glWindow;
 extern KeyState* keyState;
+extern ShellServices* shell;
 extern std::unique_ptr<DemoScript> script;
 extern std::unique_ptr<MusicStream> music;
 extern std::unique_ptr<TextureStore> textureStore;

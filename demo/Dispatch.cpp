@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "demo/DemoState.h"
+#include "scene/SceneLayers.h"
 
 namespace {
 
@@ -30,44 +31,6 @@ int32_t saturatedValue(float value) {
 int32_t currentPicture(const ImageOverlay& overlay) {
     const int32_t index = truncatedValue(demo::script->currentValue(), -1);
     return index >= 0 && index < overlay.count ? index : -1;
-}
-
-void setSceneFlag(int32_t kind, bool on) {
-    Scene& scene = *demo::scene;
-    switch (kind) {
-        case EVENT_PALIKAT:
-            scene.palikatOn = on;
-            break;
-        case EVENT_HOHTO:
-            scene.hohtoOn = on;
-            break;
-        case EVENT_RGBHOHTO:
-            scene.rgbhohtoOn = on;
-            break;
-        case EVENT_WIREFRAME:
-            scene.wireframeOn = on;
-            break;
-        case EVENT_PUTKI:
-            scene.putkiOn = on;
-            break;
-        case EVENT_KUMMA:
-            scene.kummaOn = on;
-            break;
-        case EVENT_ELEKTRO:
-            scene.elektroOn = on;
-            break;
-        case EVENT_LORENZ:
-            scene.lorenzOn = on;
-            break;
-        case EVENT_SCALED:
-            scene.scaledOn = on;
-            break;
-        case EVENT_TITLE_IMAGES:
-            scene.titleImagesOn = on;
-            break;
-        default:
-            break;
-    }
 }
 
 void setFadeSpeed(ImageOverlay& overlay) {
@@ -130,19 +93,11 @@ void applyPictureEvent(int32_t kind) {
 
 void applyEvent(int32_t kind) {
     DemoScript& script = *demo::script;
+    if (const SceneLayer* layer = sceneLayerForEvent(kind)) {
+        demo::scene.get()->*layer->flag = script.currentOn();
+        return;
+    }
     switch (kind) {
-        case EVENT_PALIKAT:
-        case EVENT_HOHTO:
-        case EVENT_RGBHOHTO:
-        case EVENT_WIREFRAME:
-        case EVENT_PUTKI:
-        case EVENT_KUMMA:
-        case EVENT_ELEKTRO:
-        case EVENT_LORENZ:
-        case EVENT_SCALED:
-        case EVENT_TITLE_IMAGES:
-            setSceneFlag(kind, script.currentOn());
-            break;
         case EVENT_SHOW_IMAGE:
         case EVENT_HIDE_IMAGE:
         case EVENT_FADE_SPEED:

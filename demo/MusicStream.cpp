@@ -8,11 +8,12 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include "app/MessageBox.h"
 #include "demo/MusicClock.h"
+#include "demo/ShellServices.h"
 
 namespace {
 
@@ -154,14 +155,21 @@ double measureSongSeconds(const char* songFile) {
     return static_cast<double>(total) / info.samplerate;
 }
 
-MusicStream::MusicStream(const char* songFile, MusicOutput output)
-    : playback_(std::make_unique<Playback>()), output_(output) {
+void MusicStream::report(const char* text, const char* caption) {
+    if (setup_.shell != nullptr) {
+        setup_.shell->showMessage(text, caption, MessageIcon::None);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+    }
+}
+
+MusicStream::MusicStream(const char* songFile, const MusicSetup& setup)
+    : playback_(std::make_unique<Playback>()), setup_(setup) {
     loaded = false;
     Playback& p = *playback_;
-    if (output_ == MusicOutput::Device) {
+    if (setup_.virtualClock == nullptr) {
         p.device = openDefaultOutput(p);
-        if (p.device == 0)
-            showMessage("Sounds couldn't be initialized", "Your hardware sucks.", MessageIcon::None);
+        if (p.device == 0) report("Sounds couldn't be initialized", "Your hardware sucks.");
     }
 
     p.song = sf_open(songFile, SFM_READ, &p.info);
@@ -172,7 +180,7 @@ MusicStream::MusicStream(const char* songFile, MusicOutput output)
     if (p.converter == nullptr) {
         if (p.song != nullptr) sf_close(p.song);
         p.song = nullptr;
-        showMessage("Couldn't load the song", "Your files suck.", MessageIcon::None);
+        report("Couldn't load the song", "Your files suck.");
         // Without a song the show runs on the silent clock: no output is needed.
         if (p.device != 0) {
             SDL_CloseAudioDevice(p.device);
@@ -182,7 +190,7 @@ MusicStream::MusicStream(const char* songFile, MusicOutput output)
         return;
     }
     p.decodeBuffer.resize(static_cast<size_t>(DECODE_CHUNK_FRAMES) * static_cast<size_t>(p.info.channels));
-    if (output_ == MusicOutput::Device && p.device == 0) {
+    if (setup_.virtualClock == nullptr && p.device == 0) {
         p.songSeconds = lengthFromInfo(p.info);
         if (p.songSeconds < 0.0) p.songSeconds = measureSongSeconds(songFile);
     }
@@ -199,7 +207,7 @@ void MusicStream::play() {
     if (p.playing) return;
     p.playing = true;
     p.playCounter = SDL_GetPerformanceCounter();
-    if (output_ == MusicOutput::Virtual) virtualClockReset();
+    if (setup_.virtualClock != nullptr) setup_.virtualClock->reset();
     if (p.device != 0) SDL_PauseAudioDevice(p.device, 0);
 }
 
@@ -207,8 +215,8 @@ float MusicStream::position() {
     Playback& p = *playback_;
     if (!p.playing) return 0.0f;
     double seconds = 0.0;
-    if (output_ == MusicOutput::Virtual) {
-        seconds = virtualClockSeconds();
+    if (setup_.virtualClock != nullptr) {
+        seconds = setup_.virtualClock->seconds();
     } else if (p.device != 0) {
         seconds = p.devicePosition();
     } else {

@@ -1,21 +1,27 @@
 // The song: decoded with libsndfile and played once through the default audio
 // output. Its position is what is being heard, and the only clock of events.
 // Without a sound device, or without a song, the position follows a silent
-// wall clock from play; deterministic runs read the virtual clock instead.
+// wall clock from play; deterministic runs read their virtual clock instead.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
-enum class MusicOutput {
-    Device,   // the default sound output; a silent clock if it cannot be opened
-    Virtual,  // no device at all; position from the virtual clock
+class ShellServices;
+class VirtualClock;
+
+// Where the song goes and who hears its complaints.
+struct MusicSetup {
+    // Null: the default sound output (a silent clock if it cannot be opened).
+    // Otherwise no device at all: the position is this clock, restarted by play().
+    VirtualClock* virtualClock = nullptr;
+    ShellServices* shell = nullptr;  // its message boxes; null: standard error
 };
 
 class MusicStream {
 public:
     // Opens the output, then the song; reports either failure in a message and goes on.
-    MusicStream(const char* songFile, MusicOutput output);
+    MusicStream(const char* songFile, const MusicSetup& setup);
     ~MusicStream();
     MusicStream(const MusicStream&) = delete;
     MusicStream& operator=(const MusicStream&) = delete;
@@ -33,8 +39,10 @@ public:
     struct Playback;  // the audio side, kept out of this header
 
 private:
+    void report(const char* text, const char* caption);
+
     std::unique_ptr<Playback> playback_;
-    MusicOutput output_;
+    MusicSetup setup_;
 };
 
 // Seconds of audio in a song file, counted by decoding it; negative if it can't be read.

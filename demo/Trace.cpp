@@ -4,7 +4,7 @@
 #include <cinttypes>
 
 #include "demo/DemoState.h"
-#include "demo/Random.h"
+#include "base/Random.h"
 
 namespace {
 

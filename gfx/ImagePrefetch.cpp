@@ -8,8 +8,6 @@
 
 namespace {
 
-ImagePrefetch* livePrefetch = nullptr;
-
 size_t blockBytes(int32_t width, int32_t height, int32_t bytesPerPixel) {
     return static_cast<size_t>(width) * static_cast<size_t>(height) * static_cast<size_t>(bytesPerPixel);
 }
@@ -20,7 +18,6 @@ ImagePrefetch::ImagePrefetch(std::vector<std::string> fileNames, size_t bytesAhe
     : bytesAheadLimit(bytesAhead) {
     entries.resize(fileNames.size());
     for (size_t i = 0; i < fileNames.size(); ++i) entries[i].fileName = std::move(fileNames[i]);
-    livePrefetch = this;
     worker = std::thread([this] { decodeAll(); });
 }
 
@@ -31,7 +28,6 @@ ImagePrefetch::~ImagePrefetch() {
     }
     roomAhead.notify_all();
     worker.join();
-    if (livePrefetch == this) livePrefetch = nullptr;
 }
 
 void ImagePrefetch::decodeAll() {
@@ -96,9 +92,10 @@ int32_t ImagePrefetch::taken() const {
     return takenCount;
 }
 
-PixelBlock loadPicture(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel) {
-    if (livePrefetch != nullptr) {
-        PixelBlock pixels = livePrefetch->take(fileName, width, height, bytesPerPixel);
+PixelBlock loadPicture(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel,
+                       ImagePrefetch* decodedAhead) {
+    if (decodedAhead != nullptr) {
+        PixelBlock pixels = decodedAhead->take(fileName, width, height, bytesPerPixel);
         if (pixels != nullptr) return pixels;
     }
     return loadImage(fileName, width, height, bytesPerPixel);

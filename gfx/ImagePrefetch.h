@@ -22,7 +22,8 @@ public:
 
     // Starts decoding at once, in list order, holding at most `bytesAhead` of
     // decoded pictures not yet taken (one picture always). A name listed twice is
-    // decoded twice and can be taken twice. While it lives, loadPicture uses it.
+    // decoded twice and can be taken twice. The texture store takes from it while
+    // it is handed one (TextureStore::decodedAhead).
     explicit ImagePrefetch(std::vector<std::string> fileNames, size_t bytesAhead = DEFAULT_BYTES_AHEAD);
     // Stops the worker after its current picture and drops what was not taken.
     ~ImagePrefetch();
@@ -72,5 +73,6 @@ struct PictureLoad {
 // already holds is not decoded again; a mask is decoded with each new picture.
 std::vector<std::string> filesDecodedBy(const std::vector<PictureLoad>& loads);
 
-// The picture from the live prefetch if it has it, else decoded here and now.
-PixelBlock loadPicture(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel);
+// The picture from `decodedAhead` if it has it (null: none), else decoded here and now.
+PixelBlock loadPicture(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel,
+                       ImagePrefetch* decodedAhead);

@@ -78,8 +78,8 @@ Texture* Texture::createEmpty(int32_t width, int32_t height, int32_t bytesPerPix
     return this;
 }
 
-Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, GLenum target,
-                               uint32_t flags) {
+Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, GLenum target, uint32_t flags,
+                               ImagePrefetch* decodedAhead) {
     this->target = target;
     sphereMap = false;
     copyFormat = GL_RGB;
@@ -92,9 +92,9 @@ Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, G
     glTexParameteri(target, GL_GENERATE_MIPMAP, 1);
     if (!targetTakesImages(target)) return this;
 
-    const PixelBlock pixels = loadPicture(fileName, width, height, bytesPerPixel);
+    const PixelBlock pixels = loadPicture(fileName, width, height, bytesPerPixel, decodedAhead);
     if (pixels == nullptr) return this;
-    if (maskFileName != nullptr && maskFileName[0] != '\0') applyAlphaMask(pixels.get(), maskFileName);
+    if (maskFileName != nullptr && maskFileName[0] != '\0') applyAlphaMask(pixels.get(), maskFileName, decodedAhead);
     const GLenum format = pixelFormatFor(bytesPerPixel);
     if (format == 0) {
         reportPictureDepthNotSupported(bytesPerPixel);
@@ -104,11 +104,11 @@ Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, G
     return this;
 }
 
-void Texture::applyAlphaMask(uint8_t* pixels, const char* maskFileName) {
+void Texture::applyAlphaMask(uint8_t* pixels, const char* maskFileName, ImagePrefetch* decodedAhead) {
     int32_t maskWidth = 0;
     int32_t maskHeight = 0;
     int32_t maskDepth = 0;
-    const PixelBlock mask = loadPicture(maskFileName, maskWidth, maskHeight, maskDepth);
+    const PixelBlock mask = loadPicture(maskFileName, maskWidth, maskHeight, maskDepth, decodedAhead);
     if (mask == nullptr) return;
     mergeAlphaMask(pixels, width, height, mask.get(), maskWidth, maskHeight);
 }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class ImagePrefetch;
+
 // How bind() sets blending; every value outside 1..4 acts as BLEND_NONE.
 enum BlendMode : int32_t {
     BLEND_NONE = 0,
@@ -40,10 +42,12 @@ public:
 
     // Filling a new texture (the store calls these once per texture).
     Texture* createEmpty(int32_t width, int32_t height, int32_t bytesPerPixel, GLenum target, uint32_t flags);
-    Texture* loadFromFile(const char* fileName, const char* maskFileName, GLenum target, uint32_t flags);
+    // Pictures come from `decodedAhead` where it has them (null: decoded here).
+    Texture* loadFromFile(const char* fileName, const char* maskFileName, GLenum target, uint32_t flags,
+                          ImagePrefetch* decodedAhead = nullptr);
     // Writes the red (gray) bytes of a mask picture into the alpha bytes of `pixels`,
     // a block of this texture's width x height.
-    void applyAlphaMask(uint8_t* pixels, const char* maskFileName);
+    void applyAlphaMask(uint8_t* pixels, const char* maskFileName, ImagePrefetch* decodedAhead = nullptr);
 
     Texture* useAlphaBlend();
     Texture* useAdditiveBlend();

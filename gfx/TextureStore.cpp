@@ -39,7 +39,7 @@ Texture* TextureStore::load(const char* fileName, const char* maskFileName, GLen
     }
     if (Texture* stored = findByName(*this, fileName)) return stored;
     Texture* texture = addTexture(*this);
-    texture->loadFromFile(fileName, maskFileName, target, flags);
+    texture->loadFromFile(fileName, maskFileName, target, flags, decodedAhead);
     std::memcpy(names[count], fileName, length + 1);
     ++count;
     return texture;

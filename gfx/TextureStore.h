@@ -17,6 +17,8 @@ public:
     // A new empty texture, never shared by name; null when the store is full.
     Texture* create(int32_t width, int32_t height, int32_t bytesPerPixel, GLenum target, uint32_t flags);
 
+    // Pictures decoded ahead on a worker, taken from while set; not owned.
+    ImagePrefetch* decodedAhead = nullptr;
     int32_t capacity = CAPACITY;
     int32_t count = 0;
     std::unique_ptr<Texture> textures[CAPACITY];

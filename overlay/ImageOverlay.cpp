@@ -3,7 +3,7 @@
 // Drawing lives in ImageOverlayDraw.cpp.
 #include "overlay/ImageOverlay.h"
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "gfx/TextureStore.h"
 #include "overlay/CoordinatesFile.h"
 

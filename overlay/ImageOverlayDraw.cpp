@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "gfx/Draw2D.h"
 #include "gfx/Texture.h"
 #include "overlay/ImageOverlay.h"

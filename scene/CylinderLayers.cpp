@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "scene/ElektroBands.h"
 #include "scene/Scene.h"
 

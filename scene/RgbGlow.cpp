@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "gfx/Draw2D.h"
 #include "gfx/Texture.h"
 #include "gfx/TextureStore.h"

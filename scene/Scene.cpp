@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "gfx/Texture.h"
 #include "gfx/TextureStore.h"
 #include "scene/BeadLists.h"

@@ -11,7 +11,7 @@
 
 #include "overlay/ImageOverlay.h"
 #include "scene/RgbGlow.h"
-#include "scene/Shape.h"
+#include "gfx/Shape.h"
 
 class Texture;
 class TextureStore;

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tests/demo/TraceRun.h"
+#include "tests/support/PlayerRun.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -14,14 +14,14 @@ const char* const HEADER =
     "init patternLength 16\n"
     "init patternSpeed 4\n";
 
-RunResult runShow(const std::string& events, int frames, int dtMs, const std::string& extra = "") {
+PlayerRun runShow(const std::string& events, int frames, int dtMs, const std::string& extra = "") {
     TempDir dir;
     writeShow(dir.path(), std::string(HEADER) + events);
-    return runFlashstep(dir.path(), "--frames " + std::to_string(frames) + " --dt " + std::to_string(dtMs) +
+    return runPlayer(dir.path(), "--frames " + std::to_string(frames) + " --dt " + std::to_string(dtMs) +
                                         " --trace " + extra);
 }
 
-int firstFrameWithEvent(const RunResult& run, int kind) {
+int firstFrameWithEvent(const PlayerRun& run, int kind) {
     for (size_t i = 0; i < run.lines.size(); ++i) {
         for (int k : run.lines[i].events()) {
             if (k == kind) return static_cast<int>(i);
@@ -33,8 +33,8 @@ int firstFrameWithEvent(const RunResult& run, int kind) {
 }  // namespace
 
 TEST(DeterministicRun, PrintsOneLinePerFrameWithTheVirtualClockAndExitsZero) {
-    const RunResult run = runShow("", 300, 16);
-    ASSERT_EQ(run.exitCode, 0) << run.rawStderr;
+    const PlayerRun run = runShow("", 300, 16);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     ASSERT_EQ(run.lines.size(), 300u);
     for (size_t k = 0; k < run.lines.size(); ++k) {
         const TraceLine& line = run.lines[k];
@@ -52,28 +52,28 @@ TEST(DeterministicRun, PrintsOneLinePerFrameWithTheVirtualClockAndExitsZero) {
 TEST(DeterministicRun, TwoRunsOfTheSameShowAreIdentical) {
     const std::string show =
         "0 sync on\n0 syncPattern %x.x.x.x.x.x.x.x.\n0 randomCamera on\n0:2 palikat on\n";
-    const RunResult first = runShow(show, 120, 16);
-    const RunResult second = runShow(show, 120, 16);
+    const PlayerRun first = runShow(show, 120, 16);
+    const PlayerRun second = runShow(show, 120, 16);
     ASSERT_EQ(first.exitCode, 0);
-    EXPECT_EQ(first.rawStdout, second.rawStdout);
+    EXPECT_EQ(first.out, second.out);
 }
 
 TEST(DeterministicRun, AnEventIsAppliedOnTheFirstFrameWhosePositionReachesItsTime) {
-    const RunResult run = runShow("1:0 lorenz on\n", 130, 16);  // 1920 ms
+    const PlayerRun run = runShow("1:0 lorenz on\n", 130, 16);  // 1920 ms
     ASSERT_EQ(run.lines.size(), 130u);
     EXPECT_EQ(firstFrameWithEvent(run, 10), 119);
     EXPECT_EQ(run.lines[119]["t"], "1.920000");
 }
 
 TEST(DeterministicRun, EventsDueTogetherAreAppliedInFileOrderWithinOneFrame) {
-    const RunResult run = runShow("0:1 palikat on\n0:1 lorenz on\n0:1 hohto on\n0:1 putki off\n", 40, 16);
+    const PlayerRun run = runShow("0:1 palikat on\n0:1 lorenz on\n0:1 hohto on\n0:1 putki off\n", 40, 16);
     const int frame = firstFrameWithEvent(run, 1);
     ASSERT_GE(frame, 0);
     EXPECT_EQ(run.lines[frame].events(), (std::vector<int>{1, 10, 2, 5}));
 }
 
 TEST(DeterministicRun, AnUnknownKeywordEndsTheFramesDispatchAndTheRestFollowsNextFrame) {
-    const RunResult run = runShow("0:1 palikat on\n0:1 flash on\n0:1 lorenz on\n", 40, 16);
+    const PlayerRun run = runShow("0:1 palikat on\n0:1 flash on\n0:1 lorenz on\n", 40, 16);
     const int frame = firstFrameWithEvent(run, 1);
     ASSERT_GE(frame, 0);
     EXPECT_EQ(run.lines[frame].events(), std::vector<int>{1});
@@ -82,7 +82,7 @@ TEST(DeterministicRun, AnUnknownKeywordEndsTheFramesDispatchAndTheRestFollowsNex
 
 TEST(DeterministicRun, KindsSevenAndEightAndUnknownKindsNeverReachTheTrace) {
     // Nothing produces kinds 7 and 8; an unknown keyword is kind 0 and is not reported.
-    const RunResult run = runShow("0 bogus on\n0 palikat on\n", 5, 16);
+    const PlayerRun run = runShow("0 bogus on\n0 palikat on\n", 5, 16);
     ASSERT_EQ(run.lines.size(), 5u);
     EXPECT_EQ(run.lines[0].events(), std::vector<int>{});
     EXPECT_EQ(run.lines[1].events(), std::vector<int>{1});
@@ -90,14 +90,14 @@ TEST(DeterministicRun, KindsSevenAndEightAndUnknownKindsNeverReachTheTrace) {
 
 TEST(DeterministicRun, TheStepClockTakesAtMostOneStepPerFrameAndCatchesUp) {
     // Every step on, 500 ms frames: four steps are due per frame but only one is taken each frame.
-    const RunResult run = runShow("0 sync on\n0 syncPattern %xxxxxxxxxxxxxxxx\n", 10, 500);
+    const PlayerRun run = runShow("0 sync on\n0 syncPattern %xxxxxxxxxxxxxxxx\n", 10, 500);
     ASSERT_EQ(run.lines.size(), 10u);
     for (const TraceLine& line : run.lines) EXPECT_EQ(line["jump"], "1") << line["frame"];
 }
 
 TEST(DeterministicRun, CameraJumpsFollowTheSyncPatternSteps) {
     // Steps 0, 4, 8, 12 on: a jump every 0.48 s (step period 0.12 s at 125 bpm and 4 steps per beat).
-    const RunResult run = runShow("0 sync on\n0 syncPattern %x...x...x...x...\n", 200, 10);
+    const PlayerRun run = runShow("0 sync on\n0 syncPattern %x...x...x...x...\n", 200, 10);
     std::vector<double> jumpTimes;
     for (const TraceLine& line : run.lines) {
         if (line["jump"] == "1") jumpTimes.push_back(line.number("t"));
@@ -111,7 +111,7 @@ TEST(DeterministicRun, CameraJumpsFollowTheSyncPatternSteps) {
 
 TEST(DeterministicRun, WithSyncOffStepsPassWithoutJumpsAndThePatternHoldsItsPlace) {
     // sync goes on at 1.0 s: the pattern starts at its step 0 then, whatever steps passed before.
-    const RunResult run = runShow("0 syncPattern %x...............\n1 sync on\n", 150, 10);
+    const PlayerRun run = runShow("0 syncPattern %x...............\n1 sync on\n", 150, 10);
     int jumps = 0;
     for (const TraceLine& line : run.lines) {
         if (line["jump"] == "1") {
@@ -124,7 +124,7 @@ TEST(DeterministicRun, WithSyncOffStepsPassWithoutJumpsAndThePatternHoldsItsPlac
 
 TEST(DeterministicRun, TheFlashFadesToBlackIn100MillisecondsWhateverTheFrameTime) {
     for (int dt : {10, 20, 25, 50}) {
-        const RunResult run = runShow("0 sync on\n0 syncPattern %x\n", 300 / dt, dt);
+        const PlayerRun run = runShow("0 sync on\n0 syncPattern %x\n", 300 / dt, dt);
         ASSERT_EQ(run.lines[0]["jump"], "1");
         const int framesTo100ms = 100 / dt;
         for (int k = 0; k < framesTo100ms - 1; ++k) {
@@ -135,10 +135,10 @@ TEST(DeterministicRun, TheFlashFadesToBlackIn100MillisecondsWhateverTheFrameTime
 }
 
 TEST(DeterministicRun, RandomCameraOverridesTheScriptedDistanceAtEachJump) {
-    const RunResult plain = runShow("0 cameraDistance 7.5\n0 sync on\n0 syncPattern %x...x...\n", 100, 16);
+    const PlayerRun plain = runShow("0 cameraDistance 7.5\n0 sync on\n0 syncPattern %x...x...\n", 100, 16);
     for (const TraceLine& line : plain.lines) EXPECT_EQ(line["distance"], "7.500000");
 
-    const RunResult random =
+    const PlayerRun random =
         runShow("0 cameraDistance 7.5\n0 randomCamera on\n0 sync on\n0 syncPattern %x...x...\n", 100, 16);
     ASSERT_EQ(random.lines[0]["jump"], "1");
     for (const TraceLine& line : random.lines) {
@@ -150,7 +150,7 @@ TEST(DeterministicRun, RandomCameraOverridesTheScriptedDistanceAtEachJump) {
 }
 
 TEST(DeterministicRun, AJumpPointsTheCameraOnTheUnitCircleWithZMinusOneOrZero) {
-    const RunResult run = runShow("0 sync on\n0 syncPattern %xxxxxxxxxxxxxxxx\n", 200, 16);
+    const PlayerRun run = runShow("0 sync on\n0 syncPattern %xxxxxxxxxxxxxxxx\n", 200, 16);
     int jumps = 0;
     for (const TraceLine& line : run.lines) {
         if (line["jump"] != "1") continue;
@@ -167,9 +167,9 @@ TEST(DeterministicRun, AJumpPointsTheCameraOnTheUnitCircleWithZMinusOneOrZero) {
 }
 
 TEST(DeterministicRun, AMissingSongIsReportedAndTheShowRunsOnItsClock) {
-    const RunResult run = runShow("init songfile data/nothing-here.ogg\n0:1 palikat on\n", 60, 16);
+    const PlayerRun run = runShow("init songfile data/nothing-here.ogg\n0:1 palikat on\n", 60, 16);
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.rawStderr.find("Couldn't load the song"), std::string::npos) << run.rawStderr;
+    EXPECT_NE(run.err.find("Couldn't load the song"), std::string::npos) << run.err;
     ASSERT_EQ(run.lines.size(), 60u);
     EXPECT_EQ(run.lines[59]["t"], "0.960000");
     EXPECT_GE(firstFrameWithEvent(run, 1), 0);
@@ -179,12 +179,12 @@ TEST(DeterministicRun, DataOptionChangesIntoTheShowFolder) {
     TempDir show;
     writeShow(show.path(), std::string(HEADER) + "0 palikat on\n");
     TempDir elsewhere;
-    const RunResult run =
-        runFlashstep(elsewhere.path(), "--frames 2 --dt 16 --trace --data '" + show.path() + "'");
+    const PlayerRun run =
+        runPlayer(elsewhere.path(), "--frames 2 --dt 16 --trace --data '" + show.path() + "'");
     ASSERT_EQ(run.lines.size(), 2u);
     EXPECT_EQ(run.lines[0].events(), std::vector<int>{1});
 
-    const RunResult missing = runFlashstep(elsewhere.path(), "--frames 2 --data '" + show.path() + "/nope'");
+    const PlayerRun missing = runPlayer(elsewhere.path(), "--frames 2 --data '" + show.path() + "/nope'");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.lines.empty());
 }

@@ -8,7 +8,7 @@
 
 #include "demo/DemoState.h"
 #include "demo/Dispatch.h"
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "tests/support/GlContext.h"
 #include "tests/support/TempDir.h"
 

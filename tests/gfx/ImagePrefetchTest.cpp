@@ -86,7 +86,7 @@ TEST(ImagePrefetch, LeavesEveryMessageToTheRealLoadInItsOrder) {
         testing::internal::CaptureStderr();
         for (const std::string& path : {missing, truncated}) {
             Picture p;
-            p.pixels = loadPicture(path.c_str(), p.width, p.height, p.bytesPerPixel);
+            p.pixels = loadPicture(path.c_str(), p.width, p.height, p.bytesPerPixel, &prefetch);
             if (path == truncated) {
                 EXPECT_NE(p.pixels, nullptr) << "a warning still gives the picture";
             }
@@ -98,12 +98,11 @@ TEST(ImagePrefetch, LeavesEveryMessageToTheRealLoadInItsOrder) {
     EXPECT_EQ(saidByTheLoads, "error open JPEG file \"" + missing + "\"\nPremature end of JPEG file\n");
 }
 
-TEST(ImagePrefetch, LoadPictureDecodesOnTheSpotWithoutALivePrefetch) {
+TEST(ImagePrefetch, LoadPictureDecodesOnTheSpotWithoutAPrefetch) {
     TempDir dir;
     const std::string gray = dir.write("gray.jpg", grayJpeg(8, 8, 10));
-    { ImagePrefetch gone({gray}); }
     Picture p;
-    p.pixels = loadPicture(gray.c_str(), p.width, p.height, p.bytesPerPixel);
+    p.pixels = loadPicture(gray.c_str(), p.width, p.height, p.bytesPerPixel, nullptr);
     expectSamePicture(p, loadedOnTheSpot(gray));
 }
 

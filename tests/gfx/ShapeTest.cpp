@@ -3,7 +3,7 @@
 #include <array>
 
 #include "gfx/Texture.h"
-#include "scene/Shape.h"
+#include "gfx/Shape.h"
 #include "tests/gfx/GlTest.h"
 
 namespace {

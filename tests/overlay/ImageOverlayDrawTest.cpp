@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "overlay/ImageOverlay.h"
 #include "tests/overlay/OverlayFixture.h"
 

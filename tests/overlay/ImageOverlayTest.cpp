@@ -2,7 +2,7 @@
 // flicker and fade arithmetic, and the re-randomising at scene syncs.
 #include <gtest/gtest.h>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "gfx/TextureStore.h"
 #include "overlay/ImageOverlay.h"
 #include "tests/overlay/OverlayFixture.h"

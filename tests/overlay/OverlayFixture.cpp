@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "tests/support/JpegWriter.h"
 
 namespace {

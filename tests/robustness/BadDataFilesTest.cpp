@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "tests/support/Files.h"
 #include "tests/support/JpegWriter.h"
 #include "tests/robustness/ShowCopy.h"
 #include "tests/support/ShowFiles.h"
@@ -20,15 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const auto& PICTURES = SHOW_PICTURES;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 std::string randomBytes(size_t count, unsigned seed) {
     std::mt19937 generate(seed);
@@ -155,13 +147,13 @@ const std::vector<BreakCase>& cases() {
     return table;
 }
 
-void expectSameShow(const RunResult& run, const std::string& data) {
-    EXPECT_EQ(run.exitCode, 0) << run.rawStderr;
-    EXPECT_FALSE(hasSanitizerReport(run.rawStderr)) << run.rawStderr;
-    ASSERT_EQ(run.lines.size(), static_cast<size_t>(WHOLE_SHOW_FRAMES)) << run.rawStderr;
+void expectSameShow(const PlayerRun& run, const std::string& data) {
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(hasSanitizerReport(run.err)) << run.err;
+    ASSERT_EQ(run.lines.size(), static_cast<size_t>(WHOLE_SHOW_FRAMES)) << run.err;
     const std::string& intact = intactWholeShowTrace();
     ASSERT_FALSE(intact.empty()) << "the intact show did not run";
-    EXPECT_EQ(run.rawStdout, intact) << "broken " << data << " changed the show";
+    EXPECT_EQ(run.out, intact) << "broken " << data << " changed the show";
 }
 
 class BrokenDataFile : public testing::TestWithParam<size_t> {};
@@ -171,14 +163,14 @@ TEST_P(BrokenDataFile, IsReportedAndTheShowRunsOnUnchanged) {
     TempDir folder;
     copyDataSet(folder.path());
     breakCase.breakData(fs::path(folder.path()) / "data");
-    const RunResult run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
+    const PlayerRun run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
     expectSameShow(run, breakCase.name);
     for (const std::string& message : breakCase.expectedMessages) {
-        EXPECT_NE(run.rawStderr.find(message), std::string::npos) << "no \"" << message << "\" in:\n"
-                                                                  << run.rawStderr;
+        EXPECT_NE(run.err.find(message), std::string::npos) << "no \"" << message << "\" in:\n"
+                                                                  << run.err;
     }
     if (breakCase.silent) {
-        EXPECT_EQ(run.rawStderr, "");
+        EXPECT_EQ(run.err, "");
     }
 }
 
@@ -191,10 +183,10 @@ TEST_P(MissingPicture, IsReportedByNameAndTheShowRunsOnUnchanged) {
     TempDir folder;
     copyDataSet(folder.path());
     fs::remove(fs::path(folder.path()) / "data" / GetParam());
-    const RunResult run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
+    const PlayerRun run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
     expectSameShow(run, GetParam());
     const std::string message = std::string("error open JPEG file \"data/") + GetParam() + "\"";
-    EXPECT_NE(run.rawStderr.find(message), std::string::npos) << run.rawStderr;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
 }
 
 std::string pictureTestName(const testing::TestParamInfo<const char*>& info) {
@@ -207,9 +199,9 @@ INSTANTIATE_TEST_SUITE_P(EachPicture, MissingPicture, testing::ValuesIn(PICTURES
 
 TEST(NoDataFolder, EveryFileIsReportedAndTheEmptyShowRunsItsFrames) {
     TempDir folder;
-    const RunResult run = playShow(folder.path(), 40, 100);
-    EXPECT_EQ(run.exitCode, 0) << run.rawStderr;
-    EXPECT_FALSE(hasSanitizerReport(run.rawStderr)) << run.rawStderr;
+    const PlayerRun run = playShow(folder.path(), 40, 100);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_FALSE(hasSanitizerReport(run.err)) << run.err;
     ASSERT_EQ(run.lines.size(), 40u);
     for (const TraceLine& line : run.lines) EXPECT_TRUE(line.events().empty());
     EXPECT_EQ(run.lines.back()["t"], "4.000000");
@@ -217,9 +209,9 @@ TEST(NoDataFolder, EveryFileIsReportedAndTheEmptyShowRunsItsFrames) {
         // A mask is read only once its picture has been.
         if (std::strcmp(picture, "tekstit-alpha.jpg") == 0) continue;
         const std::string message = std::string("error open JPEG file \"data/") + picture + "\"";
-        EXPECT_NE(run.rawStderr.find(message), std::string::npos) << message;
+        EXPECT_NE(run.err.find(message), std::string::npos) << message;
     }
-    EXPECT_NE(run.rawStderr.find("Couldn't load the song"), std::string::npos) << run.rawStderr;
+    EXPECT_NE(run.err.find("Couldn't load the song"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ const char* const EVENT_KEYWORDS[] = {
 };
 
 struct ScriptRun {
-    RunResult run;
+    PlayerRun run;
     int frames = 0;
 };
 
@@ -40,24 +40,24 @@ ScriptRun playScript(const std::string& script, int frames, int dtMs) {
 
 // Runs on: exit 0, one trace line per frame, nothing from the sanitizers.
 void expectRunsOn(const ScriptRun& result) {
-    EXPECT_EQ(result.run.exitCode, 0) << result.run.rawStderr;
-    EXPECT_FALSE(hasSanitizerReport(result.run.rawStderr)) << result.run.rawStderr;
-    EXPECT_EQ(result.run.lines.size(), static_cast<size_t>(result.frames)) << result.run.rawStderr;
+    EXPECT_EQ(result.run.exitCode, 0) << result.run.err;
+    EXPECT_FALSE(hasSanitizerReport(result.run.err)) << result.run.err;
+    EXPECT_EQ(result.run.lines.size(), static_cast<size_t>(result.frames)) << result.run.err;
 }
 
-size_t eventsTaken(const RunResult& run) {
+size_t eventsTaken(const PlayerRun& run) {
     size_t total = 0;
     for (const TraceLine& line : run.lines) total += line.events().size();
     return total;
 }
 
-int jumps(const RunResult& run) {
+int jumps(const PlayerRun& run) {
     int count = 0;
     for (const TraceLine& line : run.lines) count += line["jump"] == "1" ? 1 : 0;
     return count;
 }
 
-int firstFrameWith(const RunResult& run, int kind) {
+int firstFrameWith(const PlayerRun& run, int kind) {
     for (size_t i = 0; i < run.lines.size(); ++i) {
         for (int k : run.lines[i].events()) {
             if (k == kind) return static_cast<int>(i);
@@ -68,7 +68,7 @@ int firstFrameWith(const RunResult& run, int kind) {
 
 // The script names no song then: the song message is the only report.
 void expectSongReportedMissing(const ScriptRun& result) {
-    EXPECT_NE(result.run.rawStderr.find("Couldn't load the song"), std::string::npos) << result.run.rawStderr;
+    EXPECT_NE(result.run.err.find("Couldn't load the song"), std::string::npos) << result.run.err;
 }
 
 std::string randomBytes(size_t count, unsigned seed) {
@@ -196,7 +196,7 @@ TEST(BadScript, EventsNamingAbsentPicturesAndCaptureSizesAreHarmless) {
     const ScriptRun result = playScript(script, 40, 100);
     expectRunsOn(result);
     EXPECT_GE(jumps(result.run), 30);
-    EXPECT_EQ(result.run.rawStderr, "");
+    EXPECT_EQ(result.run.err, "");
 }
 
 }  // namespace

@@ -76,16 +76,16 @@ TEST(NoFilesWritten, AWholeShowInAReadOnlyDataCopyChangesNoFile) {
     const auto homeBefore = snapshot(scratchHome.path());
     setWritable(show.path(), false);
 
-    RunResult run;
+    PlayerRun run;
     {
         const ScratchEnvironment environment(scratchHome.path());
-        run = runFlashstep(runFolder.path(), "--frames " + std::to_string(WHOLE_SHOW_FRAMES) + " --dt " +
+        run = runPlayer(runFolder.path(), "--frames " + std::to_string(WHOLE_SHOW_FRAMES) + " --dt " +
                                                  std::to_string(WHOLE_SHOW_DT_MS) + " --trace --data '" +
                                                  show.path() + "'");
     }
     setWritable(show.path(), true);
 
-    EXPECT_EQ(run.exitCode, 0) << run.rawStderr;
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.lines.size(), static_cast<size_t>(WHOLE_SHOW_FRAMES));
     EXPECT_EQ(snapshot(show.path()), showBefore);
     EXPECT_EQ(snapshot(scratchHome.path()), homeBefore);

@@ -7,18 +7,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool newerThan(const fs::path& cache, const fs::path& source) {
     std::error_code error;
@@ -39,14 +33,14 @@ void storeAtomically(const fs::path& path, const std::string& text) {
 std::string computeIntactTrace() {
     const fs::path cache = fs::path(FLASHSTEP_DATA_DIR).parent_path() / "robustness-intact-trace.txt";
     if (newerThan(cache, FLASHSTEP_EXE) && newerThan(cache, fs::path(FLASHSTEP_DATA_DIR) / "script.txt")) {
-        return readWhole(cache);
+        return readFile(cache);
     }
     TempDir folder;
     copyDataSet(folder.path());
-    const RunResult run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
+    const PlayerRun run = playShow(folder.path(), WHOLE_SHOW_FRAMES, WHOLE_SHOW_DT_MS);
     if (run.exitCode != 0 || run.lines.size() != static_cast<size_t>(WHOLE_SHOW_FRAMES)) return "";
-    storeAtomically(cache, run.rawStdout);
-    return run.rawStdout;
+    storeAtomically(cache, run.out);
+    return run.out;
 }
 
 }  // namespace
@@ -55,8 +49,8 @@ void copyDataSet(const std::string& folder) {
     fs::copy(FLASHSTEP_DATA_DIR, fs::path(folder) / "data", fs::copy_options::recursive);
 }
 
-RunResult playShow(const std::string& folder, int frames, int dtMs) {
-    return runFlashstep(folder,
+PlayerRun playShow(const std::string& folder, int frames, int dtMs) {
+    return runPlayer(folder,
                         "--frames " + std::to_string(frames) + " --dt " + std::to_string(dtMs) + " --trace");
 }
 

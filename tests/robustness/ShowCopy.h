@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tests/demo/TraceRun.h"
+#include "tests/support/PlayerRun.h"
 
 // Frames and frame time that play the whole generated show (about 142 s of song)
 // with every event dispatched, in few frames.
@@ -16,7 +16,7 @@ constexpr int WHOLE_SHOW_DT_MS = 2000;
 void copyDataSet(const std::string& folder);
 
 // Runs the player deterministically in `folder` with a trace.
-RunResult playShow(const std::string& folder, int frames, int dtMs);
+PlayerRun playShow(const std::string& folder, int frames, int dtMs);
 
 // The trace of the intact data set over the whole show. Computed once and kept in
 // the build tree next to the data set, so that a whole matrix pays for it once.

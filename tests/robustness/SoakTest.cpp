@@ -14,14 +14,11 @@
 #include <fstream>
 #include <vector>
 
-#include "app/MessageBox.h"
-#include "app/Shell.h"
-#include "demo/Demo.h"
 #include "demo/DemoState.h"
-#include "demo/MusicClock.h"
 #include "demo/MusicStream.h"
-#include "demo/RunOptions.h"
+#include "player/Player.h"
 #include "tests/support/GlContext.h"
+#include "tests/support/TestShell.h"
 
 namespace {
 
@@ -64,17 +61,15 @@ protected:
         const double songSeconds = measureSongSeconds("data/song.ogg");
         ASSERT_GT(songSeconds, 60.0);
         framesPerPass = static_cast<int>(std::ceil(songSeconds * 1000.0 / dtMs)) + 2;
-        runOptions().frames = framesPerPass;  // the virtual clock, no sound device
-        setMessagesToStderr(true);
+        plan.clock = FrameClock::FixedStep;  // the virtual clock, no sound device
+        plan.dtMs = dtMs;
     }
 
     // Plays frames; returns the number of sync actions they ran.
-    long playFrames(int frames) const {
+    static long playFrames(Player& player, int frames) {
         long syncActions = 0;
         for (int frame = 0; frame < frames; ++frame) {
-            virtualClockAdvance(dtMs);
-            demoUpdate(dtMs);
-            demoDraw();
+            player.frame(0);
             syncActions += syncActionsOfLastFrame();
         }
         glFinish();
@@ -91,15 +86,17 @@ protected:
     int passes = DEFAULT_PASSES;
     uint32_t dtMs = DEFAULT_DT_MS;
     int framesPerPass = 0;
+    RunPlan plan;
     KeyState keys;
     GLWindow window;
+    TestShell shell;
 };
 
 // The script and the song from their start again, the scene and its textures kept.
-void rewindShow() {
+void rewindShow(Player& player, ShellServices& shell) {
     demo::script = std::make_unique<DemoScript>("data/script.txt");
     demo::music->close();
-    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicOutput::Virtual);
+    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{player.songClock(), &shell});
     demo::music->play();
     demo::nextStepTime = 0.0f;
 }
@@ -108,12 +105,13 @@ TEST_F(Soak, ReplayingTheWholeShowKeepsResidentMemoryFlat) {
     GlContext context;
     ASSERT_TRUE(context.ok());
     window.keys = &keys;
-    demoInit(window, keys);
+    Player player(plan);
+    player.open(window, keys, shell);
     long firstPassKb = 0;
     long syncActionsSinceFirst = 0;
     for (int pass = 0; pass < passes; ++pass) {
-        if (pass > 0) rewindShow();
-        const long syncActions = playFrames(framesPerPass);
+        if (pass > 0) rewindShow(player, shell);
+        const long syncActions = playFrames(player, framesPerPass);
         // Free memory the allocator keeps in its arenas is not growth; give it back first.
         malloc_trim(0);
         const long resident = residentKb();
@@ -128,7 +126,6 @@ TEST_F(Soak, ReplayingTheWholeShowKeepsResidentMemoryFlat) {
         const long allowed = REPLAY_TOLERANCE_KB + DRIVER_KB_PER_SYNC_ACTION * syncActionsSinceFirst;
         EXPECT_LE(resident - firstPassKb, allowed) << "pass " << pass + 1;
     }
-    demoShutdown();
 }
 
 TEST_F(Soak, RestartingTheShowKeepsResidentMemoryFlat) {
@@ -139,9 +136,9 @@ TEST_F(Soak, RestartingTheShowKeepsResidentMemoryFlat) {
             ASSERT_TRUE(context.ok());
             window.keys = &keys;
             demo::nextStepTime = 0.0f;  // a restart keeps the step clock; start each pass with jumps
-            demoInit(window, keys);
-            playFrames(RESTART_FRAMES);
-            demoShutdown();
+            Player player(plan);
+            player.open(window, keys, shell);
+            playFrames(player, RESTART_FRAMES);
         }
         // Free memory the allocator keeps from the torn-down context is not growth.
         malloc_trim(0);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "scene/BeadLists.h"
 #include "scene/LorenzLayer.h"
 #include "tests/scene/SceneFixture.h"

@@ -1,6 +1,6 @@
 // The elektro layer: how many random numbers a frame takes for each band count,
 // which keeps the show the same from run to run.
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "scene/CylinderLayers.h"
 #include "tests/scene/SceneFixture.h"
 

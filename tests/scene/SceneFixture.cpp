@@ -4,23 +4,17 @@
 
 #include <GL/glu.h>
 
-#include "demo/Random.h"
+#include "base/Random.h"
+#include "demo/Demo.h"
+#include "gfx/FrameReadback.h"
+#include "scene/SceneLayers.h"
 
 namespace {
 
+// From a clean slate to the GL state the driver's start-up sets.
 void setPlayerGlState() {
     resetGlState();
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(50.0, 640.0 / 480.0, 5.0, 2000.0);
-    glMatrixMode(GL_MODELVIEW);
-    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    setDemoGlState(GLWindow{});
 }
 
 }  // namespace
@@ -51,16 +45,13 @@ void SceneFixture::drawFrame() {
 }
 
 std::vector<uint8_t> SceneFixture::readFrame() const {
-    std::vector<uint8_t> pixels(640 * 480 * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    std::vector<uint8_t> pixels;
+    readFramePixels(640, 480, pixels);
     return pixels;
 }
 
 void SceneFixture::allLayers(bool on) {
-    Scene& s = *scene;
-    s.palikatOn = s.wireframeOn = s.elektroOn = s.putkiOn = s.hohtoOn = on;
-    s.kummaOn = s.rgbhohtoOn = s.lorenzOn = on;
+    setSceneLayers(*scene, on, true);
 }
 
 std::vector<float> modelviewMatrix() {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "demo/Random.h"
+#include "base/Random.h"
 #include "tests/scene/SceneFixture.h"
 
 using SceneLifecycle = SceneFixture;

@@ -28,7 +28,9 @@ TEST(ScenePictures, ThePrefetchListIsWhatTheSceneDecodesInItsOrder) {
     const std::vector<std::string> listed = filesDecodedBy(showPictureLoads());
     {
         ImagePrefetch prefetch(listed);
+        store.decodedAhead = &prefetch;
         Scene scene(store);
+        store.decodedAhead = nullptr;
         // Every entry taken: nothing was listed in vain.
         EXPECT_EQ(prefetch.taken(), static_cast<int32_t>(listed.size()));
     }

@@ -5,19 +5,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-}  // namespace
+#include "tests/support/Files.h"
 
 ProcessResult runCommand(const std::string& command, const std::string& errFile) {
     ProcessResult result;

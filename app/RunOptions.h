@@ -1,0 +1,33 @@
+// How this run was asked to go: the command-line additions, defaults in one place,
+// and the run plan they make. No options at all is the plain show (the full-screen
+// question, the song as heard).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/Shell.h"
+#include "player/Player.h"
+
+struct RunOptions {
+    ScreenChoice screen = ScreenChoice::Ask;
+    // Deterministic run: `frames` frames of `dtMs` each on the virtual music clock,
+    // offscreen, no sound device, no question. Off while frames is 0.
+    int64_t frames = 0;
+    uint32_t dtMs = 16;
+    bool trace = false;
+    std::string dataDir;  // change into it before anything is loaded; empty: stay
+    // Capture and benchmark are deterministic runs whose frame k falls at song time
+    // round(k * 1000 / fps) ms instead of every dtMs.
+    std::string captureFile;  // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
+    bool benchmark = false;
+    bool json = false;   // the benchmark's report as one JSON object
+    bool quiet = false;  // no progress bar
+    uint32_t fps = 60;
+
+    bool deterministic() const { return frames > 0; }
+    bool fixedRate() const { return !captureFile.empty() || benchmark; }
+};
+
+// The plan these options ask for (capture and benchmark set their own clock).
+RunPlan runPlanFor(const RunOptions& options);

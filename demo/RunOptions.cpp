@@ -1,7 +1,0 @@
-// The process's run options.
-#include "demo/RunOptions.h"
-
-RunOptions& runOptions() {
-    static RunOptions options;
-    return options;
-}

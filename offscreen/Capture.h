@@ -1,0 +1,17 @@
+// Frame-exact capture: the show rendered offscreen on the virtual clock, every
+// frame piped to ffmpeg, the song muxed in. Not the encoder itself.
+#pragma once
+
+#include <string>
+
+#include "player/Player.h"
+
+struct CaptureRequest {
+    std::string file;    // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
+    bool quiet = false;  // no progress bar
+};
+
+// Runs the whole capture with `plan` (its fps; its frame count, or the whole song
+// when 0) through `runShow`; the process's exit code (1 on any failure, nothing
+// left behind).
+int runCapture(const CaptureRequest& request, RunPlan plan, const PlanRunner& runShow);

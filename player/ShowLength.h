@@ -1,0 +1,18 @@
+// The show's song and its length, read before a run that covers the whole show
+// (capture, benchmark, frame hashes) so that it knows how many frames that takes.
+#pragma once
+
+#include <string>
+
+struct RunPlan;
+
+struct ShowSong {
+    std::string file;       // as the script names it, relative to the working directory
+    double seconds = -1.0;  // negative when the song cannot be read
+};
+
+// The song named by data/script.txt, measured by decoding it unless `measure` is false.
+ShowSong readShowSong(bool measure = true);
+// Sets `plan.frames` to cover the whole song at plan.fps unless a count was asked
+// for; false (with a message on standard error) when neither is known.
+bool settleFrameCount(RunPlan& plan, const ShowSong& song);

@@ -1,0 +1,227 @@
+// Capture and benchmark as a user runs them: the flashstep binary on a tiny show,
+// its files checked with ffprobe, its failures checked for a clear message, exit
+// code 1 and nothing left behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+
+#include "tests/offscreen/TinyShow.h"
+#include "tests/support/Files.h"
+#include "tests/support/PlayerRun.h"
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double SONG_SECONDS = 1.0;
+
+// A scratch folder with the tiny show in its "show" subfolder.
+struct ShowFolder {
+    TempDir dir;
+    std::string show = dir.file("show");
+    ShowFolder() { writeTinyShow(show, SONG_SECONDS); }
+};
+
+std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+const std::set<std::string> SHOW_ONLY = {"data"};
+
+nlohmann::json probe(const std::string& file) {
+    const std::string text = runCommand(
+        "ffprobe -v error -count_frames -show_entries "
+        "stream=codec_type,codec_name,pix_fmt,width,height,nb_read_frames:format=duration -of json '" +
+        file + "'").out;
+    return nlohmann::json::parse(text, nullptr, false);
+}
+
+const nlohmann::json* streamOf(const nlohmann::json& info, const std::string& type) {
+    for (const auto& stream : info["streams"]) {
+        if (stream["codec_type"] == type) return &stream;
+    }
+    return nullptr;
+}
+
+std::vector<double> traceTimes(const std::string& out) {
+    std::vector<double> times;
+    std::stringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const size_t at = line.find(" t=");
+        if (line.rfind("frame=", 0) == 0 && at != std::string::npos)
+            times.push_back(std::stod(line.substr(at + 3)));
+    }
+    return times;
+}
+
+}  // namespace
+
+TEST(CaptureRun, TwoCapturesOfTheSameShowGiveIdenticalFrames) {
+    ShowFolder folder;
+    std::vector<std::vector<std::string>> runs;
+    for (const char* name : {"first", "second"}) {
+        fs::create_directory(folder.dir.file(name));
+        const std::string pattern = folder.dir.file(name) + "/f%03d.png";
+        const PlayerRun run =
+            runPlayer(folder.show, "--capture '" + pattern + "' --fps 30 --frames 20 --quiet");
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        ASSERT_EQ(namesIn(folder.dir.file(name)).size(), 20u) << "one file per frame, nothing else";
+        std::vector<std::string> frames;
+        for (int k = 0; k < 20; ++k) {
+            char file[32];
+            std::snprintf(file, sizeof file, "/f%03d.png", k);
+            frames.push_back(readFile(folder.dir.file(name) + file));
+            ASSERT_FALSE(frames.back().empty()) << name << file;
+        }
+        runs.push_back(frames);
+    }
+    for (size_t k = 0; k < runs[0].size(); ++k) EXPECT_TRUE(runs[0][k] == runs[1][k]) << "frame " << k;
+    const std::set<std::string> distinct(runs[0].begin(), runs[0].end());
+    EXPECT_GT(distinct.size(), 5u) << "the show moves, so the frames differ";
+}
+
+TEST(CaptureRun, FrameKShowsSongTimeRoundedFromKTimes1000OverFps) {
+    ShowFolder folder;
+    const PlayerRun run = runPlayer(
+        folder.show, "--capture '" + folder.dir.file("f%02d.png") + "' --fps 24 --frames 12 --trace --quiet");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<double> times = traceTimes(run.out);
+    ASSERT_EQ(times.size(), 12u);
+    const int expectedMs[] = {0, 42, 83, 125, 167, 208, 250, 292, 333, 375, 417, 458};
+    for (size_t k = 0; k < times.size(); ++k)
+        EXPECT_NEAR(times[k], expectedMs[k] / 1000.0, 1e-6) << "frame " << k;
+}
+
+TEST(CaptureRun, VideoLastsAsLongAsTheSongAndCarriesIt) {
+    ShowFolder folder;
+    const std::string video = folder.dir.file("show.mp4");
+    const PlayerRun run = runPlayer(folder.show, "--capture '" + video + "' --fps 30");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("30/30 frames"), std::string::npos)
+        << "the progress bar reaches the end: " << run.err;
+    const nlohmann::json info = probe(video);
+    ASSERT_FALSE(info.is_discarded());
+    const nlohmann::json* picture = streamOf(info, "video");
+    const nlohmann::json* sound = streamOf(info, "audio");
+    ASSERT_NE(picture, nullptr) << info.dump();
+    ASSERT_NE(sound, nullptr) << info.dump();
+    EXPECT_EQ((*picture)["codec_name"], "h264");
+    EXPECT_EQ((*picture)["pix_fmt"], "yuv420p");
+    EXPECT_EQ((*picture)["width"], 640);
+    EXPECT_EQ((*picture)["height"], 480);
+    EXPECT_EQ((*picture)["nb_read_frames"], "30");
+    const double duration = std::stod(info["format"]["duration"].get<std::string>());
+    EXPECT_NEAR(duration, SONG_SECONDS, 1.0 / 30.0) << info.dump();
+    EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "show.mp4"})) << "no temporary left";
+}
+
+TEST(CaptureRun, EachContainerGetsCodecsItCanHold) {
+    struct Case {
+        const char* file;
+        const char* video;
+        const char* audio;
+    };
+    for (const Case& c : {Case{"show.mkv", "h264", "aac"}, Case{"show.webm", "vp9", "opus"}}) {
+        ShowFolder folder;
+        const std::string file = folder.dir.file(c.file);
+        const PlayerRun run = runPlayer(folder.show, "--capture '" + file + "' --frames 6 --quiet");
+        ASSERT_EQ(run.exitCode, 0) << c.file << ": " << run.err;
+        const nlohmann::json info = probe(file);
+        ASSERT_FALSE(info.is_discarded()) << c.file;
+        ASSERT_NE(streamOf(info, "video"), nullptr) << c.file;
+        ASSERT_NE(streamOf(info, "audio"), nullptr) << c.file;
+        EXPECT_EQ((*streamOf(info, "video"))["codec_name"], c.video);
+        EXPECT_EQ((*streamOf(info, "audio"))["codec_name"], c.audio);
+    }
+}
+
+TEST(CaptureRun, MissingFfmpegFailsBeforeRenderingAndLeavesNoFile) {
+    ShowFolder folder;
+    fs::create_directory(folder.dir.file("nothing"));
+    const PlayerRun run = runPlayer(folder.show, "--capture '" + folder.dir.file("show.mp4") + "' --trace",
+                                    "PATH='" + folder.dir.file("nothing") + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("the ffmpeg program was not found"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty()) << "no frame was drawn";
+    EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "nothing"}));
+    EXPECT_EQ(namesIn(folder.show), SHOW_ONLY);
+}
+
+TEST(CaptureRun, UnwritableFileFailsWithAClearMessage) {
+    ShowFolder folder;
+    folder.dir.write("plainfile", "x");
+    for (const std::string& file :
+         {folder.dir.file("plainfile/show.mp4"), folder.dir.file("plainfile/f%03d.png"),
+          folder.dir.file("missing/show.mkv")}) {
+        const PlayerRun run = runPlayer(folder.show, "--capture '" + file + "' --trace");
+        EXPECT_EQ(run.exitCode, 1) << file;
+        EXPECT_NE(run.err.find("cannot write " + file), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << "no frame was drawn";
+    }
+    EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "plainfile"}));
+}
+
+TEST(CaptureRun, EncoderFailureLeavesNoHalfWrittenFile) {
+    ShowFolder folder;
+    // An ffmpeg that writes a little of its output, stops reading and fails.
+    const std::string bin = folder.dir.file("bin");
+    fs::create_directory(bin);
+    folder.dir.write(
+        "bin/ffmpeg",
+        "#!/bin/sh\nfor last; do :; done\necho partial > \"$last\"\nhead -c 1000 > /dev/null\nexit 3\n");
+    fs::permissions(bin + "/ffmpeg", fs::perms::owner_all);
+    const PlayerRun run = runPlayer(folder.show, "--capture '" + folder.dir.file("show.mp4") + "' --quiet",
+                                    "PATH='" + bin + ":/usr/bin:/bin'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("capture to " + folder.dir.file("show.mp4") + " failed"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "bin"}));
+}
+
+TEST(CaptureRun, CommandLineRefusesWhatItCannotMean) {
+    ShowFolder folder;
+    const std::string video = folder.dir.file("show.mp4");
+    for (const std::string& arguments : std::vector<std::string>{
+             "--fps 30 --frames 3", "--json --frames 3", "--capture '" + video + "' --dt 10",
+             "--capture '" + video + "' --benchmark", "--capture '" + video + "' --fps 0"}) {
+        const PlayerRun run = runPlayer(folder.show, arguments);
+        EXPECT_NE(run.exitCode, 0) << arguments;
+    }
+    const PlayerRun avi = runPlayer(folder.show, "--capture '" + folder.dir.file("show.avi") + "'");
+    EXPECT_EQ(avi.exitCode, 1);
+    EXPECT_NE(avi.err.find(".mp4, .mkv or .webm"), std::string::npos) << avi.err;
+    EXPECT_EQ(namesIn(folder.dir.path()), std::set<std::string>{"show"});
+}
+
+TEST(BenchmarkRun, JsonReportHasTheFiguresAndTheSlowestFrames) {
+    ShowFolder folder;
+    const PlayerRun run = runPlayer(folder.show, "--benchmark --json --fps 30 --quiet");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const nlohmann::json report = nlohmann::json::parse(run.out, nullptr, false);
+    ASSERT_FALSE(report.is_discarded()) << run.out;
+    EXPECT_EQ(report["frames"], 30) << "the whole one-second song at 30 fps";
+    EXPECT_EQ(report["fps"], 30);
+    EXPECT_GT(report["start_to_first_frame_ms"].get<double>(), 0.0);
+    const double empty = report["empty_frame_ms"].get<double>();
+    EXPECT_GT(empty, 0.0);
+    const nlohmann::json& ms = report["frame_ms"];
+    EXPECT_LE(ms["median"].get<double>(), ms["p90"].get<double>());
+    EXPECT_LE(ms["p90"].get<double>(), ms["p99"].get<double>());
+    EXPECT_LE(ms["p99"].get<double>(), ms["max"].get<double>());
+    EXPECT_NEAR(report["ratio_to_empty"]["p99"].get<double>(), ms["p99"].get<double>() / empty, 1e-9);
+    ASSERT_FALSE(report["slowest"].empty());
+    const nlohmann::json& slowest = report["slowest"][0];
+    EXPECT_DOUBLE_EQ(slowest["ms"].get<double>(), ms["max"].get<double>());
+    EXPECT_GE(slowest["position_s"].get<double>(), 0.0);
+    EXPECT_LE(slowest["position_s"].get<double>(), SONG_SECONDS);
+    EXPECT_EQ(slowest["layers"], nlohmann::json({"palikat", "kumma", "lorenz"}));
+}

@@ -1,0 +1,8 @@
+// Whole files in and out, bytes as they are, for tests.
+#pragma once
+
+#include <string>
+
+// The file's bytes; empty when it cannot be read.
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
