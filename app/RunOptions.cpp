@@ -3,10 +3,12 @@
 
 RunPlan runPlanFor(const RunOptions& options) {
     RunPlan plan;
-    plan.clock = options.deterministic() ? FrameClock::FixedStep : FrameClock::Heard;
+    const bool fixedStep = options.deterministic() || (options.edit && options.fixedFrameTime);
+    plan.clock = fixedStep ? FrameClock::FixedStep : FrameClock::Heard;
     plan.dtMs = options.dtMs;
     plan.fps = options.fps;
     plan.frames = options.frames;
     plan.trace = options.trace;
+    plan.startMs = options.startMs;
     return plan;
 }

@@ -24,6 +24,18 @@ struct RunOptions {
     bool json = false;   // the benchmark's report as one JSON object
     bool quiet = false;  // no progress bar
     uint32_t fps = 60;
+    // Where drawing starts and (capture, benchmark) ends, as given: show time words
+    // or seconds, read once the script is known; empty: the start, the song's end.
+    std::string start;
+    std::string end;
+    double startMs = 0.0;
+    double endMs = -1.0;  // negative: the song's end
+    // Authoring in a window: pause, seek and loop by keys, a status line.
+    bool edit = false;
+    bool fixedFrameTime = false;  // --dt given: frames of dtMs on a virtual clock
+    std::string loop;             // "A..B", read like start and end
+    double loopStartMs = -1.0;    // negative: no loop
+    double loopEndMs = -1.0;
 
     bool deterministic() const { return frames > 0; }
     bool fixedRate() const { return !captureFile.empty() || benchmark; }

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
@@ -73,7 +74,16 @@ uint32_t measuredFrameTime(GLWindow& window) {
     return dt;
 }
 
-void runFrameLoop(GLWindow& window, Player& player) {
+constexpr int PAUSED_WAIT_MS = 100;
+
+void runFrame(GLWindow& window, Player& player, EditSession* edit) {
+    if (edit != nullptr) edit->beforeFrame();
+    player.frame(measuredFrameTime(window));
+    keyLatch.frameDone(*window.keys);
+    if (edit != nullptr) edit->afterFrame();
+}
+
+void runFrameLoop(GLWindow& window, Player& player, EditSession* edit) {
     bool looping = true;
     window.lastTick = SDL_GetTicks();
     keyLatch.reset();
@@ -84,14 +94,27 @@ void runFrameLoop(GLWindow& window, Player& player) {
                 looping = false;
             } else {
                 windowProcedure(window, event);
+                if (edit != nullptr && event.type == SDL_KEYDOWN) edit->keyDown(event.key.keysym);
             }
-        } else if (window.active) {
-            player.frame(measuredFrameTime(window));
-            keyLatch.frameDone(*window.keys);
+        } else if (window.active && (edit == nullptr || !edit->paused())) {
+            runFrame(window, player, edit);
+        } else if (edit != nullptr && edit->paused()) {
+            SDL_WaitEventTimeout(nullptr, PAUSED_WAIT_MS);
+            edit->idle();
         } else {
             SDL_WaitEvent(nullptr);
         }
     }
+}
+
+void runWindow(GLWindow& window, KeyState& keys, Player& player, const EditOptions& editOptions) {
+    if (!player.open(window, keys, shellServices())) {
+        requestQuit(window);
+        return;
+    }
+    std::unique_ptr<EditSession> edit;
+    if (editOptions.enabled) edit = std::make_unique<EditSession>(player, window, editOptions);
+    runFrameLoop(window, player, edit.get());
 }
 
 bool askFullscreen(ScreenChoice screen) {
@@ -181,7 +204,7 @@ int runShell(const ShellRun& run) {
     window.keys = &keys;
     window.app = &app;
 
-    if (run.plan.virtualClock()) {
+    if (run.offscreen) {
         prepareDeterministicRun();
         window.fullscreen = false;
     } else {
@@ -204,11 +227,7 @@ int runShell(const ShellRun& run) {
             programRunning = false;
             continue;
         }
-        if (player.open(window, keys, shellServices())) {
-            runFrameLoop(window, player);
-        } else {
-            requestQuit(window);
-        }
+        runWindow(window, keys, player, run.edit);
         player.close();
         closeGLWindow(window);
     }

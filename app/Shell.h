@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "app/EditSession.h"
 #include "demo/ShellServices.h"
 #include "player/Player.h"
 
@@ -36,8 +37,10 @@ enum class ScreenChoice { Ask, Windowed, Fullscreen };
 struct ShellRun {
     ScreenChoice screen = ScreenChoice::Ask;
     RunPlan plan;
+    // Shows nothing: renders offscreen and writes messages to standard error.
+    bool offscreen = false;
+    EditOptions edit;
 };
 
-// The entry point's work; returns the exit code. A run on a virtual clock shows
-// nothing: it renders offscreen and writes its messages to standard error.
+// The entry point's work; returns the exit code.
 int runShell(const ShellRun& run);

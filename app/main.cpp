@@ -9,12 +9,15 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "app/RunOptions.h"
 #include "app/Shell.h"
 #include "app/ToggleSignal.h"
 #include "offscreen/Benchmark.h"
 #include "offscreen/Capture.h"
+#include "player/ShowTime.h"
+#include "script/DemoScript.h"
 
 namespace {
 
@@ -30,6 +33,46 @@ void addRunOptions(CLI::App& cli, RunOptions& options) {
         ->check(CLI::PositiveNumber);
     cli.add_flag("--trace", options.trace, "Print one line of driver state per frame on standard output");
     cli.add_option("--data", options.dataDir, "Change into DIR before loading (DIR holds data/)");
+    cli.add_option("--start", options.start,
+                   "Start drawing at TIME, the show replayed exactly up to it: beats (96, 12.5), "
+                   "pattern:beat (24:0) or seconds (92.5s, 1500ms)");
+}
+
+void addEditOptions(CLI::App& cli, RunOptions& options) {
+    auto* edit = cli.add_flag("--edit", options.edit,
+                              "Authoring mode in a window: Space pauses, Left/Right go a pattern (Shift: a "
+                              "beat), Home to the start, [ and ] set a loop, L switches it; a status line");
+    cli.add_option("--loop", options.loop, "Start --edit looping from A to B (times as for --start)")
+        ->needs(edit);
+    edit->excludes("--frames")->excludes("--capture")->excludes("--benchmark");
+}
+
+// The times given as words, read now that the script's tempo is known; a usage
+// error like any other bad option.
+void resolveTimes(RunOptions& options) {
+    const DemoScript script("data/script.txt");
+    auto timeOf = [&script](const std::string& option, const std::string& text) {
+        const std::optional<double> ms = showTimeMs(text, script);
+        if (!ms) {
+            throw CLI::ValidationError(option, "'" + text +
+                                                   "' is not a time: give beats (96, 12.5), pattern:beat (24:0) "
+                                                   "or seconds with a unit (92.5s, 1500ms)");
+        }
+        return *ms;
+    };
+    if (!options.start.empty()) options.startMs = timeOf("--start", options.start);
+    if (!options.end.empty()) {
+        options.endMs = timeOf("--end", options.end);
+        if (options.endMs <= options.startMs) throw CLI::ValidationError("--end", "must come after --start");
+    }
+    if (!options.loop.empty()) {
+        const size_t dots = options.loop.find("..");
+        if (dots == std::string::npos) throw CLI::ValidationError("--loop", "give it as A..B");
+        options.loopStartMs = timeOf("--loop", options.loop.substr(0, dots));
+        options.loopEndMs = timeOf("--loop", options.loop.substr(dots + 2));
+        if (options.loopEndMs <= options.loopStartMs)
+            throw CLI::ValidationError("--loop", "its end must come after its start");
+    }
 }
 
 void addCaptureOptions(CLI::App& cli, RunOptions& options) {
@@ -47,6 +90,12 @@ void addCaptureOptions(CLI::App& cli, RunOptions& options) {
             ->check(CLI::Range(1u, 1000u));
     cli.add_flag("--json", options.json, "Give the benchmark's report as one JSON object")->needs(benchmark);
     cli.add_flag("--quiet", options.quiet, "No progress bar for --capture and --benchmark");
+    cli.add_option("--end", options.end,
+                   "End --capture or --benchmark before TIME (a time as for --start; default: the song's end)")
+        ->each([benchmark, capture](const std::string&) {
+            if (capture->count() == 0 && benchmark->count() == 0)
+                throw CLI::ValidationError("--end", "needs --capture or --benchmark");
+        });
     capture->excludes(benchmark);
     dt->excludes(capture)->excludes(benchmark);
     cli.callback([&options, fps] {
@@ -66,7 +115,10 @@ int main(int argc, char** argv) {
     CLI::App cli{"flashstep: a real-time audiovisual demo"};
     addRunOptions(cli, options);
     addCaptureOptions(cli, options);
+    addEditOptions(cli, options);
+    auto* dtOption = cli.get_option("--dt");
     CLI11_PARSE(cli, argc, argv);
+    options.fixedFrameTime = dtOption->count() > 0;
 
     // The capture's name is meant from where we were started, not from the data folder.
     if (!options.captureFile.empty())
@@ -76,12 +128,23 @@ int main(int argc, char** argv) {
                      std::strerror(errno));
         return 1;
     }
+    try {
+        resolveTimes(options);
+    } catch (const CLI::Error& error) {
+        return cli.exit(error);
+    }
     if (options.trace) std::setvbuf(stdout, nullptr, _IOLBF, 0);  // tools follow the trace live
     const RunPlan plan = runPlanFor(options);
     const PlanRunner runOffscreen = [&options](const RunPlan& offscreenPlan) {
-        return runShell(ShellRun{options.screen, offscreenPlan});
+        return runShell(ShellRun{options.screen, offscreenPlan, true, {}});
     };
-    if (!options.captureFile.empty()) return runCapture({options.captureFile, options.quiet}, plan, runOffscreen);
-    if (options.benchmark) return runBenchmark({options.json, options.quiet, processStart}, plan, runOffscreen);
-    return runShell(ShellRun{options.screen, plan});
+    const ShowRange range{options.startMs, options.endMs};
+    if (!options.captureFile.empty())
+        return runCapture({options.captureFile, options.quiet}, range, plan, runOffscreen);
+    if (options.benchmark)
+        return runBenchmark({options.json, options.quiet, processStart}, range, plan, runOffscreen);
+    ShellRun run{options.screen, plan, options.deterministic(), {}};
+    run.edit = EditOptions{options.edit, options.loopStartMs, options.loopEndMs};
+    if (options.edit && options.screen == ScreenChoice::Ask) run.screen = ScreenChoice::Windowed;
+    return runShell(run);
 }

@@ -28,3 +28,8 @@ uint32_t randomState() {
 uint64_t randomDrawCount() {
     return draws;
 }
+
+void randomRestore(uint32_t savedState, uint64_t drawCount) {
+    state = savedState;
+    draws = drawCount;
+}

@@ -19,3 +19,6 @@ uint32_t randomState();
 
 // How many results have been drawn since the last seed, for traces and tests.
 uint64_t randomDrawCount();
+
+// Puts the sequence back where randomState and randomDrawCount found it.
+void randomRestore(uint32_t state, uint64_t drawCount);

@@ -47,12 +47,15 @@ public:
 int main(int argc, char** argv) {
     ShellRun run;
     run.screen = ScreenChoice::Windowed;
+    run.offscreen = true;
     // The capture's and benchmark's schedule: frame k at round(k * 1000 / fps) ms.
     run.plan.clock = FrameClock::Schedule;
     std::string outFile = "frame-hashes.txt";
     std::string dataDir;
     CLI::App cli{"Hash every frame of the show's deterministic fixed-rate run"};
     cli.add_option("--frames", run.plan.frames, "Frames to run (default: the whole song)");
+    cli.add_option("--start-ms", run.plan.startMs,
+                   "Replay up to the first frame at or after this song time (ms), then hash from there");
     cli.add_option("--fps", run.plan.fps, "Frames per second (default 60)")->check(CLI::Range(1u, 1000u));
     cli.add_option("--data", dataDir, "Change into DIR before loading (DIR holds data/)");
     cli.add_option("--out", outFile, "Where the hashes go (default frame-hashes.txt)");

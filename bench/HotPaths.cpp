@@ -16,6 +16,7 @@
 #include "base/Random.h"
 #include "demo/DemoState.h"
 #include "gfx/FrameReadback.h"
+#include "player/Moment.h"
 #include "player/Player.h"
 #include "scene/BeadLists.h"
 #include "scene/SceneLayers.h"
@@ -65,14 +66,30 @@ void BM_SyncAction(benchmark::State& state) {
 }
 BENCHMARK(BM_SyncAction)->Unit(benchmark::kMicrosecond);
 
+void BM_DecideBeadLists(benchmark::State& state) {
+    for (auto _ : state) {
+        BeadDecisions decisions;
+        decidePalikatBeads(*demo::scene, 5.0f, decisions);
+        decideKummaBeads(decisions);
+        benchmark::DoNotOptimize(decisions.palikat.data());
+    }
+}
+BENCHMARK(BM_DecideBeadLists)->Unit(benchmark::kMicrosecond);
+
 void BM_CompilePalikatList(benchmark::State& state) {
-    for (auto _ : state) compilePalikatList(*demo::scene, 5.0f);
+    BeadDecisions decisions;
+    decidePalikatBeads(*demo::scene, 5.0f, decisions);
+    for (auto _ : state) compilePalikatList(*demo::scene, decisions);
     glFinish();
 }
 BENCHMARK(BM_CompilePalikatList)->Unit(benchmark::kMicrosecond);
 
 void BM_CompileKummaList(benchmark::State& state) {
-    for (auto _ : state) compileKummaList(*demo::scene, 5.0f);
+    BeadDecisions decisions;
+    decideKummaBeads(decisions);
+    decisions.shellRadius = 5.0f;
+    decisions.capture = demo::scene->bufferTexture;
+    for (auto _ : state) compileKummaList(*demo::scene, decisions);
     glFinish();
 }
 BENCHMARK(BM_CompileKummaList)->Unit(benchmark::kMicrosecond);
@@ -135,6 +152,28 @@ void registerLayerBenchmarks() {
             ->Unit(benchmark::kMillisecond);
     }
 }
+
+// Going to a moment exactly: the replay from the start with every update and draw
+// from the random sequence, then the glow's captures and the lists of that moment.
+void BM_SeekTo(benchmark::State& state) {
+    const double ms = static_cast<double>(state.range(0));
+    for (auto _ : state) {
+        player.seek(ms);
+        glFinish();
+    }
+}
+BENCHMARK(BM_SeekTo)->Arg(30000)->Arg(100000)->Arg(141000)->Unit(benchmark::kMillisecond);
+
+// A loop's lap: back to a kept moment, no replay.
+void BM_ReturnToKeptMoment(benchmark::State& state) {
+    player.seek(100000.0);
+    const std::shared_ptr<const Moment> moment = player.keep();
+    for (auto _ : state) {
+        player.returnTo(*moment);
+        glFinish();
+    }
+}
+BENCHMARK(BM_ReturnToKeptMoment)->Unit(benchmark::kMillisecond);
 
 // Reading a finished frame back, as the capture does.
 void BM_ReadFrame_rgba(benchmark::State& state) {

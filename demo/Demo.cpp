@@ -90,6 +90,13 @@ void placeCamera() {
     gluLookAt(eye[0], eye[1], eye[2], 0.0, 0.0, 0.0, 0.0, alongUp ? 0.0 : 1.0, alongUp ? 1.0 : 0.0);
 }
 
+void clearAndPlaceCamera() {
+    glClearColor(demo::flash, demo::flash, demo::flash, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    placeCamera();
+}
+
 }  // namespace
 
 void setDemoGlState(const GLWindow& window) {
@@ -134,12 +141,18 @@ void demoUpdate(uint32_t dt) {
 }
 
 void demoDraw() {
-    glClearColor(demo::flash, demo::flash, demo::flash, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    placeCamera();
+    clearAndPlaceCamera();
     demo::scene->draw();
     glFlush();
+}
+
+void demoSkipDraw() {
+    demo::scene->skipDraw();
+}
+
+void demoDrawGlowCapture() {
+    clearAndPlaceCamera();
+    demo::scene->drawGlowCapture();
 }
 
 void demoShutdown() {

@@ -19,6 +19,12 @@ void demoUpdate(uint32_t dt);
 void demoDraw();
 void demoShutdown();
 
+// All demoDraw does but the GL: the frame's random draws and what drawing leaves
+// in the scene. A replay runs demoUpdate and this to reach a moment exactly.
+void demoSkipDraw();
+// The start of demoDraw up to the glow's capture of this frame, and no further.
+void demoDrawGlowCapture();
+
 // The GL state and projection demoInit sets for the show, for code that draws
 // the scene without the whole driver.
 void setDemoGlState(const GLWindow& window);

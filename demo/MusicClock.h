@@ -8,6 +8,7 @@
 class VirtualClock {
 public:
     void reset() { elapsedMs_ = 0; }
+    void set(uint64_t ms) { elapsedMs_ = ms; }
     void advance(uint32_t ms) { elapsedMs_ += ms; }
     // Whole milliseconds since the reset, as seconds in double precision.
     double seconds() const { return static_cast<double>(elapsedMs_) / 1000.0; }

@@ -8,6 +8,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -42,6 +43,7 @@ struct MusicStream::Playback {
     double songSeconds = -1.0;  // known length for the silent clock; negative: unknown
 
     // Shared with the audio thread; read and written under SDL_LockAudioDevice.
+    // Frames count from the latest seek (from the start before any).
     uint64_t framesHanded = 0;
     uint64_t framesBeforeCallback = 0;
     uint64_t callbackCounter = 0;
@@ -49,8 +51,11 @@ struct MusicStream::Playback {
 
     // Main thread only.
     bool playing = false;
-    uint64_t playCounter = 0;
+    uint64_t playCounter = 0;  // the silent clock's zero
     double lastPosition = 0.0;
+    double seekSeconds = 0.0;    // where the device's count of heard frames starts
+    bool paused = false;
+    double pausedPosition = 0.0;
 
     void fill(uint8_t* out, int length);
     void decodeUntil(int bytesWanted);
@@ -101,7 +106,7 @@ double MusicStream::Playback::devicePosition() {
 }
 
 double MusicStream::Playback::silentPosition() const {
-    const double elapsed = secondsSince(playCounter);
+    const double elapsed = paused ? pausedPosition : secondsSince(playCounter);
     return songSeconds >= 0.0 ? std::min(elapsed, songSeconds) : elapsed;
 }
 
@@ -211,19 +216,69 @@ void MusicStream::play() {
     if (p.device != 0) SDL_PauseAudioDevice(p.device, 0);
 }
 
+double MusicStream::sourcePosition() {
+    Playback& p = *playback_;
+    if (setup_.virtualClock != nullptr) return setup_.virtualClock->seconds();
+    if (p.paused) return p.pausedPosition;
+    if (p.device != 0) return p.seekSeconds + p.devicePosition();
+    return p.silentPosition();
+}
+
 float MusicStream::position() {
+    if (following_ != nullptr) return static_cast<float>(following_->seconds());
     Playback& p = *playback_;
     if (!p.playing) return 0.0f;
-    double seconds = 0.0;
-    if (setup_.virtualClock != nullptr) {
-        seconds = setup_.virtualClock->seconds();
-    } else if (p.device != 0) {
-        seconds = p.devicePosition();
-    } else {
-        seconds = p.silentPosition();
-    }
-    p.lastPosition = std::max(p.lastPosition, seconds);
+    p.lastPosition = std::max(p.lastPosition, sourcePosition());
     return static_cast<float>(p.lastPosition);
+}
+
+void MusicStream::seek(double seconds) {
+    Playback& p = *playback_;
+    seconds = std::max(0.0, seconds);
+    p.lastPosition = seconds;
+    p.pausedPosition = seconds;
+    if (setup_.virtualClock != nullptr) {
+        setup_.virtualClock->set(static_cast<uint64_t>(std::llround(seconds * 1000.0)));
+        return;
+    }
+    p.playCounter = SDL_GetPerformanceCounter() -
+                    static_cast<uint64_t>(seconds * static_cast<double>(SDL_GetPerformanceFrequency()));
+    if (p.device == 0) return;
+    SDL_LockAudioDevice(p.device);
+    p.seekSeconds = seconds;
+    p.framesHanded = 0;
+    p.framesBeforeCallback = 0;
+    p.callbackCounter = 0;
+    if (p.song != nullptr) {
+        const auto frame = static_cast<sf_count_t>(seconds * p.info.samplerate);
+        p.decodeEnded = sf_seek(p.song, frame, SEEK_SET) < 0;
+        SDL_AudioStreamClear(p.converter);
+    }
+    SDL_UnlockAudioDevice(p.device);
+}
+
+void MusicStream::pause() {
+    Playback& p = *playback_;
+    if (p.paused || !p.playing) return;
+    p.pausedPosition = position();
+    p.paused = true;
+    if (p.device != 0) SDL_PauseAudioDevice(p.device, 1);
+}
+
+void MusicStream::resume() {
+    Playback& p = *playback_;
+    if (!p.paused) return;
+    p.paused = false;
+    seek(p.pausedPosition);
+    if (p.device != 0) SDL_PauseAudioDevice(p.device, 0);
+}
+
+bool MusicStream::paused() const {
+    return playback_->paused;
+}
+
+void MusicStream::followClock(VirtualClock* clock) {
+    following_ = clock;
 }
 
 void MusicStream::close() {

@@ -28,8 +28,19 @@ public:
 
     // Starts the song from its beginning, once, no loop.
     void play();
-    // Seconds of song heard so far; never goes backwards; stays at the length after the end.
+    // Seconds of song heard so far; never goes backwards between seeks; stays at the
+    // length after the end.
     float position();
+    // Goes on from `seconds` into the song: decoding starts there, what the output
+    // still holds is let go, and the position starts over from there.
+    void seek(double seconds);
+    // Stops and restarts the song where it stood; the position holds meanwhile.
+    void pause();
+    void resume();
+    bool paused() const;
+    // While set, the position is this clock's and nothing else changes: a replay
+    // reads the song's time from it. Null goes back to the song itself.
+    void followClock(VirtualClock* clock);
     // Stops the output and releases the song. Safe to call twice.
     void close();
 
@@ -41,8 +52,11 @@ public:
 private:
     void report(const char* text, const char* caption);
 
+    double sourcePosition();
+
     std::unique_ptr<Playback> playback_;
     MusicSetup setup_;
+    VirtualClock* following_ = nullptr;
 };
 
 // Seconds of audio in a song file, counted by decoding it; negative if it can't be read.

@@ -1,10 +1,9 @@
 // Draw-time texture operations: binding with blend mode and sphere mapping,
 // capturing the framebuffer into a texture, and the turned 2D quad.
 // Keeps no state of its own; the 2D pass itself is in Draw2D.cpp.
+#include "gfx/BlendShadow.h"
 #include "gfx/Draw2D.h"
 #include "gfx/Texture.h"
-
-namespace {
 
 // Only BLEND_ALPHA touches the depth test, and only to switch it on; any mode
 // outside 1..4 switches blending off and keeps the blend function as it was.
@@ -32,6 +31,8 @@ void applyBlendMode(int32_t blendMode) {
             break;
     }
 }
+
+namespace {
 
 void setSphereMapping(bool on) {
     if (on) {

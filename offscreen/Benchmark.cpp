@@ -66,7 +66,7 @@ public:
     }
 
     void frameShown(const PlayerFrame& shown) override {
-        const int64_t frame = shown.number;
+        const int64_t frame = framesShown++;  // a range starts anywhere in the show
         glFinish();
         const Clock::time_point now = Clock::now();
         if (frame == 0) {
@@ -86,6 +86,7 @@ public:
     Clock::time_point processStart;
     Clock::time_point lastShown = {};
     int64_t totalFrames = 0;
+    int64_t framesShown = 0;
     ProgressBar progress;
     FrameSample pending;
     std::vector<FrameSample> samples;
@@ -95,12 +96,14 @@ public:
 
 }  // namespace
 
-int runBenchmark(const BenchmarkRequest& request, RunPlan plan, const PlanRunner& runShow) {
+int runBenchmark(const BenchmarkRequest& request, const ShowRange& range, RunPlan plan,
+                 const PlanRunner& runShow) {
     // Counting the song's frames decodes it; a plain run never does, so that time is not start-up.
     const Clock::time_point measuring = Clock::now();
-    const ShowSong song = readShowSong(plan.frames == 0);
+    const ShowSong song = readShowSong(plan.frames == 0 && range.endMs < 0.0);
     plan.clock = FrameClock::Schedule;
-    if (!settleFrameCount(plan, song)) return 1;
+    int64_t firstFrame = 0;
+    if (!settleRange(plan, range, song, firstFrame)) return 1;
     const Clock::time_point start = request.processStart + (Clock::now() - measuring);
 
     BenchmarkRecorder recorder(start, plan.frames, request.quiet);

@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "player/Player.h"
+#include "player/ShowLength.h"
 
 struct BenchmarkRequest {
     bool json = false;   // the report as one JSON object
@@ -16,4 +17,5 @@ struct BenchmarkRequest {
 
 // Runs the benchmark with `plan` (its fps; its frame count, or the whole song when
 // 0) through `runShow` and prints its report on standard output; the exit code.
-int runBenchmark(const BenchmarkRequest& request, RunPlan plan, const PlanRunner& runShow);
+int runBenchmark(const BenchmarkRequest& request, const ShowRange& range, RunPlan plan,
+                 const PlanRunner& runShow);

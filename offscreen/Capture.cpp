@@ -52,7 +52,8 @@ public:
     bool failed = false;
 };
 
-CaptureSettings settingsFor(const RunPlan& plan, const CaptureTarget& target, const ShowSong& song) {
+CaptureSettings settingsFor(const RunPlan& plan, int64_t firstFrame, const CaptureTarget& target,
+                            const ShowSong& song) {
     CaptureSettings settings;
     settings.kind = target.kind;
     settings.output = target.writePath();
@@ -60,6 +61,8 @@ CaptureSettings settingsFor(const RunPlan& plan, const CaptureTarget& target, co
     if (song.seconds >= 0.0) settings.songFile = "file:" + song.file;
     settings.fps = plan.fps;
     settings.frames = plan.frames;
+    settings.firstFrame = firstFrame;
+    settings.songStartSeconds = static_cast<double>(replayFrameMs(plan, firstFrame)) / 1000.0;
     const GLWindow window;
     settings.width = window.width;
     settings.height = window.height;
@@ -76,7 +79,7 @@ std::string runFault(const CaptureRecorder& recorder, bool encoded, int64_t fram
 
 }  // namespace
 
-int runCapture(const CaptureRequest& request, RunPlan plan, const PlanRunner& runShow) {
+int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan, const PlanRunner& runShow) {
     const CaptureKind kind = captureKindOf(request.file);
     if (kind == CaptureKind::Unknown) {
         std::fprintf(stderr, UNKNOWN_KIND, request.file.c_str());
@@ -89,7 +92,8 @@ int runCapture(const CaptureRequest& request, RunPlan plan, const PlanRunner& ru
     }
     const ShowSong song = readShowSong();
     plan.clock = FrameClock::Schedule;
-    if (!settleFrameCount(plan, song)) return 1;
+    int64_t firstFrame = 0;
+    if (!settleRange(plan, range, song, firstFrame)) return 1;
     CaptureTarget target;
     std::string error;
     if (!target.prepare(request.file, kind, error)) {
@@ -97,7 +101,7 @@ int runCapture(const CaptureRequest& request, RunPlan plan, const PlanRunner& ru
         return 1;
     }
     PipedProgram encoder;
-    if (!encoder.start(ffmpeg, ffmpegArguments(settingsFor(plan, target, song)), error)) {
+    if (!encoder.start(ffmpeg, ffmpegArguments(settingsFor(plan, firstFrame, target, song)), error)) {
         std::fprintf(stderr, NO_START, error.c_str());
         return 1;
     }

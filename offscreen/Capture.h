@@ -5,13 +5,15 @@
 #include <string>
 
 #include "player/Player.h"
+#include "player/ShowLength.h"
 
 struct CaptureRequest {
     std::string file;    // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
     bool quiet = false;  // no progress bar
 };
 
-// Runs the whole capture with `plan` (its fps; its frame count, or the whole song
-// when 0) through `runShow`; the process's exit code (1 on any failure, nothing
-// left behind).
-int runCapture(const CaptureRequest& request, RunPlan plan, const PlanRunner& runShow);
+// Runs the capture of `range` with `plan` (its fps; its frame count, or the range)
+// through `runShow`; the process's exit code (1 on any failure, nothing left behind).
+// Numbered frames carry their number in the whole show; a video carries the song
+// from the range's first frame on.
+int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan, const PlanRunner& runShow);

@@ -28,6 +28,11 @@ void addInputs(const CaptureSettings& settings, std::vector<std::string>& args) 
     args.insert(args.end(), {"-f", "rawvideo", "-pix_fmt", "rgba", "-video_size", size, "-framerate",
                              std::to_string(settings.fps), "-i", "pipe:0"});
     if (!settings.songFile.empty()) {
+        if (settings.songStartSeconds > 0.0) {
+            char start[32];
+            std::snprintf(start, sizeof start, "%.6f", settings.songStartSeconds);
+            args.insert(args.end(), {"-ss", start});
+        }
         args.insert(args.end(), {"-t", videoSeconds(settings), "-i", settings.songFile});
     }
     args.insert(args.end(), {"-map", "0:v"});
@@ -80,7 +85,8 @@ std::vector<std::string> ffmpegArguments(const CaptureSettings& settings) {
     if (settings.kind == CaptureKind::PngFrames) video.songFile.clear();
     addInputs(video, args);
     if (settings.kind == CaptureKind::PngFrames) {
-        args.insert(args.end(), {"-c:v", "png", "-pix_fmt", "rgb24", "-start_number", "0"});
+        args.insert(args.end(), {"-c:v", "png", "-pix_fmt", "rgb24", "-start_number",
+                                 std::to_string(settings.firstFrame)});
     } else {
         addCodecs(video, args);
     }

@@ -24,6 +24,12 @@ struct PieceSet {
 enum OverlayMode : int32_t { MODE_STILL = 0, MODE_ZOOM = 1, MODE_FLICKER = 2, MODE_PIECES = 3 };
 enum FadeState : int16_t { FADE_DONE = 0, FADE_IN = 1, FADE_OUT = 2, FADE_NEVER = 999 };
 
+// The flicker window's random shift of one frame.
+struct FlickerShift {
+    float a = 0.0f;
+    float b = 0.0f;
+};
+
 class ImageOverlay {
 public:
     static constexpr int32_t MAX_IMAGES = 20;
@@ -37,6 +43,12 @@ public:
     void update(uint32_t dt);
     void randomize();
     void draw();
+    // The frame's two draws, made whether or not anything flickers.
+    FlickerShift decideFlicker();
+    void draw(const FlickerShift& shift);
+    // What a draw leaves behind without drawing: each drawn picture's angle on its texture.
+    void leaveDrawnAngles();
+    bool isDrawn(int32_t i) const { return visible[i] && textures[i] != nullptr; }
 
     int32_t count = 0;
     bool visible[MAX_IMAGES] = {};

@@ -64,13 +64,28 @@ void drawPicture(ImageOverlay& overlay, int32_t i, float a, float b) {
 
 }  // namespace
 
-void ImageOverlay::draw() {
+FlickerShift ImageOverlay::decideFlicker() {
     // Both draws happen on every frame, shown or not, to keep the shared sequence in step.
-    const float a = static_cast<float>(randomMod(10)) / 10.0f;
-    const float b = static_cast<float>(randomMod(10)) / 10.0f;
+    FlickerShift shift;
+    shift.a = static_cast<float>(randomMod(10)) / 10.0f;
+    shift.b = static_cast<float>(randomMod(10)) / 10.0f;
+    return shift;
+}
+
+void ImageOverlay::draw() {
+    draw(decideFlicker());
+}
+
+void ImageOverlay::draw(const FlickerShift& shift) {
     glDisable(GL_DEPTH_TEST);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     for (int32_t i = 0; i < count; ++i) {
-        if (visible[i] && textures[i] != nullptr) drawPicture(*this, i, a, b);
+        if (isDrawn(i)) drawPicture(*this, i, shift.a, shift.b);
+    }
+}
+
+void ImageOverlay::leaveDrawnAngles() {
+    for (int32_t i = 0; i < count; ++i) {
+        if (isDrawn(i)) textures[i]->angle = angle[i];
     }
 }

@@ -1,25 +1,62 @@
-// The frame step every way of running shares: the clock's frame time, the
-// driver's update and draw, the trace, the observers and the swap, in that order.
+// The frame step every way of running shares (the clock's frame time, the
+// driver's update and draw, the trace, the observers and the swap, in that
+// order), and going to a moment: a replay from the show's start that updates
+// every frame and makes every draw from the random sequence but hands the GL
+// nothing, then renders the glow captures it passed and compiles the lists once.
 #include "player/Player.h"
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
 #include "demo/Demo.h"
+#include "demo/DemoState.h"
 #include "demo/MusicClock.h"
 #include "demo/Trace.h"
 #include "player/FrameSchedule.h"
+#include "player/GlowHistory.h"
+#include "player/Moment.h"
+
+namespace {
+
+// A run on the song as heard replays on the capture schedule at this rate.
+constexpr uint32_t HEARD_REPLAY_FPS = 60;
+
+FrameSchedule scheduleOf(const RunPlan& plan) {
+    FrameSchedule schedule;
+    schedule.fixedRate = plan.clock != FrameClock::FixedStep;
+    schedule.dtMs = plan.dtMs;
+    schedule.fps = plan.virtualClock() ? plan.fps : HEARD_REPLAY_FPS;
+    return schedule;
+}
+
+}  // namespace
+
+int64_t replayFrameMs(const RunPlan& plan, int64_t frame) {
+    if (plan.clock == FrameClock::FixedStep) return (frame + 1) * static_cast<int64_t>(plan.dtMs);
+    return fixedRateFrameStartMs(frame, scheduleOf(plan).fps);
+}
+
+int64_t firstFrameAtOrAfter(const RunPlan& plan, double ms) {
+    if (!(ms > 0.0)) return 0;
+    const uint32_t fps = scheduleOf(plan).fps;
+    const double perFrame = plan.clock == FrameClock::FixedStep ? plan.dtMs : 1000.0 / fps;
+    int64_t frame = std::max<int64_t>(0, static_cast<int64_t>(std::floor(ms / perFrame)) - 2);
+    while (static_cast<double>(replayFrameMs(plan, frame)) < ms) ++frame;
+    return frame;
+}
 
 // What lasts for the whole run, across the mode toggle's restarts.
 struct Player::Run {
     FrameSchedule schedule;
-    VirtualClock songClock;
+    VirtualClock songClock;    // the song's clock on a virtual clock
+    VirtualClock replayClock;  // the song's time while a run on the heard song replays
+    std::unique_ptr<Moment> start;
+    GlowHistory glow;  // the captures skipped frames did not render
 };
 
 Player::Player(RunPlan plan) : plan_(std::move(plan)), run_(std::make_unique<Run>()) {
-    run_->schedule.fixedRate = plan_.clock == FrameClock::Schedule;
-    run_->schedule.dtMs = plan_.dtMs;
-    run_->schedule.fps = plan_.fps;
+    run_->schedule = scheduleOf(plan_);
 }
 
 Player::~Player() {
@@ -31,11 +68,17 @@ bool Player::open(GLWindow& window, KeyState& keys, ShellServices& shell) {
     shell_ = &shell;
     open_ = true;
     const DemoHost host{&shell, songClock()};
-    return demoInit(window, keys, host);
+    if (!demoInit(window, keys, host)) return false;
+    run_->start = std::make_unique<Moment>(Moment::now(nextFrame_, 0));
+    if (plan_.startMs > 0.0) seek(plan_.startMs);
+    return true;
 }
 
 void Player::close() {
     if (!open_) return;
+    run_->start.reset();
+    run_->glow.clear();
+    glBehind_ = false;
     demoShutdown();
     open_ = false;
 }
@@ -44,28 +87,123 @@ VirtualClock* Player::songClock() {
     return plan_.virtualClock() ? &run_->songClock : nullptr;
 }
 
+double Player::songSeconds() const {
+    return demo::lastFrame.position;
+}
+
 uint32_t Player::nextFrameTime(uint32_t measuredDt) {
     if (!plan_.virtualClock()) return measuredDt;
+    run_->schedule.frame = nextFrame_;
     const uint32_t dt = run_->schedule.next();
     run_->songClock.advance(dt);
     return dt;
 }
 
 void Player::frame(uint32_t measuredDt, bool draw) {
-    demoUpdate(nextFrameTime(measuredDt));
-    if (draw) {
-        demoDraw();
-        showFrame();
+    if (!draw) {
+        skipFrame(nextFrameTime(measuredDt));
+        return;
     }
+    demoUpdate(nextFrameTime(measuredDt));
+    bringGlUpToDate();
+    demoDraw();
+    showFrame();
+}
+
+// A frame that updates and makes the draw's random draws but hands the GL nothing;
+// sync actions only decide, and the glow's capture is kept for later.
+void Player::skipFrame(uint32_t dt) {
+    Scene& scene = *demo::scene;
+    scene.replaying = true;
+    demoUpdate(dt);
+    run_->glow.recordFrame();
+    demoSkipDraw();
+    scene.replaying = false;
+    ++nextFrame_;
+    glBehind_ = true;
+}
+
+// Before a drawn frame after skipped ones: the lists of the latest sync action,
+// the glow texture this frame uses, and blending as the last frame left it.
+void Player::bringGlUpToDate() {
+    Scene& scene = *demo::scene;
+    const bool glowBehind = run_->glow.behind(scene.bufferTexture);
+    if (!glBehind_ && !glowBehind) return;
+    if (glowBehind) run_->glow.catchUp(scene.bufferTexture, run_->start->captures);
+    if (!scene.beadListsCurrent()) scene.compileBeadLists();
+    scene.blendAfterDraw.apply();
+    glBehind_ = false;
 }
 
 void Player::showFrame() {
-    const PlayerFrame frame{*window_, *shell_, framesDrawn_};
+    const PlayerFrame frame{*window_, *shell_, nextFrame_};
     if (plan_.trace) writeTraceLine(stdout, frame.number);
     bool goOn = true;
     for (FrameObserver* observer : plan_.observers) goOn = observer->frameDrawn(frame) && goOn;
+    ++nextFrame_;
     ++framesDrawn_;
     if (!goOn || (plan_.frames > 0 && framesDrawn_ >= plan_.frames)) shell_->requestQuit(*window_);
     shell_->swapBuffers(*window_);
     for (FrameObserver* observer : plan_.observers) observer->frameShown(frame);
+}
+
+void Player::replayTo(int64_t target) {
+    const Moment& start = *run_->start;
+    start.restoreShow();
+    nextFrame_ = start.nextFrame;
+    MusicStream& music = *demo::music;
+    VirtualClock* clock = songClock();
+    if (clock != nullptr) {
+        music.seek(static_cast<double>(start.songMs) / 1000.0);
+    } else {
+        clock = &run_->replayClock;
+        clock->set(start.songMs);
+        music.followClock(clock);
+    }
+    FrameSchedule schedule = scheduleOf(plan_);
+    // Captures the replay passes are kept and rendered when a texture is next used;
+    // a texture the replay never captures into holds its first pixels.
+    run_->glow.clear();
+    Scene& scene = *demo::scene;
+    for (size_t i = 0; i < start.captures.size(); ++i) writeTexturePixels(*scene.bufferTextures[i], start.captures[i]);
+    while (nextFrame_ < target) {
+        schedule.frame = nextFrame_;
+        const uint32_t dt = schedule.next();
+        clock->advance(dt);
+        skipFrame(dt);
+    }
+    music.followClock(nullptr);
+    bringGlUpToDate();
+}
+
+void Player::seek(double ms) {
+    replayTo(std::max(run_->start->nextFrame, firstFrameAtOrAfter(plan_, ms)));
+    if (!plan_.virtualClock()) demo::music->seek(ms / 1000.0);
+}
+
+std::shared_ptr<const Moment> Player::keep() {
+    run_->glow.catchUpAll(run_->start->captures);
+    bringGlUpToDate();
+    const uint64_t songMs = plan_.virtualClock()
+                                ? run_->songClock.milliseconds()
+                                : static_cast<uint64_t>(std::llround(demo::music->position() * 1000.0));
+    return std::make_shared<const Moment>(Moment::now(nextFrame_, songMs));
+}
+
+void Player::returnTo(const Moment& moment) {
+    moment.restore();
+    nextFrame_ = moment.nextFrame;
+    demo::music->seek(static_cast<double>(moment.songMs) / 1000.0);
+}
+
+void Player::setPaused(bool paused) {
+    if (paused) {
+        demo::music->pause();
+    } else {
+        demo::music->resume();
+    }
+}
+
+bool Player::paused() const {
+    return demo::music->paused();
 }

@@ -1,8 +1,9 @@
 // The player core: the show as every way of running drives it. A run plan says
-// which clock the song follows, how long the run is and who watches its frames;
-// a Player opens the show on a window for that plan, runs it one frame at a time
-// (update, then draw and show, or update only) and closes it. The window, keys
-// and services come from whatever hosts it (the shell, a test, a benchmark).
+// which clock the song follows, where drawing starts, how long the run is and who
+// watches its frames; a Player opens the show on a window for that plan, runs it
+// one frame at a time (update, then draw and show, or update only), can go to any
+// moment exactly (a replay from the start that draws nothing) or back to a kept
+// one, and closes it. The window, keys and services come from whatever hosts it.
 #pragma once
 
 #include <cstdint>
@@ -13,12 +14,13 @@
 #include "demo/ShellServices.h"
 
 class VirtualClock;
+struct Moment;
 
 // One frame as its observers see it.
 struct PlayerFrame {
     GLWindow& window;
     ShellServices& shell;
-    int64_t number = 0;  // frames of this run before it, from 0
+    int64_t number = 0;  // the frame's number in the whole run, from 0
 };
 
 // Watches the frames of a run.
@@ -41,12 +43,21 @@ struct RunPlan {
     FrameClock clock = FrameClock::Heard;
     uint32_t dtMs = 16;
     uint32_t fps = 60;
-    int64_t frames = 0;  // the run ends after this many frames; 0: when the host ends it
+    int64_t frames = 0;  // the run ends after drawing this many frames; 0: when the host ends it
+    // Drawing starts at the first frame of the replay schedule whose song time is at
+    // or after this (milliseconds); the frames before it are replayed, not drawn.
+    double startMs = 0.0;
     bool trace = false;  // one trace line per frame on standard output
     std::vector<FrameObserver*> observers;  // not owned; told after the trace, in order
 
     bool virtualClock() const { return clock != FrameClock::Heard; }
 };
+
+// The replay schedule's song time of frame k in whole milliseconds: the run's own
+// schedule, or for a run on the song as heard, the 60 fps capture schedule.
+int64_t replayFrameMs(const RunPlan& plan, int64_t frame);
+// The first frame of the replay schedule whose song time is at or after `ms`.
+int64_t firstFrameAtOrAfter(const RunPlan& plan, double ms);
 
 class Player {
 public:
@@ -55,9 +66,9 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // Starts the show on the host's window; false when it could not start (then
-    // close() still runs). The frame count and the clock's schedule go on across
-    // a close and a new open, as the mode toggle makes them.
+    // Starts the show on the host's window and goes to the plan's start; false when
+    // it could not start (then close() still runs). The frame count and the clock's
+    // schedule go on across a close and a new open, as the mode toggle makes them.
     bool open(GLWindow& window, KeyState& keys, ShellServices& shell);
     // One frame: update by the clock's frame time (`measuredDt` on the Heard clock),
     // then draw it, tell the observers and show it, or only update when !draw.
@@ -65,14 +76,31 @@ public:
     // Stops the show and frees what open() made. Safe to call twice.
     void close();
 
+    // Goes to the first frame of the replay schedule at or after `ms` of song, in
+    // the very state a run from the start has there; the song follows.
+    void seek(double ms);
+    // Keeps the show as it is now, to come back to without a replay.
+    std::shared_ptr<const Moment> keep();
+    void returnTo(const Moment& moment);
+    // Song and show stop; the next frame goes on from where they stood.
+    void setPaused(bool paused);
+    bool paused() const;
+
     const RunPlan& plan() const { return plan_; }
+    int64_t framesDrawn() const { return framesDrawn_; }
+    // The number of the next frame in the whole run.
+    int64_t nextFrame() const { return nextFrame_; }
+    // The song's position the latest frame read, in seconds.
+    double songSeconds() const;
     // The run's virtual song clock; null on the Heard clock.
     VirtualClock* songClock();
-    int64_t framesDrawn() const { return framesDrawn_; }
 
 private:
     struct Run;
     uint32_t nextFrameTime(uint32_t measuredDt);
+    void replayTo(int64_t frame);
+    void skipFrame(uint32_t dt);
+    void bringGlUpToDate();
     void showFrame();
 
     RunPlan plan_;
@@ -80,7 +108,9 @@ private:
     GLWindow* window_ = nullptr;
     ShellServices* shell_ = nullptr;
     int64_t framesDrawn_ = 0;
+    int64_t nextFrame_ = 0;
     bool open_ = false;
+    bool glBehind_ = false;  // frames were skipped: lists, glow or blending may lag
 };
 
 // Runs a plan to its end on a window of the host's making; the process's exit code.

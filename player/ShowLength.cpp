@@ -1,6 +1,7 @@
 // Reads the script for its song file and measures the song by decoding it.
 #include "player/ShowLength.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "demo/MusicStream.h"
@@ -25,5 +26,18 @@ bool settleFrameCount(RunPlan& plan, const ShowSong& song) {
         return false;
     }
     plan.frames = framesToCover(song.seconds, plan.fps);
+    return true;
+}
+
+bool settleRange(RunPlan& plan, const ShowRange& range, const ShowSong& song, int64_t& firstFrame) {
+    plan.startMs = range.startMs;
+    firstFrame = firstFrameAtOrAfter(plan, range.startMs);
+    if (plan.frames > 0) return true;
+    if (range.endMs >= 0.0) {
+        plan.frames = std::max<int64_t>(1, firstFrameAtOrAfter(plan, range.endMs) - firstFrame);
+        return true;
+    }
+    if (!settleFrameCount(plan, song)) return false;
+    plan.frames = std::max<int64_t>(1, plan.frames - firstFrame);
     return true;
 }

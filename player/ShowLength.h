@@ -16,3 +16,15 @@ ShowSong readShowSong(bool measure = true);
 // Sets `plan.frames` to cover the whole song at plan.fps unless a count was asked
 // for; false (with a message on standard error) when neither is known.
 bool settleFrameCount(RunPlan& plan, const ShowSong& song);
+
+// A stretch of the show in song milliseconds: [startMs, endMs), endMs negative
+// for the song's end.
+struct ShowRange {
+    double startMs = 0.0;
+    double endMs = -1.0;
+};
+
+// The frames of plan's schedule in the range: plan.startMs, and plan.frames unless
+// a count was asked for; false (with a message) when the song's end is needed and
+// unknown. `firstFrame` gets the number of the first frame drawn.
+bool settleRange(RunPlan& plan, const ShowRange& range, const ShowSong& song, int64_t& firstFrame);

@@ -22,34 +22,6 @@ void compileBeadAt(Sphere& bead, float angle, float t, float shell) {
     glPopMatrix();
 }
 
-// Optional random stretch of the whole shell; drawn z, y, x and left on the matrix
-// by design, so every call of the list compounds it.
-void compileShellScale() {
-    const float z = static_cast<float>(randomMod(10)) / 10.0f + 1.0f;
-    const float y = static_cast<float>(randomMod(10)) / 10.0f + 1.0f;
-    const float x = static_cast<float>(randomMod(10)) / 10.0f + 1.0f;
-    glScalef(x, y, z);
-}
-
-void compilePalikatRing(Sphere& bead, float t, float shell, float angularStep) {
-    const int32_t stepDegrees = static_cast<int32_t>(angularStep);
-    const int32_t beads = beadsPerRing(angularStep);
-    for (int32_t b = 0; b < beads; ++b) {
-        bead.detail = randomMod(4) + 2;
-        bead.radius = static_cast<float>(randomMod(10)) / 10.0f + 0.01f;
-        compileBeadAt(bead, static_cast<float>(b * stepDegrees), t, shell);
-    }
-}
-
-void compileKummaRing(Sphere& bead, float t, float shell) {
-    for (int32_t angle = 0; angle < 360; angle += randomMod(60) + 10) {
-        // Radius, then opacity, then the next angle: the order of the draws is the show's.
-        bead.radius = static_cast<float>(randomMod(5)) / 10.0f + 0.05f;
-        bead.color[3] = static_cast<float>(randomMod(100)) / 100.0f + 0.01f;
-        compileBeadAt(bead, static_cast<float>(angle), t, shell);
-    }
-}
-
 void setBeadLook(Sphere& bead, Texture* texture, float red, float green, float blue) {
     bead.texture = texture;
     bead.textured = true;
@@ -60,34 +32,88 @@ void setBeadLook(Sphere& bead, Texture* texture, float red, float green, float b
 
 }  // namespace
 
-void compilePalikatList(Scene& scene, float shellRadius) {
+void decidePalikatBeads(const Scene& scene, float shellRadius, BeadDecisions& decisions) {
+    decisions.shellRadius = shellRadius;
+    decisions.reflection = scene.reflectTexture;
+    decisions.capture = scene.bufferTexture;
+    decisions.scaled = scene.scaledOn;
+    if (decisions.scaled) {
+        // Drawn z, y, x; the list leaves the stretch on the matrix by design, so every call compounds it.
+        decisions.stretch[2] = static_cast<float>(randomMod(10)) / 10.0f + 1.0f;
+        decisions.stretch[1] = static_cast<float>(randomMod(10)) / 10.0f + 1.0f;
+        decisions.stretch[0] = static_cast<float>(randomMod(10)) / 10.0f + 1.0f;
+    }
+    const float angularStep = palikatAngularStep(randomMod(6));
+    const int32_t stepDegrees = static_cast<int32_t>(angularStep);
+    const int32_t beads = beadsPerRing(angularStep);
+    float rings[SHELL_RINGS] = {};
+    const int32_t ringCount = shellRingParameters(rings);
+    decisions.palikat.clear();
+    decisions.palikat.reserve(static_cast<size_t>(ringCount * beads));
+    for (int32_t r = 0; r < ringCount; ++r) {
+        for (int32_t b = 0; b < beads; ++b) {
+            PalikatBead bead;
+            bead.t = rings[r];
+            bead.angle = static_cast<float>(b * stepDegrees);
+            bead.detail = randomMod(4) + 2;
+            bead.radius = static_cast<float>(randomMod(10)) / 10.0f + 0.01f;
+            decisions.palikat.push_back(bead);
+        }
+    }
+}
+
+void decideKummaBeads(BeadDecisions& decisions) {
+    float rings[SHELL_RINGS] = {};
+    const int32_t ringCount = shellRingParameters(rings);
+    decisions.kumma.clear();
+    for (int32_t r = 0; r < ringCount; ++r) {
+        for (int32_t angle = 0; angle < 360; angle += randomMod(60) + 10) {
+            // Radius, then opacity, then the next angle: the order of the draws is the show's.
+            KummaBead bead;
+            bead.t = rings[r];
+            bead.angle = static_cast<float>(angle);
+            bead.radius = static_cast<float>(randomMod(5)) / 10.0f + 0.05f;
+            bead.alpha = static_cast<float>(randomMod(100)) / 100.0f + 0.01f;
+            decisions.kumma.push_back(bead);
+        }
+    }
+}
+
+void compilePalikatList(Scene& scene, const BeadDecisions& decisions) {
     Sphere& bead = *scene.beadSphere;
     glPushMatrix();
     glNewList(scene.palikatList, GL_COMPILE);
-    if (scene.scaledOn) compileShellScale();
-    setBeadLook(bead, scene.reflectTexture, 1.0f, 1.0f, 1.0f);
+    if (decisions.scaled) glScalef(decisions.stretch[0], decisions.stretch[1], decisions.stretch[2]);
+    setBeadLook(bead, decisions.reflection, 1.0f, 1.0f, 1.0f);
     bead.color[3] = 1.0f;
-    const float angularStep = palikatAngularStep(randomMod(6));
-    float rings[SHELL_RINGS] = {};
-    const int32_t ringCount = shellRingParameters(rings);
-    for (int32_t r = 0; r < ringCount; ++r) compilePalikatRing(bead, rings[r], shellRadius, angularStep);
-    scene.coreSphere->draw();
+    for (const PalikatBead& b : decisions.palikat) {
+        bead.detail = b.detail;
+        bead.radius = b.radius;
+        compileBeadAt(bead, b.angle, b.t, decisions.shellRadius);
+    }
+    Sphere& core = *scene.coreSphere;
+    Texture* const coreTexture = core.texture;
+    core.texture = decisions.capture;
+    core.draw();
+    core.texture = coreTexture;
     glEndList();
     glPopMatrix();
 }
 
-void compileKummaList(Scene& scene, float shellRadius) {
+void compileKummaList(Scene& scene, const BeadDecisions& decisions) {
     Sphere& bead = *scene.beadSphere;
     glPushMatrix();
     glNewList(scene.kummaList, GL_COMPILE);
     bead.detail = 3;
-    setBeadLook(bead, scene.bufferTexture, 0.25f, 0.5f, 1.0f);
-    const float kummaRadius = shellRadius * 0.75f;
+    setBeadLook(bead, decisions.capture, 0.25f, 0.5f, 1.0f);
+    const float kummaRadius = decisions.shellRadius * 0.75f;
     // The z stretch also lifts the rings, turning the coarse beads into long spikes.
     glScalef(1.0f, 1.0f, 25.0f);
-    float rings[SHELL_RINGS] = {};
-    const int32_t ringCount = shellRingParameters(rings);
-    for (int32_t r = 0; r < ringCount; ++r) compileKummaRing(bead, rings[r], kummaRadius);
+    for (const KummaBead& b : decisions.kumma) {
+        bead.radius = b.radius;
+        bead.color[3] = b.alpha;
+        compileBeadAt(bead, b.angle, b.t, kummaRadius);
+    }
     glEndList();
     glPopMatrix();
 }

@@ -1,13 +1,50 @@
-// The bead shells: compiling palikatList and kummaList at a sync action, and the
-// palikat, kumma and wireframe layers that replay them. Drawing order is the caller's.
+// The bead shells: what a sync action decides at random for palikatList and
+// kummaList, compiling those lists from the decisions, and the palikat, kumma and
+// wireframe layers that replay them. Drawing order is the caller's.
 #pragma once
 
-class Scene;
+#include <cstdint>
+#include <vector>
 
-// Compile into the list names the caller generated; the random draws happen in
-// the written order. The matrix is pushed and popped around each compilation.
-void compilePalikatList(Scene& scene, float shellRadius);
-void compileKummaList(Scene& scene, float shellRadius);
+class Scene;
+class Texture;
+
+struct PalikatBead {
+    float t = 0.0f;  // ring parameter
+    float angle = 0.0f;
+    int32_t detail = 0;
+    float radius = 0.0f;
+};
+
+struct KummaBead {
+    float t = 0.0f;
+    float angle = 0.0f;
+    float radius = 0.0f;
+    float alpha = 0.0f;
+};
+
+// Everything the two lists of one sync action hold, so that they can be compiled
+// later, or again, without a draw from the random sequence.
+struct BeadDecisions {
+    float shellRadius = 0.0f;
+    bool scaled = false;  // the palikat shell's random stretch, applied x, y, z
+    float stretch[3] = {1.0f, 1.0f, 1.0f};
+    std::vector<PalikatBead> palikat;
+    std::vector<KummaBead> kumma;
+    Texture* reflection = nullptr;  // the palikat beads' texture
+    Texture* capture = nullptr;     // the glow capture: the core sphere's and the kumma beads' texture
+};
+
+// The palikat draws in the show's order: the stretch (when scaledOn), the angular
+// step, then radius and detail bead by bead. Textures are taken from the scene.
+void decidePalikatBeads(const Scene& scene, float shellRadius, BeadDecisions& decisions);
+// The kumma draws: radius, opacity and the next angle, bead by bead.
+void decideKummaBeads(BeadDecisions& decisions);
+
+// Compile into the scene's list names. The lists record the bead sphere's state
+// bead by bead; the matrix is pushed and popped around each compilation.
+void compilePalikatList(Scene& scene, const BeadDecisions& decisions);
+void compileKummaList(Scene& scene, const BeadDecisions& decisions);
 
 void drawPalikatLayer(const Scene& scene);
 void drawKummaLayer(const Scene& scene);

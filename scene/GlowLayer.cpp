@@ -8,12 +8,17 @@
 #include "gfx/Texture.h"
 #include "scene/Scene.h"
 
-void drawHohtoLayer(Scene& scene) {
+void captureGlow(Scene& scene) {
     Texture& capture = *scene.bufferTexture;
     capture.beginCapture(GL_LUMINANCE);
     // Called whether or not palikat is on; a scaled list leaves its scale behind.
     glCallList(scene.palikatList);
     capture.endCapture();
+}
+
+void drawHohtoLayer(Scene& scene) {
+    Texture& capture = *scene.bufferTexture;
+    captureGlow(scene);
     begin2D(-10000.0f);
     // Tinted by the colour the list left: the core sphere's half-strength orange.
     capture.drawQuad(0.0f, 0.0f, 1.0f, 1.0f, static_cast<float>(SCREEN_WIDTH),

@@ -6,3 +6,6 @@ class Scene;
 
 // Runs the rgbhohto fringes too when rgbhohtoOn; they never draw without this.
 void drawHohtoLayer(Scene& scene);
+// The layer's first step alone: palikatList rendered into the capture texture,
+// and the screen cleared after it.
+void captureGlow(Scene& scene);

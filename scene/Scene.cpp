@@ -11,9 +11,6 @@
 #include "gfx/Texture.h"
 #include "gfx/TextureStore.h"
 #include "scene/BeadLists.h"
-#include "scene/CylinderLayers.h"
-#include "scene/GlowLayer.h"
-#include "scene/LorenzLayer.h"
 #include "scene/ScenePictures.h"
 
 namespace {
@@ -77,17 +74,6 @@ void resetAnimation(Scene& scene) {
 // size is the sound reading of such a request.
 Texture* captureTextureFor(const Scene& scene) {
     return scene.bufferTextures[std::clamp(scene.bufferDetail, 0, Scene::BUFFER_SIZES - 1)];
-}
-
-// Compiles a fresh pair of lists and only then frees the previous pair, so the new
-// names never reuse the old ones and list memory stays flat over a long show.
-void rebuildBeadLists(Scene& scene, float shellRadius) {
-    const GLuint previous = scene.palikatList;
-    scene.palikatList = glGenLists(2);
-    compilePalikatList(scene, shellRadius);
-    scene.kummaList = scene.palikatList + 1;
-    compileKummaList(scene, shellRadius);
-    if (previous != 0) glDeleteLists(previous, 2);
 }
 
 void randomizeLorenz(Scene& scene) {
@@ -189,7 +175,11 @@ void Scene::syncAction() {
     reflectTexture->sphereMap = true;
     reflectTexture->useAdditiveBlend();
     const float shellRadius = static_cast<float>(randomMod(20)) / 10.0f + 4.0f;
-    rebuildBeadLists(*this, shellRadius);
+    auto decisions = std::make_shared<BeadDecisions>();
+    decidePalikatBeads(*this, shellRadius, *decisions);
+    decideKummaBeads(*decisions);
+    beadDecisions = std::move(decisions);
+    if (!replaying) compileBeadLists();
     spinSpeed = rotateSpeed;
     spinAngle += 45.0f;
     elektroStep = static_cast<float>(randomMod(7)) / 10.0f + 0.35f;
@@ -199,20 +189,15 @@ void Scene::syncAction() {
     if (titleImagesOn) chooseTitle(*overlay);
 }
 
-void Scene::draw() {
-    glDisable(GL_DEPTH_TEST);
-    glPushMatrix();
-    glRotatef(spinAngle, 0.0f, 0.0f, 1.0f);
-    glPolygonMode(GL_FRONT, GL_FILL);
-    glPolygonMode(GL_BACK, GL_FILL);
-    // The glow's capture clears the screen, so it must come before every other layer.
-    if (hohtoOn) drawHohtoLayer(*this);
-    if (elektroOn) drawElektroLayer(*this);
-    if (putkiOn) drawPutkiLayer(*this);
-    if (palikatOn) drawPalikatLayer(*this);
-    if (kummaOn) drawKummaLayer(*this);
-    if (wireframeOn) drawWireframeLayer(*this);
-    if (lorenzOn) drawLorenzLayer(*this);
-    overlay->draw();
-    glPopMatrix();
+// Compiles a fresh pair of lists and only then frees the previous pair, so the new
+// names never reuse the old ones and list memory stays flat over a long show.
+void Scene::compileBeadLists() {
+    if (beadDecisions == nullptr) return;
+    const GLuint previous = palikatList;
+    palikatList = glGenLists(2);
+    kummaList = palikatList + 1;
+    compilePalikatList(*this, *beadDecisions);
+    compileKummaList(*this, *beadDecisions);
+    compiledDecisions = beadDecisions.get();
+    if (previous != 0) glDeleteLists(previous, 2);
 }

@@ -9,12 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "overlay/ImageOverlay.h"
-#include "scene/RgbGlow.h"
+#include "gfx/BlendShadow.h"
 #include "gfx/Shape.h"
+#include "overlay/ImageOverlay.h"
+#include "scene/CylinderLayers.h"
+#include "scene/RgbGlow.h"
 
 class Texture;
 class TextureStore;
+struct BeadDecisions;
+
+// What one drawn frame decides at random, in the order the draw makes the draws.
+struct FrameLooks {
+    ElektroLooks elektro;
+    float putkiTurn = 0.0f;
+    FlickerShift flicker;
+};
 
 class Scene {
 public:
@@ -29,6 +39,19 @@ public:
     void update(uint32_t dt);
     void syncAction();
     void draw();
+    // Compiles palikatList and kummaList from the latest sync action's decisions.
+    void compileBeadLists();
+    // Whether the lists hold the latest sync action's decisions.
+    bool beadListsCurrent() const { return compiledDecisions == beadDecisions.get(); }
+
+    // The frame's draws from the random sequence, in the order draw() makes them.
+    FrameLooks decideFrameLooks();
+    void draw(const FrameLooks& looks);
+    // All a draw does but the GL: the frame's random draws, and what drawing leaves
+    // in the scene, its textures and the GL's blending (as blendAfterDraw).
+    void skipDraw();
+    // Only the glow's capture of this frame, as the draw would make it first.
+    void drawGlowCapture();
 
     float spinAngle = 0.0f;
     float spinSpeed = 0.3f;
@@ -70,4 +93,11 @@ public:
     float lorenzStartX = 2.0f;
     float lorenzStartY = 0.0f;
     float lorenzStartZ = 0.0f;
+    // What the latest sync action decided for the bead lists.
+    std::shared_ptr<const BeadDecisions> beadDecisions;
+    // While set, sync actions decide without compiling: a replay hands the GL nothing.
+    bool replaying = false;
+    const BeadDecisions* compiledDecisions = nullptr;  // what the lists were compiled from
+    // Blending as the latest frame's binds left it, drawn or skipped.
+    BlendShadow blendAfterDraw;
 };

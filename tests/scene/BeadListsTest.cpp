@@ -41,7 +41,8 @@ TEST_F(BeadLists, PalikatCompileDrawsTheStepThenTwoNumbersForEveryBead) {
     for (int32_t draw = 0; draw < 6; ++draw) {
         SCOPED_TRACE(draw);
         randomSeed(seedForFirstDraw(6, draw));
-        compilePalikatList(*scene, 5.0f);
+        BeadDecisions decisions;
+        decidePalikatBeads(*scene, 5.0f, decisions);
         EXPECT_EQ(randomDrawCount(), static_cast<uint64_t>(1 + 20 * 2 * beadsForDraw[draw]));
     }
 }

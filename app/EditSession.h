@@ -1,0 +1,63 @@
+// The authoring mode in the window: Space pauses and resumes, Left and Right go a
+// pattern back or on (a beat with Shift), Home goes to the start, [ and ] set the
+// loop's start and end at the current position and L switches looping on and off.
+// A status line on standard error says where the show is. Keys the session takes
+// still reach the key state; the driver reads only Escape there.
+#pragma once
+
+#include <SDL_events.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "player/Player.h"
+
+struct Moment;
+
+struct EditOptions {
+    bool enabled = false;
+    double loopStartMs = -1.0;  // negative: no loop asked for
+    double loopEndMs = -1.0;
+};
+
+class EditSession {
+public:
+    EditSession(Player& player, GLWindow& window, const EditOptions& options);
+    ~EditSession();
+
+    // A key pressed in the window; true when the session acted on it.
+    bool keyDown(const SDL_Keysym& key);
+    // No frames are run while paused.
+    bool paused() const { return paused_; }
+    // Around each frame the loop runs: the lap's return, the status line.
+    void beforeFrame();
+    void afterFrame();
+    // While paused, between events: keeps the status line and the frame clock current.
+    void idle();
+
+private:
+    void seekTo(double ms);
+    void togglePause();
+    void setLoopStart();
+    void setLoopEnd();
+    void toggleLoop();
+    void returnToLoopStart();
+    double positionMs() const;
+    void showStatus(bool now);
+    std::string statusText() const;
+
+    Player& player_;
+    GLWindow& window_;
+    bool paused_ = false;
+    double loopStartMs_ = -1.0;
+    double loopEndMs_ = -1.0;
+    bool looping_ = false;
+    std::shared_ptr<const Moment> loopStart_;
+    std::string notice_;  // the latest action, shown once
+    uint32_t lastStatusTick_ = 0;
+    uint32_t fpsTick_ = 0;
+    int32_t framesSinceFpsTick_ = 0;
+    double fps_ = 0.0;
+    bool terminal_ = false;
+};

@@ -1,0 +1,24 @@
+// A kept moment of a run: the show's state (see ShowState), the glow captures'
+// pixels, the next frame's number and the song's time there. Going back to one
+// needs no replay: a loop's lap starts from one.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "demo/ShowState.h"
+#include "gfx/TexturePixels.h"
+
+struct Moment {
+    ShowState show;
+    std::vector<TexturePixels> captures;  // the scene's capture textures, in order
+    int64_t nextFrame = 0;
+    uint64_t songMs = 0;  // the song clock before the next frame
+
+    // The running show now; reads the capture textures back from the GL.
+    static Moment now(int64_t nextFrame, uint64_t songMs);
+    // Puts the show, its lists, capture pixels and blending back.
+    void restore() const;
+    // Puts the show's CPU side back only: for a replay, which hands the GL nothing.
+    void restoreShow() const;
+};
