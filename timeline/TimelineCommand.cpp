@@ -13,6 +13,7 @@
 #include "timeline/ScriptLines.h"
 #include "timeline/SongWaveform.h"
 #include "timeline/TimelineBuild.h"
+#include "timeline/TimelineFonts.h"
 #include "timeline/TimelineOutput.h"
 
 namespace {
@@ -24,6 +25,14 @@ constexpr const char* SCRIPT_FILE = "data/script.txt";
 std::vector<Finding> showFindings() {
     return {};
 }
+
+// The command is the process's last use of cairo and fontconfig: it leaves nothing cached.
+struct FontCachesReleased {
+    FontCachesReleased() = default;
+    FontCachesReleased(const FontCachesReleased&) = delete;
+    FontCachesReleased& operator=(const FontCachesReleased&) = delete;
+    ~FontCachesReleased() { fonts::releaseCaches(); }
+};
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "flashstep: %s\n", message.c_str());
@@ -46,6 +55,7 @@ int runTimelineCommand(const std::string& outFile, const std::string& benchRepor
         if (!bench) return fail(error);
     }
 
+    const FontCachesReleased released;
     const auto script = std::make_unique<DemoScript>(SCRIPT_FILE);
     const Waveform wave = decodeWaveform(script->songfile);
     if (wave.seconds < 0.0)
