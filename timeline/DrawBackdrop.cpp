@@ -22,7 +22,10 @@ std::string summary(const Timeline& timeline) {
     const std::string song = timeline.songSeconds >= 0.0
                                  ? timeline.songFile + "  " + clockText(timeline.songSeconds)
                                  : timeline.songFile + " (not readable)";
-    return song + "  \xc2\xb7" + text;
+    std::string line = song + "  \xc2\xb7" + text;
+    if (!timeline.findings.empty())
+        line += "  \xc2\xb7  " + std::to_string(timeline.findings.size()) + " check findings";
+    return line;
 }
 
 double legendSwatch(cairo_t* cr, double x, Rgb colour, const std::string& name) {

@@ -1,6 +1,6 @@
 // Runs the timeline command: checks the output's form first so a typo costs
-// nothing, then loads the script as the player does, decodes the song, reads the
-// optional benchmark report, and writes the result.
+// nothing, then loads the script as the player does, decodes the song, runs the
+// show check for its findings, reads the optional benchmark report, and writes.
 #include "timeline/TimelineCommand.h"
 
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "check/Finding.h"
+#include "check/ShowCheck.h"
 #include "script/DemoScript.h"
 #include "timeline/ScriptLines.h"
 #include "timeline/SongWaveform.h"
@@ -19,12 +19,6 @@
 namespace {
 
 constexpr const char* SCRIPT_FILE = "data/script.txt";
-
-// SEAM: the show check's findings. Until check/ offers a checkShow() to call here, the
-// timeline is drawn without findings; everything downstream already takes them.
-std::vector<Finding> showFindings() {
-    return {};
-}
 
 // The command is the process's last use of cairo and fontconfig: it leaves nothing cached.
 struct FontCachesReleased {
@@ -62,7 +56,7 @@ int runTimelineCommand(const std::string& outFile, const std::string& benchRepor
         std::fprintf(stderr, "flashstep: cannot read the song \"%s\"; the timeline ends at the last event\n",
                      script->songfile);
     const Timeline timeline =
-        buildTimeline(*script, locateEventLines(SCRIPT_FILE), wave.seconds, showFindings());
+        buildTimeline(*script, locateEventLines(SCRIPT_FILE), wave.seconds, checkShow());
     std::string error;
     if (!writeTimeline(format, outFile, timelineDrawing(timeline, wave, bench ? &*bench : nullptr), error))
         return fail(error);

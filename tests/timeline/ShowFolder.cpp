@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "check/ShowCheck.h"
 #include "timeline/TimelineCommand.h"
 #include "timeline/TimelineFonts.h"
 
@@ -47,6 +48,14 @@ void writeSong(const std::string& path, double seconds) {
 ShowFolder::ShowFolder(const std::string& script, double songSeconds) {
     dir_.write("data/script.txt", script);
     if (songSeconds > 0.0) writeSong(songPath(), songSeconds);
+}
+
+std::vector<Finding> findingsIn(const std::string& folder) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    std::vector<Finding> findings = checkShow();
+    std::filesystem::current_path(before);
+    return findings;
 }
 
 CommandRun runTimelineIn(const std::string& folder, const std::string& outFile, const std::string& bench) {

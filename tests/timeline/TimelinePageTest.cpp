@@ -84,7 +84,7 @@ protected:
         "0 showImage 4\n0 fadeIn 4\n4 hideImage 4\n0 cameraDistance 5\n0 rotateSpeed 0.5\n3 flash on\n"
         "0 syncPattern %x...x...\n0 sync on\n",
         4.0};
-    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0);
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0, findingsIn(folder.path()));
     const TimelineLayout layout = layoutTimeline(timeline, nullptr);
 };
 

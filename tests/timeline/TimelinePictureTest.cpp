@@ -48,7 +48,7 @@ TEST(TimelinePicture, PngIsFullWidthAndLanesAreDrawnExactlyWhereSpansAreOn) {
     const Png png(cairo_image_surface_create_from_png(folder.file("out.png").c_str()));
     ASSERT_EQ(cairo_surface_status(png.get()), CAIRO_STATUS_SUCCESS);
 
-    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0);
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0, findingsIn(folder.path()));
     const TimelineLayout layout = layoutTimeline(timeline, nullptr);
     EXPECT_EQ(cairo_image_surface_get_width(png.get()), 1600);
     EXPECT_EQ(cairo_image_surface_get_height(png.get()), static_cast<int>(std::ceil(layout.height)));
