@@ -63,8 +63,7 @@ void checkTimeline(const std::vector<CheckedEvent>& events, const ShowFacts& fac
             findings.push_back(scriptFinding(event.at, Severity::Note, code::NO_PIECE_LEFT,
                                              "picture " + std::to_string(event.picture) + " has " +
                                                  std::to_string(have) + (have == 1 ? " piece" : " pieces") +
-                                                 " in data/coords.txt, all shown by now: this nextPiece "
-                                                 "reveals nothing",
+                                                 ", all shown by now: this nextPiece reveals nothing",
                                              secondsOf(event)));
         }
     }

@@ -163,7 +163,7 @@ std::vector<Row> brokenShows() {
         scriptRow("init set", SONG + "init set sync on\n" + END, {SCRIPT, 2, 6, NOTE, "set-never-applied"}),
         scriptRow("pattern time without patternSpeed", SONG + "1:0 lorenz on\n" + END, {SCRIPT, 2, 1, NOTE, "default-pattern-speed"}),
         scriptRow("keyword without time", SONG + "lorenz on\n" + END, {SCRIPT, 2, 1, NOTE, "keyword-without-time"}),
-        fileRow("reveal past the last piece", SONG + "0 imagePieces 8\n0 showImage 8\n1 nextPiece 8\n2 nextPiece 8\n" + END, COORDS, "new 8 0 0 640 480 end\n", {SCRIPT, 5, 1, NOTE, "no-piece-left", "has 1 piece in"}),
+        fileRow("reveal past the last piece", SONG + "0 imagePieces 8\n0 showImage 8\n1 nextPiece 8\n2 nextPiece 8\n" + END, COORDS, "new 8 0 0 640 480 end\n", {SCRIPT, 5, 1, NOTE, "no-piece-left", "has 1 piece,"}),
         // Song.
         scriptRow("no song named", END, {SCRIPT, 0, 0, ERROR, "song-missing"}),
         fileRow("song missing", noEvents, "data/song.ogg", std::nullopt, {SCRIPT, 1, 15, ERROR, "song-missing", "`data/song.ogg`"}),
