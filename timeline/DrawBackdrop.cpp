@@ -22,7 +22,10 @@ std::string summary(const Timeline& timeline) {
     const std::string song = timeline.songSeconds >= 0.0
                                  ? timeline.songFile + "  " + clockText(timeline.songSeconds)
                                  : timeline.songFile + " (not readable)";
-    return song + "  \xc2\xb7" + text;
+    std::string line = song + "  \xc2\xb7" + text;
+    if (!timeline.findings.empty())
+        line += "  \xc2\xb7  " + std::to_string(timeline.findings.size()) + " check findings";
+    return line;
 }
 
 double legendSwatch(cairo_t* cr, double x, Rgb colour, const std::string& name) {
@@ -31,7 +34,7 @@ double legendSwatch(cairo_t* cr, double x, Rgb colour, const std::string& name) 
     cairo_fill(cr);
     setColour(cr, palette::SOFT_INK);
     text(cr, x + 18.0, 40.0, name);
-    return x + 28.0 + fonts::textWidth(name, fonts::LABEL_SIZE);
+    return x + 28.0 + advance(cr, name);
 }
 
 void legend(cairo_t* cr) {
@@ -43,9 +46,9 @@ void legend(cairo_t* cr) {
     x = legendSwatch(cr, x, palette::pictureMode(2), "flicker");
     x = legendSwatch(cr, x, palette::pictureMode(3), "pieces");
     setColour(cr, palette::SOFT_INK);
-    text(cr, x, 40.0, "\xe2\x96\xb2 next piece   \xe2\x96\xbc previous piece   | camera jump");
-    x += 20.0 + fonts::textWidth("\xe2\x96\xb2 next piece   \xe2\x96\xbc previous piece   | camera jump",
-                                 fonts::LABEL_SIZE);
+    const std::string marks = "\xe2\x96\xb2 next piece   \xe2\x96\xbc previous piece   | camera jump";
+    text(cr, x, 40.0, marks);
+    x += 20.0 + advance(cr, marks);
     x = legendSwatch(cr, x, palette::PATTERN_CHANGE, "sync pattern");
     legendSwatch(cr, x, palette::SONG_END, "song end");
 }
@@ -103,7 +106,7 @@ void header(const DrawInput& in) {
     fonts::use(cr, fonts::TITLE_SIZE, true);
     setColour(cr, palette::INK);
     text(cr, 16.0, 19.0, "flashstep timeline");
-    const double after = 16.0 + fonts::textWidth("flashstep timeline", fonts::TITLE_SIZE, true);
+    const double after = 16.0 + advance(cr, "flashstep timeline");
     fonts::use(cr, fonts::LABEL_SIZE + 1.0);
     setColour(cr, palette::SOFT_INK);
     text(cr, after + 12.0, 19.0, summary(in.timeline));
@@ -169,7 +172,7 @@ void songEnd(const DrawInput& in) {
     cairo_set_dash(cr, nullptr, 0, 0.0);
     fonts::use(cr, fonts::LABEL_SIZE, true);
     const std::string label = "song end " + clockText(end);
-    haloText(cr, x - 3.0 - fonts::textWidth(label, fonts::LABEL_SIZE, true), top + 11.0, label);
+    haloText(cr, x - 3.0 - advance(cr, label), top + 11.0, label);
 }
 
 }  // namespace draw

@@ -101,6 +101,19 @@ void pieceMark(const DrawInput& in, const Lane& lane, const PictureMarkAt& mark)
     cairo_fill(in.cr);
 }
 
+// Show and hide as thin edges, so that one which changes nothing (a title the scene
+// has already hidden) is still seen.
+void visibilityMark(const DrawInput& in, const Lane& lane, const PictureMarkAt& mark) {
+    const int32_t row = in.layout.rowOf(mark.seconds);
+    const double x = std::round(in.layout.xOf(row, mark.seconds)) + 0.5;
+    const double top = in.layout.laneTop(row, lane);
+    setColour(in.cr, palette::pictureFade());
+    cairo_set_line_width(in.cr, 1.0);
+    cairo_move_to(in.cr, x, top + 1.0);
+    cairo_line_to(in.cr, x, top + lane.height - 1.0);
+    cairo_stroke(in.cr);
+}
+
 void pictureLane(const DrawInput& in, const Lane& lane, const PictureLane& picture) {
     setColour(in.cr, palette::pictureShown());
     for (const Span& shown : picture.shown) spanBar(in, lane, shown, 1.0);
@@ -109,6 +122,7 @@ void pictureLane(const DrawInput& in, const Lane& lane, const PictureLane& pictu
         if (mark.mark == PictureMark::FadeIn || mark.mark == PictureMark::FadeOut) fadeRamp(in, lane, mark);
         if (mark.mark == PictureMark::NextPiece || mark.mark == PictureMark::PreviousPiece)
             pieceMark(in, lane, mark);
+        if (mark.mark == PictureMark::Show || mark.mark == PictureMark::Hide) visibilityMark(in, lane, mark);
     }
 }
 

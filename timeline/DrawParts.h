@@ -44,6 +44,8 @@ void forEachRowPiece(const TimelineLayout& layout, Span span, Piece piece) {
 // "m:ss.s"
 std::string clockText(double seconds);
 void text(cairo_t* cr, double x, double baseline, const std::string& words);
+// Width of `words` in the context's current font.
+double advance(cairo_t* cr, const std::string& words);
 void textRightAligned(cairo_t* cr, double right, double baseline, const std::string& words);
 // Text in the current colour over a patch of paper, so lines under it do not cross it.
 void haloText(cairo_t* cr, double x, double baseline, const std::string& words);

@@ -113,10 +113,8 @@ void addEventBoxes(TimelineLayout& layout, const Timeline& timeline) {
 }
 
 std::string findingTip(const Finding& finding) {
-    constexpr const char* SEVERITIES[] = {"error", "warning", "note"};
     return finding.file + ":" + std::to_string(finding.line) + ":" + std::to_string(finding.column) + ": " +
-           SEVERITIES[static_cast<int>(finding.severity)] + ": " + finding.message + " [" + finding.code +
-           "]";
+           severityName(finding.severity) + ": " + finding.message + " [" + finding.code + "]";
 }
 
 std::string benchTip(const CostlyFrame& frame) {
@@ -148,13 +146,14 @@ std::vector<LabelDraft> placeLabels(const Timeline& timeline, const BenchLane* b
                                     const TimelineLayout& layout, TrackCounts& tracksUsed) {
     std::map<std::pair<int32_t, LabelKind>, LabelPlacer> placers;
     std::vector<LabelDraft> drafts;
+    const fonts::TextMeasure measure;
     for (const LabelWish& wish : labelWishes(timeline, bench)) {
         const int32_t row = layout.rowOf(wish.seconds);
         const auto kind = static_cast<std::size_t>(wish.kind);
         auto placer =
             placers.try_emplace({row, wish.kind}, MAX_TRACKS[kind], layout.plotLeft, layout.plotRight).first;
         const double x = layout.xOf(row, wish.seconds);
-        const LabelSpot spot = placer->second.place({x, fonts::textWidth(wish.text, fonts::LABEL_SIZE)});
+        const LabelSpot spot = placer->second.place({x, measure.width(wish.text, fonts::LABEL_SIZE)});
         if (spot.track < 0) continue;
         drafts.push_back({{wish.kind, wish.item, wish.text, row, spot.left, 0.0}, spot.track});
         tracksUsed[kind] = std::max(tracksUsed[kind], spot.track + 1);

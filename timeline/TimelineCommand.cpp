@@ -1,6 +1,6 @@
 // Runs the timeline command: checks the output's form first so a typo costs
-// nothing, then loads the script as the player does, decodes the song, reads the
-// optional benchmark report, and writes the result.
+// nothing, then loads the script as the player does, decodes the song, runs the
+// show check for its findings, reads the optional benchmark report, and writes.
 #include "timeline/TimelineCommand.h"
 
 #include <cstdio>
@@ -8,22 +8,25 @@
 #include <memory>
 #include <optional>
 
-#include "check/Finding.h"
+#include "check/ShowCheck.h"
 #include "script/DemoScript.h"
 #include "timeline/ScriptLines.h"
 #include "timeline/SongWaveform.h"
 #include "timeline/TimelineBuild.h"
+#include "timeline/TimelineFonts.h"
 #include "timeline/TimelineOutput.h"
 
 namespace {
 
 constexpr const char* SCRIPT_FILE = "data/script.txt";
 
-// SEAM: the show check's findings. Until check/ offers a checkShow() to call here, the
-// timeline is drawn without findings; everything downstream already takes them.
-std::vector<Finding> showFindings() {
-    return {};
-}
+// The command is the process's last use of cairo and fontconfig: it leaves nothing cached.
+struct FontCachesReleased {
+    FontCachesReleased() = default;
+    FontCachesReleased(const FontCachesReleased&) = delete;
+    FontCachesReleased& operator=(const FontCachesReleased&) = delete;
+    ~FontCachesReleased() { fonts::releaseCaches(); }
+};
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "flashstep: %s\n", message.c_str());
@@ -46,13 +49,14 @@ int runTimelineCommand(const std::string& outFile, const std::string& benchRepor
         if (!bench) return fail(error);
     }
 
+    const FontCachesReleased released;
     const auto script = std::make_unique<DemoScript>(SCRIPT_FILE);
     const Waveform wave = decodeWaveform(script->songfile);
     if (wave.seconds < 0.0)
         std::fprintf(stderr, "flashstep: cannot read the song \"%s\"; the timeline ends at the last event\n",
                      script->songfile);
     const Timeline timeline =
-        buildTimeline(*script, locateEventLines(SCRIPT_FILE), wave.seconds, showFindings());
+        buildTimeline(*script, locateEventLines(SCRIPT_FILE), wave.seconds, checkShow());
     std::string error;
     if (!writeTimeline(format, outFile, timelineDrawing(timeline, wave, bench ? &*bench : nullptr), error))
         return fail(error);

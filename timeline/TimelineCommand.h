@@ -6,5 +6,6 @@
 
 // `outFile`'s ending picks the form (.png, .svg, .pdf, .html, .json); `benchReport` is a
 // benchmark report in JSON to draw a frame-cost lane from, "" for none. Returns the exit
-// code: 0, or 1 with a message on standard error that names the file at fault.
+// code: 0, or 1 with a message on standard error that names the file at fault. Leaves cairo
+// and fontconfig with nothing cached, as the last thing the process draws.
 int runTimelineCommand(const std::string& outFile, const std::string& benchReport);

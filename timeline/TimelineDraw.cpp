@@ -28,18 +28,20 @@ void text(cairo_t* cr, double x, double baseline, const std::string& words) {
     cairo_show_text(cr, words.c_str());
 }
 
-void textRightAligned(cairo_t* cr, double right, double baseline, const std::string& words) {
+double advance(cairo_t* cr, const std::string& words) {
     cairo_text_extents_t extents{};
     cairo_text_extents(cr, words.c_str(), &extents);
-    text(cr, right - extents.x_advance, baseline, words);
+    return extents.x_advance;
+}
+
+void textRightAligned(cairo_t* cr, double right, double baseline, const std::string& words) {
+    text(cr, right - advance(cr, words), baseline, words);
 }
 
 void haloText(cairo_t* cr, double x, double baseline, const std::string& words) {
-    cairo_text_extents_t extents{};
-    cairo_text_extents(cr, words.c_str(), &extents);
     cairo_pattern_t* ink = cairo_pattern_reference(cairo_get_source(cr));
     setColour(cr, palette::BACKGROUND, 0.88);
-    cairo_rectangle(cr, x - 1.0, baseline - 9.0, extents.x_advance + 2.0, 11.5);
+    cairo_rectangle(cr, x - 1.0, baseline - 9.0, advance(cr, words) + 2.0, 11.5);
     cairo_fill(cr);
     cairo_set_source(cr, ink);
     cairo_pattern_destroy(ink);

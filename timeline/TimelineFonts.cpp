@@ -2,26 +2,7 @@
 // and the same glyph outlines in PNG, SVG and PDF.
 #include "timeline/TimelineFonts.h"
 
-#include <memory>
-
-namespace {
-
-struct ContextFree {
-    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-
-// A 1 x 1 surface whose context only measures.
-cairo_t* measuringContext() {
-    static const std::unique_ptr<cairo_t, ContextFree> context = [] {
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-        cairo_t* cr = cairo_create(surface);
-        cairo_surface_destroy(surface);  // the context holds its own reference
-        return std::unique_ptr<cairo_t, ContextFree>(cr);
-    }();
-    return context.get();
-}
-
-}  // namespace
+#include <fontconfig/fontconfig.h>
 
 namespace fonts {
 
@@ -31,12 +12,24 @@ void use(cairo_t* cr, double size, bool bold) {
     cairo_set_font_size(cr, size);
 }
 
-double textWidth(const std::string& text, double size, bool bold) {
-    cairo_t* cr = measuringContext();
-    use(cr, size, bold);
+TextMeasure::TextMeasure()
+    : surface_(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)), context_(cairo_create(surface_)) {}
+
+TextMeasure::~TextMeasure() {
+    cairo_destroy(context_);
+    cairo_surface_destroy(surface_);
+}
+
+double TextMeasure::width(const std::string& text, double size, bool bold) const {
+    use(context_, size, bold);
     cairo_text_extents_t extents{};
-    cairo_text_extents(cr, text.c_str(), &extents);
+    cairo_text_extents(context_, text.c_str(), &extents);
     return extents.x_advance;
+}
+
+void releaseCaches() {
+    cairo_debug_reset_static_data();
+    FcFini();
 }
 
 }  // namespace fonts

@@ -39,17 +39,6 @@ nlohmann::ordered_json eventsJson(const std::vector<TimelineEvent>& events) {
     return list;
 }
 
-const char* severityName(Severity severity) {
-    switch (severity) {
-        case Severity::Error:
-            return "error";
-        case Severity::Warning:
-            return "warning";
-        default:
-            return "note";
-    }
-}
-
 nlohmann::ordered_json findingsJson(const std::vector<Finding>& findings) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const Finding& finding : findings) {
@@ -64,6 +53,17 @@ nlohmann::ordered_json findingsJson(const std::vector<Finding>& findings) {
 }
 
 }  // namespace
+
+const char* severityName(Severity severity) {
+    switch (severity) {
+        case Severity::Error:
+            return "error";
+        case Severity::Warning:
+            return "warning";
+        default:
+            return "note";
+    }
+}
 
 const char* pictureMarkName(PictureMark mark) {
     switch (mark) {

@@ -10,11 +10,20 @@
 #include <filesystem>
 #include <vector>
 
+#include "check/ShowCheck.h"
 #include "timeline/TimelineCommand.h"
+#include "timeline/TimelineFonts.h"
 
 namespace {
 
 constexpr int SONG_RATE = 8000;
+
+// Cairo and fontconfig keep faces for the whole process; letting go of them at the end
+// leaves the leak checker only what the timeline itself might keep.
+class FontCaches : public testing::Environment {
+    void TearDown() override { fonts::releaseCaches(); }
+};
+testing::Environment* const fontCaches = testing::AddGlobalTestEnvironment(new FontCaches);
 
 void writeSong(const std::string& path, double seconds) {
     SF_INFO info{};
@@ -39,6 +48,14 @@ void writeSong(const std::string& path, double seconds) {
 ShowFolder::ShowFolder(const std::string& script, double songSeconds) {
     dir_.write("data/script.txt", script);
     if (songSeconds > 0.0) writeSong(songPath(), songSeconds);
+}
+
+std::vector<Finding> findingsIn(const std::string& folder) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    std::vector<Finding> findings = checkShow();
+    std::filesystem::current_path(before);
+    return findings;
 }
 
 CommandRun runTimelineIn(const std::string& folder, const std::string& outFile, const std::string& bench) {

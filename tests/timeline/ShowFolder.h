@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "check/Finding.h"
 #include "tests/support/TempDir.h"
 
 class ShowFolder {
@@ -25,5 +27,8 @@ struct CommandRun {
     int exitCode = 0;
     std::string err;
 };
+// What the show check finds in `folder`, as the command draws it.
+std::vector<Finding> findingsIn(const std::string& folder);
+
 CommandRun runTimelineIn(const std::string& folder, const std::string& outFile,
                          const std::string& bench = "");

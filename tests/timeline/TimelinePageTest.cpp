@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -46,9 +45,11 @@ std::string unescapeHtml(std::string text) {
 // Every line of every tooltip the page's script has put into the DOM.
 std::set<std::string> tooltipLines(const std::string& dom) {
     std::set<std::string> lines;
-    const std::regex attribute("data-tip=\"([^\"]*)\"");
-    for (std::sregex_iterator it(dom.begin(), dom.end(), attribute), end; it != end; ++it) {
-        std::stringstream tip(unescapeHtml((*it)[1].str()));
+    const std::string opening = "data-tip=\"";
+    for (std::size_t at = dom.find(opening); at != std::string::npos; at = dom.find(opening, at)) {
+        at += opening.size();
+        const std::size_t end = dom.find('"', at);
+        std::stringstream tip(unescapeHtml(dom.substr(at, end - at)));
         for (std::string line; std::getline(tip, line);) lines.insert(line);
     }
     return lines;
@@ -83,7 +84,7 @@ protected:
         "0 showImage 4\n0 fadeIn 4\n4 hideImage 4\n0 cameraDistance 5\n0 rotateSpeed 0.5\n3 flash on\n"
         "0 syncPattern %x...x...\n0 sync on\n",
         4.0};
-    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0);
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0, findingsIn(folder.path()));
     const TimelineLayout layout = layoutTimeline(timeline, nullptr);
 };
 
@@ -104,17 +105,29 @@ TEST_F(TimelinePage, PointerPositionReadsAsPatternBeatAndSeconds) {
     const Lane* lane = layout.lane(LaneKind::Switch, 0);
     const double x = layout.plotLeft + 400.0;
     const double y = layout.laneTop(0, *lane) + 2.0;
-    const std::string at = "#at=" + std::to_string(x) + "," + std::to_string(y);
-    const ProcessResult run = runCommand(chromium(folder.file("profile-at"), "--dump-dom " + pageAddress(at)),
-                                         folder.file("chromium.err"));
+    const std::string point = "#at=" + std::to_string(x) + "," + std::to_string(y);
+    const ProcessResult run = runCommand(
+        chromium(folder.file("profile-at"), "--dump-dom " + pageAddress(point)), folder.file("chromium.err"));
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    std::smatch readout;
-    const std::regex shown(R"(id="readout">(\d+):([\d.]+)\s+\S+\s+([\d.]+) s<)");
-    ASSERT_TRUE(std::regex_search(run.out, readout, shown)) << run.out.substr(0, 300);
+    // "pattern:beat  ·  seconds s"
+    const std::string opening = "id=\"readout\">";
+    const std::size_t at = run.out.find(opening);
+    ASSERT_NE(at, std::string::npos) << run.out.substr(0, 300);
+    std::istringstream readout(
+        run.out.substr(at + opening.size(), run.out.find('<', at) - at - opening.size()));
+    int pattern = -1;
+    char colon = 0;
+    double beat = -1.0;
+    std::string dot;
+    double shown = -1.0;
+    std::string unit;
+    readout >> pattern >> colon >> beat >> dot >> shown >> unit;
+    ASSERT_EQ(colon, ':');
+    EXPECT_EQ(unit, "s");
     const double seconds = 400.0 / layout.pixelsPerSecond;
-    EXPECT_NEAR(std::stod(readout[3].str()), seconds, 0.0015);
-    EXPECT_EQ(std::stoi(readout[1].str()), static_cast<int>(seconds / 1.92));
-    EXPECT_NEAR(std::stod(readout[2].str()), std::fmod(seconds, 1.92) / 0.48, 0.006);
+    EXPECT_NEAR(shown, seconds, 0.0015);
+    EXPECT_EQ(pattern, static_cast<int>(seconds / 1.92));
+    EXPECT_NEAR(beat, std::fmod(seconds, 1.92) / 0.48, 0.006);
 }
 
 TEST_F(TimelinePage, ScreenshotShowsTheSwitchLanesWhereThePictureHasThem) {

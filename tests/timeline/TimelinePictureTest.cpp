@@ -48,7 +48,7 @@ TEST(TimelinePicture, PngIsFullWidthAndLanesAreDrawnExactlyWhereSpansAreOn) {
     const Png png(cairo_image_surface_create_from_png(folder.file("out.png").c_str()));
     ASSERT_EQ(cairo_surface_status(png.get()), CAIRO_STATUS_SUCCESS);
 
-    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0);
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0, findingsIn(folder.path()));
     const TimelineLayout layout = layoutTimeline(timeline, nullptr);
     EXPECT_EQ(cairo_image_surface_get_width(png.get()), 1600);
     EXPECT_EQ(cairo_image_surface_get_height(png.get()), static_cast<int>(std::ceil(layout.height)));
@@ -107,8 +107,9 @@ TEST(TimelinePicture, LabelsNeverOverlapAndStayInsideThePlot) {
     const ShowFolder folder(script);
     const TimelineLayout layout = layoutTimeline(timelineOfScriptFile(folder.scriptPath(), 6.0), nullptr);
     std::map<std::pair<int32_t, double>, std::vector<std::pair<double, double>>> lines;
+    const fonts::TextMeasure measure;
     for (const PlacedLabel& label : layout.labels) {
-        const double width = fonts::textWidth(label.text, fonts::LABEL_SIZE);
+        const double width = measure.width(label.text, fonts::LABEL_SIZE);
         EXPECT_GE(label.left, layout.plotLeft);
         EXPECT_LE(label.left + width, layout.plotRight);
         lines[{label.row, label.baseline}].emplace_back(label.left, label.left + width);
@@ -118,6 +119,31 @@ TEST(TimelinePicture, LabelsNeverOverlapAndStayInsideThePlot) {
         std::sort(extents.begin(), extents.end());
         for (std::size_t i = 1; i < extents.size(); ++i) EXPECT_GT(extents[i].first, extents[i - 1].second);
     }
+}
+
+TEST(TimelinePicture, FindingsWithATimeGetAMarkerLabelAndTooltip) {
+    const ShowFolder folder("1 hohto on\n2 flash on\n");
+    const Finding timed{"data/script.txt", 2,   3, Severity::Warning, "unknown-keyword",
+                        "no such keyword", 0.96};
+    const Finding whole{"data/coords.txt", 0, 0, Severity::Error, "missing-file", "cannot be read", -1.0};
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0, {timed, whole});
+    const TimelineLayout layout = layoutTimeline(timeline, nullptr);
+    const Lane* lane = layout.lane(LaneKind::Findings);
+    ASSERT_NE(lane, nullptr);
+    std::vector<const PlacedLabel*> labels;
+    for (const PlacedLabel& label : layout.labels) {
+        if (label.kind == LabelKind::Finding) labels.push_back(&label);
+    }
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(labels[0]->text, "unknown-keyword");
+    EXPECT_NEAR(labels[0]->left, layout.xOf(0, 0.96) + 3.0, 1e-9);
+    std::vector<HitBox> boxes;
+    for (const HitBox& hit : layout.hits) {
+        if (hit.y == layout.laneTop(0, *lane)) boxes.push_back(hit);
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].tip, "data/script.txt:2:3: warning: no such keyword [unknown-keyword]");
+    EXPECT_NEAR(boxes[0].x + boxes[0].width / 2.0, layout.xOf(0, 0.96), 1e-9);
 }
 
 TEST(TimelineCommand, WritesEveryFormAndAddsAFrameCostLaneFromAReport) {
