@@ -172,8 +172,8 @@ std::string EditSession::statusText() const {
     const DemoScript& script = *demo::script;
     const double seconds = player_.songSeconds();
     char text[512];
-    std::snprintf(text, sizeof text, "flashstep: %s  %.2f s  %.1f fps  %s", patternBeatText(seconds, script).c_str(),
-                  seconds, fps_, layersOn(*demo::scene).c_str());
+    std::snprintf(text, sizeof text, "flashstep: %s  %.2f s  %.1f fps  %s",
+                  patternBeatText(seconds, script).c_str(), seconds, fps_, layersOn(*demo::scene).c_str());
     std::string line = text;
     if (loopStartMs_ >= 0.0 && loopEndMs_ >= 0.0) {
         line += "  loop " + patternBeatText(loopStartMs_ / 1000.0, script) + ".." +

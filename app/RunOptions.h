@@ -30,6 +30,10 @@ struct RunOptions {
     std::string end;
     double startMs = 0.0;
     double endMs = -1.0;  // negative: the song's end
+    // Tools that run instead of the show: the check of the script and data, the timeline.
+    bool check = false;
+    std::string timelineFile;
+    std::string benchReport;  // a --benchmark --json report for the timeline's cost lane
     // Authoring in a window: pause, seek and loop by keys, a status line.
     bool edit = false;
     bool fixedFrameTime = false;  // --dt given: frames of dtMs on a virtual clock

@@ -14,10 +14,12 @@
 #include "app/RunOptions.h"
 #include "app/Shell.h"
 #include "app/ToggleSignal.h"
+#include "check/CheckCommand.h"
 #include "offscreen/Benchmark.h"
 #include "offscreen/Capture.h"
 #include "player/ShowTime.h"
 #include "script/DemoScript.h"
+#include "timeline/TimelineCommand.h"
 
 namespace {
 
@@ -38,6 +40,24 @@ void addRunOptions(CLI::App& cli, RunOptions& options) {
                    "pattern:beat (24:0) or seconds (92.5s, 1500ms)");
 }
 
+void addToolOptions(CLI::App& cli, RunOptions& options) {
+    auto* check =
+        cli.add_flag("--check", options.check,
+                     "Check data/script.txt, data/coords.txt, the song and the pictures; one finding "
+                     "per line (FILE:LINE:COLUMN: error|warning|note: TEXT); exit 1 on an error");
+    auto* timeline =
+        cli.add_option("--timeline", options.timelineFile,
+                       "Draw the whole show's timeline to FILE (.png, .svg, .pdf, .html or .json)");
+    cli.add_option("--bench", options.benchReport,
+                   "With --timeline: a lane of frame cost from a --benchmark --json report")
+        ->needs(timeline);
+    check->excludes(timeline);
+    for (const char* show : {"--frames", "--capture", "--benchmark", "--start", "--trace"}) {
+        check->excludes(show);
+        timeline->excludes(show);
+    }
+}
+
 void addEditOptions(CLI::App& cli, RunOptions& options) {
     auto* edit = cli.add_flag("--edit", options.edit,
                               "Authoring mode in a window: Space pauses, Left/Right go a pattern (Shift: a "
@@ -54,9 +74,10 @@ void resolveTimes(RunOptions& options) {
     auto timeOf = [&script](const std::string& option, const std::string& text) {
         const std::optional<double> ms = showTimeMs(text, script);
         if (!ms) {
-            throw CLI::ValidationError(option, "'" + text +
-                                                   "' is not a time: give beats (96, 12.5), pattern:beat (24:0) "
-                                                   "or seconds with a unit (92.5s, 1500ms)");
+            throw CLI::ValidationError(option,
+                                       "'" + text +
+                                           "' is not a time: give beats (96, 12.5), pattern:beat (24:0) "
+                                           "or seconds with a unit (92.5s, 1500ms)");
         }
         return *ms;
     };
@@ -88,10 +109,11 @@ void addCaptureOptions(CLI::App& cli, RunOptions& options) {
     auto* fps =
         cli.add_option("--fps", options.fps, "Frames per second of --capture and --benchmark (default 60)")
             ->check(CLI::Range(1u, 1000u));
-    cli.add_flag("--json", options.json, "Give the benchmark's report as one JSON object")->needs(benchmark);
+    cli.add_flag("--json", options.json, "Give the report of --benchmark or --check as JSON");
     cli.add_flag("--quiet", options.quiet, "No progress bar for --capture and --benchmark");
-    cli.add_option("--end", options.end,
-                   "End --capture or --benchmark before TIME (a time as for --start; default: the song's end)")
+    cli.add_option(
+           "--end", options.end,
+           "End --capture or --benchmark before TIME (a time as for --start; default: the song's end)")
         ->each([benchmark, capture](const std::string&) {
             if (capture->count() == 0 && benchmark->count() == 0)
                 throw CLI::ValidationError("--end", "needs --capture or --benchmark");
@@ -115,19 +137,26 @@ int main(int argc, char** argv) {
     CLI::App cli{"flashstep: a real-time audiovisual demo"};
     addRunOptions(cli, options);
     addCaptureOptions(cli, options);
+    addToolOptions(cli, options);
     addEditOptions(cli, options);
     auto* dtOption = cli.get_option("--dt");
     CLI11_PARSE(cli, argc, argv);
     options.fixedFrameTime = dtOption->count() > 0;
+    if (options.json && !options.benchmark && !options.check) {
+        return cli.exit(CLI::ValidationError("--json", "needs --benchmark or --check"));
+    }
 
-    // The capture's name is meant from where we were started, not from the data folder.
-    if (!options.captureFile.empty())
-        options.captureFile = std::filesystem::absolute(options.captureFile).string();
+    // Output names are meant from where we were started, not from the data folder.
+    for (std::string* file : {&options.captureFile, &options.timelineFile, &options.benchReport}) {
+        if (!file->empty()) *file = std::filesystem::absolute(*file).string();
+    }
     if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
         std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", options.dataDir.c_str(),
                      std::strerror(errno));
         return 1;
     }
+    if (options.check) return runCheckCommand(options.json, stdout);
+    if (!options.timelineFile.empty()) return runTimelineCommand(options.timelineFile, options.benchReport);
     try {
         resolveTimes(options);
     } catch (const CLI::Error& error) {

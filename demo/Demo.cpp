@@ -116,7 +116,8 @@ bool demoInit(GLWindow& window, KeyState& keys, const DemoHost& host) {
     // the pictures before are being made.
     ImagePrefetch prefetch(filesDecodedBy(showPictureLoads()));
     demo::script = std::make_unique<DemoScript>("data/script.txt");
-    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{host.songClock, host.shell});
+    demo::music =
+        std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{host.songClock, host.shell});
     demo::textureStore->decodedAhead = &prefetch;
     demo::scene = std::make_unique<Scene>(*demo::textureStore);
     demo::textureStore->decodedAhead = nullptr;

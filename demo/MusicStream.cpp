@@ -53,7 +53,7 @@ struct MusicStream::Playback {
     bool playing = false;
     uint64_t playCounter = 0;  // the silent clock's zero
     double lastPosition = 0.0;
-    double seekSeconds = 0.0;    // where the device's count of heard frames starts
+    double seekSeconds = 0.0;  // where the device's count of heard frames starts
     bool paused = false;
     double pausedPosition = 0.0;
 

@@ -12,7 +12,7 @@ class Texture;
 void applyBlendMode(int32_t blendMode);
 
 struct BlendShadow {
-    bool enabled = false;  // the GL's start: blending off with the function (one, zero)
+    bool enabled = false;      // the GL's start: blending off with the function (one, zero)
     int32_t functionMode = 0;  // the last mode that set a function; 0: none yet
 
     // As after texture->bind(); a texture without a GL object changes nothing.

@@ -79,7 +79,8 @@ std::string runFault(const CaptureRecorder& recorder, bool encoded, int64_t fram
 
 }  // namespace
 
-int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan, const PlanRunner& runShow) {
+int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan,
+               const PlanRunner& runShow) {
     const CaptureKind kind = captureKindOf(request.file);
     if (kind == CaptureKind::Unknown) {
         std::fprintf(stderr, UNKNOWN_KIND, request.file.c_str());

@@ -16,4 +16,5 @@ struct CaptureRequest {
 // through `runShow`; the process's exit code (1 on any failure, nothing left behind).
 // Numbered frames carry their number in the whole show; a video carries the song
 // from the range's first frame on.
-int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan, const PlanRunner& runShow);
+int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan,
+               const PlanRunner& runShow);

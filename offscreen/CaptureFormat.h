@@ -16,8 +16,8 @@ struct CaptureSettings {
     std::string output;    // where ffmpeg writes; for PNG frames a pattern with %
     std::string songFile;  // the sound track; empty: none
     uint32_t fps = 60;
-    int64_t frames = 0;  // the video's length, which also trims the song
-    int64_t firstFrame = 0;        // the first frame's number in the whole show (numbered frames)
+    int64_t frames = 0;             // the video's length, which also trims the song
+    int64_t firstFrame = 0;         // the first frame's number in the whole show (numbered frames)
     double songStartSeconds = 0.0;  // where in the song the sound track starts
     int32_t width = 640;
     int32_t height = 480;

@@ -55,7 +55,8 @@ void GlowHistory::render(const Captures& captures, size_t count) {
     for (size_t i = captures.made.size() - count; i < captures.made.size(); ++i) {
         const Capture& capture = captures.made[i];
         demo::flash = capture.flash;
-        std::copy(std::begin(capture.cameraDirection), std::end(capture.cameraDirection), demo::cameraDirection);
+        std::copy(std::begin(capture.cameraDirection), std::end(capture.cameraDirection),
+                  demo::cameraDirection);
         demo::cameraDistance = capture.cameraDistance;
         scene.spinAngle = capture.spinAngle;
         scene.bufferTexture = captures.texture;
@@ -88,8 +89,9 @@ void GlowHistory::catchUp(Texture* texture, const std::vector<TexturePixels>& fi
     size_t count = std::min(FIRST_TRY, made);
     while (count < made && !rendersTheSameFromAnyStart(*entry, count)) count = std::min(made, count * 2);
     if (count == made) {
-        const auto slot = std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), texture) -
-                          std::begin(scene.bufferTextures);
+        const auto slot =
+            std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), texture) -
+            std::begin(scene.bufferTextures);
         if (static_cast<size_t>(slot) < firstPixels.size()) writeTexturePixels(*texture, firstPixels[slot]);
         render(*entry, made);
     }

@@ -6,7 +6,8 @@
 
 Moment Moment::now(int64_t nextFrame, uint64_t songMs) {
     Moment moment{ShowState(), {}, nextFrame, songMs};
-    for (const Texture* capture : demo::scene->bufferTextures) moment.captures.push_back(readTexturePixels(*capture));
+    for (const Texture* capture : demo::scene->bufferTextures)
+        moment.captures.push_back(readTexturePixels(*capture));
     return moment;
 }
 

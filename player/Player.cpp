@@ -165,7 +165,8 @@ void Player::replayTo(int64_t target) {
     // a texture the replay never captures into holds its first pixels.
     run_->glow.clear();
     Scene& scene = *demo::scene;
-    for (size_t i = 0; i < start.captures.size(); ++i) writeTexturePixels(*scene.bufferTextures[i], start.captures[i]);
+    for (size_t i = 0; i < start.captures.size(); ++i)
+        writeTexturePixels(*scene.bufferTextures[i], start.captures[i]);
     while (nextFrame_ < target) {
         schedule.frame = nextFrame_;
         const uint32_t dt = schedule.next();

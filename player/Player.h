@@ -47,7 +47,7 @@ struct RunPlan {
     // Drawing starts at the first frame of the replay schedule whose song time is at
     // or after this (milliseconds); the frames before it are replayed, not drawn.
     double startMs = 0.0;
-    bool trace = false;  // one trace line per frame on standard output
+    bool trace = false;                     // one trace line per frame on standard output
     std::vector<FrameObserver*> observers;  // not owned; told after the trace, in order
 
     bool virtualClock() const { return clock != FrameClock::Heard; }

@@ -37,8 +37,9 @@ double patternMs(const DemoScript& script) {
 
 std::string patternBeatText(double seconds, const DemoScript& script) {
     const double beatsPerPattern = static_cast<double>(script.patternLength) / script.patternSpeed;
-    const double beats = std::max(0.0, seconds * 1000.0 / beatMs(script));
-    const double pattern = std::floor(beats / beatsPerPattern + 1e-9);
+    // To the hundredth of a beat first, so a time a float just misses still names its beat.
+    const double beats = std::round(std::max(0.0, seconds * 1000.0 / beatMs(script)) * 100.0) / 100.0;
+    const double pattern = std::floor(beats / beatsPerPattern);
     char text[64];
     std::snprintf(text, sizeof text, "%.0f:%.2f", pattern, beats - pattern * beatsPerPattern);
     return text;

@@ -11,14 +11,15 @@ namespace {
 constexpr int32_t SWITCHES = 10;
 using SceneSwitch = bool Scene::*;
 constexpr SceneSwitch SWITCH_FIELDS[SWITCHES] = {
-    &Scene::palikatOn, &Scene::wireframeOn, &Scene::elektroOn,  &Scene::putkiOn,  &Scene::hohtoOn,
-    &Scene::kummaOn,   &Scene::rgbhohtoOn,  &Scene::lorenzOn,   &Scene::scaledOn, &Scene::titleImagesOn};
+    &Scene::palikatOn, &Scene::wireframeOn, &Scene::elektroOn, &Scene::putkiOn,  &Scene::hohtoOn,
+    &Scene::kummaOn,   &Scene::rgbhohtoOn,  &Scene::lorenzOn,  &Scene::scaledOn, &Scene::titleImagesOn};
 
 constexpr int32_t LORENZ_VALUES = 10;
 using SceneFloat = float Scene::*;
 constexpr SceneFloat LORENZ_FIELDS[LORENZ_VALUES] = {
-    &Scene::lorenzSigma, &Scene::lorenzBeta,   &Scene::lorenzRho,    &Scene::lorenzStep,   &Scene::lorenzX,
-    &Scene::lorenzY,     &Scene::lorenzZ,      &Scene::lorenzStartX, &Scene::lorenzStartY, &Scene::lorenzStartZ};
+    &Scene::lorenzSigma,  &Scene::lorenzBeta,  &Scene::lorenzRho, &Scene::lorenzStep,
+    &Scene::lorenzX,      &Scene::lorenzY,     &Scene::lorenzZ,   &Scene::lorenzStartX,
+    &Scene::lorenzStartY, &Scene::lorenzStartZ};
 
 // A new field in Scene must be added to the copy below; this stops the build until it is.
 static_assert(sizeof(Scene) == 432, "Scene changed: update SceneState");
@@ -68,7 +69,7 @@ std::vector<Texture*> turnedTextures(const Scene& scene) {
 }
 
 CylinderLook lookOf(const Cylinder& cylinder) {
-    return {cylinder.color[3], cylinder.texture,    cylinder.textured,
+    return {cylinder.color[3],  cylinder.texture,    cylinder.textured,
             cylinder.topRadius, cylinder.baseRadius, cylinder.height};
 }
 

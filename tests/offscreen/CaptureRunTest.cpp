@@ -9,11 +9,11 @@
 #include <set>
 #include <sstream>
 
-#include "tests/offscreen/TinyShow.h"
 #include "tests/support/Files.h"
 #include "tests/support/PlayerRun.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TinyShow.h"
 
 namespace fs = std::filesystem;
 
@@ -37,10 +37,12 @@ std::set<std::string> namesIn(const std::string& folder) {
 const std::set<std::string> SHOW_ONLY = {"data"};
 
 nlohmann::json probe(const std::string& file) {
-    const std::string text = runCommand(
-        "ffprobe -v error -count_frames -show_entries "
-        "stream=codec_type,codec_name,pix_fmt,width,height,nb_read_frames:format=duration -of json '" +
-        file + "'").out;
+    const std::string text =
+        runCommand(
+            "ffprobe -v error -count_frames -show_entries "
+            "stream=codec_type,codec_name,pix_fmt,width,height,nb_read_frames:format=duration -of json '" +
+            file + "'")
+            .out;
     return nlohmann::json::parse(text, nullptr, false);
 }
 

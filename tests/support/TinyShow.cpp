@@ -1,5 +1,5 @@
 // The tiny show for the capture tests.
-#include "tests/offscreen/TinyShow.h"
+#include "tests/support/TinyShow.h"
 
 #include <sndfile.h>
 
@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <vector>
-
 
 namespace {
 

@@ -1,0 +1,45 @@
+# Shared by the window tests under Xvfb: finding windows, pressing keys, waiting
+# for the player to end. Sourced; uses and sets the caller's variables pid and code.
+
+# Waits up to 20 s for a window whose name matches; prints its id.
+wait_window() {
+  local name=$1 id=""
+  for _ in $(seq 1 200); do
+    # xwininfo reads the UTF-8 names that SDL gives its windows; xdotool's search does not.
+    id=$(xwininfo -root -tree 2>/dev/null | grep -E "^ +0x[0-9a-f]+ \"[^\"]*${name}[^\"]*\":" | awk '{print $1}' | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Presses a key in a window (message boxes and the demo window alike).
+press() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --window "$1" "$2" 2>/dev/null; }
+
+# Waits up to 20 s for the process to end; sets code to its exit code (or "timeout").
+# Runs in this shell, not a subshell, so that `wait` sees the child.
+wait_exit() {
+  local pid=$1
+  for _ in $(seq 1 200); do
+    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; code=$?; return 0; fi
+    sleep 0.1
+  done
+  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; code=timeout
+}
+
+# Presses Escape until the process ends (a loaded machine may lose a key before the
+# window has the focus); sets code like wait_exit.
+escape_until_exit() {
+  local win=$1 pid=$2
+  for _ in 1 2 3 4; do
+    press "$win" Escape
+    for _ in $(seq 1 50); do
+      if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; code=$?; return 0; fi
+      sleep 0.1
+    done
+  done
+  wait_exit "$pid"
+}
+
+client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+
