@@ -10,5 +10,7 @@ RunPlan runPlanFor(const RunOptions& options) {
     plan.frames = options.frames;
     plan.trace = options.trace;
     plan.startMs = options.startMs;
+    plan.frameWidth = options.frameWidth;
+    plan.frameHeight = options.frameHeight;
     return plan;
 }

@@ -12,11 +12,14 @@
 #include <optional>
 
 #include "app/RunOptions.h"
+#include "app/ScaleOptions.h"
 #include "app/Shell.h"
 #include "app/ToggleSignal.h"
 #include "check/CheckCommand.h"
 #include "offscreen/Benchmark.h"
 #include "offscreen/Capture.h"
+#include "offscreen/Join.h"
+#include "offscreen/RangeSplit.h"
 #include "player/ShowTime.h"
 #include "script/DemoScript.h"
 #include "timeline/TimelineCommand.h"
@@ -114,9 +117,9 @@ void addCaptureOptions(CLI::App& cli, RunOptions& options) {
     cli.add_option(
            "--end", options.end,
            "End --capture or --benchmark before TIME (a time as for --start; default: the song's end)")
-        ->each([benchmark, capture](const std::string&) {
-            if (capture->count() == 0 && benchmark->count() == 0)
-                throw CLI::ValidationError("--end", "needs --capture or --benchmark");
+        ->each([benchmark, capture, &cli](const std::string&) {
+            if (capture->count() == 0 && benchmark->count() == 0 && cli.get_option("--split")->count() == 0)
+                throw CLI::ValidationError("--end", "needs --capture, --benchmark or --split");
         });
     capture->excludes(benchmark);
     dt->excludes(capture)->excludes(benchmark);
@@ -137,6 +140,7 @@ int main(int argc, char** argv) {
     CLI::App cli{"flashstep: a real-time audiovisual demo"};
     addRunOptions(cli, options);
     addCaptureOptions(cli, options);
+    addScaleOptions(cli, options);
     addToolOptions(cli, options);
     addEditOptions(cli, options);
     auto* dtOption = cli.get_option("--dt");
@@ -150,6 +154,7 @@ int main(int argc, char** argv) {
     for (std::string* file : {&options.captureFile, &options.timelineFile, &options.benchReport}) {
         if (!file->empty()) *file = std::filesystem::absolute(*file).string();
     }
+    for (std::string& file : options.join) file = std::filesystem::absolute(file).string();
     if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
         std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", options.dataDir.c_str(),
                      std::strerror(errno));
@@ -157,8 +162,11 @@ int main(int argc, char** argv) {
     }
     if (options.check) return runCheckCommand(options.json, stdout);
     if (!options.timelineFile.empty()) return runTimelineCommand(options.timelineFile, options.benchReport);
+    if (!options.join.empty())
+        return runJoin({options.join[0], {options.join.begin() + 1, options.join.end()}});
     try {
         resolveTimes(options);
+        checkSizeAgainstGl(options);
     } catch (const CLI::Error& error) {
         return cli.exit(error);
     }
@@ -168,8 +176,9 @@ int main(int argc, char** argv) {
         return runShell(ShellRun{options.screen, offscreenPlan, true, {}});
     };
     const ShowRange range{options.startMs, options.endMs};
+    if (options.split > 0) return runSplit(options.split, range, plan);
     if (!options.captureFile.empty())
-        return runCapture({options.captureFile, options.quiet}, range, plan, runOffscreen);
+        return runCapture({options.captureFile, options.quiet, options.encoding}, range, plan, runOffscreen);
     if (options.benchmark)
         return runBenchmark({options.json, options.quiet, processStart}, range, plan, runOffscreen);
     ShellRun run{options.screen, plan, options.deterministic(), {}};

@@ -15,6 +15,7 @@
 #include "offscreen/CaptureTarget.h"
 #include "offscreen/PipedProgram.h"
 #include "offscreen/ProgressBar.h"
+#include "offscreen/RangeTag.h"
 #include "player/ShowLength.h"
 
 namespace {
@@ -52,8 +53,8 @@ public:
     bool failed = false;
 };
 
-CaptureSettings settingsFor(const RunPlan& plan, int64_t firstFrame, const CaptureTarget& target,
-                            const ShowSong& song) {
+CaptureSettings settingsFor(const CaptureRequest& request, const RunPlan& plan, int64_t firstFrame,
+                            const CaptureTarget& target, const ShowSong& song) {
     CaptureSettings settings;
     settings.kind = target.kind;
     settings.output = target.writePath();
@@ -63,9 +64,10 @@ CaptureSettings settingsFor(const RunPlan& plan, int64_t firstFrame, const Captu
     settings.frames = plan.frames;
     settings.firstFrame = firstFrame;
     settings.songStartSeconds = static_cast<double>(replayFrameMs(plan, firstFrame)) / 1000.0;
-    const GLWindow window;
-    settings.width = window.width;
-    settings.height = window.height;
+    settings.width = plan.frameWidth;
+    settings.height = plan.frameHeight;
+    settings.encoding = request.encoding;
+    settings.comment = rangeTag(CapturedRange{firstFrame, plan.frames, plan.fps});
     return settings;
 }
 
@@ -102,7 +104,8 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
         return 1;
     }
     PipedProgram encoder;
-    if (!encoder.start(ffmpeg, ffmpegArguments(settingsFor(plan, firstFrame, target, song)), error)) {
+    if (!encoder.start(ffmpeg, ffmpegArguments(settingsFor(request, plan, firstFrame, target, song)),
+                       error)) {
         std::fprintf(stderr, NO_START, error.c_str());
         return 1;
     }

@@ -4,17 +4,20 @@
 
 #include <string>
 
+#include "offscreen/CaptureFormat.h"
 #include "player/Player.h"
 #include "player/ShowLength.h"
 
 struct CaptureRequest {
     std::string file;    // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
     bool quiet = false;  // no progress bar
+    VideoEncoding encoding;
 };
 
 // Runs the capture of `range` with `plan` (its fps; its frame count, or the range)
 // through `runShow`; the process's exit code (1 on any failure, nothing left behind).
 // Numbered frames carry their number in the whole show; a video carries the song
-// from the range's first frame on.
+// from the range's first frame on, and its range in its comment tag for joining.
+// The frames are plan.frameWidth x plan.frameHeight.
 int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan,
                const PlanRunner& runShow);
