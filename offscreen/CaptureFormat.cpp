@@ -29,7 +29,7 @@ void append(std::vector<std::string>& args, const std::vector<std::string>& more
 
 void addInputs(const CaptureSettings& settings, std::vector<std::string>& args) {
     const std::string size = std::to_string(settings.width) + "x" + std::to_string(settings.height);
-    args.insert(args.end(), {"-f", "rawvideo", "-pix_fmt", "rgba", "-video_size", size, "-framerate",
+    args.insert(args.end(), {"-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate",
                              std::to_string(settings.fps), "-i", "pipe:0"});
     if (!settings.songFile.empty()) {
         append(args, songInputArguments(settings.songFile, settings.songStartSeconds, settings.frames,

@@ -32,7 +32,7 @@ struct CaptureSettings {
     std::string comment;  // the container's comment tag (a video's range); empty: none
 };
 
-// ffmpeg's arguments (without the program name) to read raw RGBA frames, bottom
+// ffmpeg's arguments (without the program name) to read raw BGRA frames, bottom
 // row first, from its standard input and write `settings.output`.
 std::vector<std::string> ffmpegArguments(const CaptureSettings& settings);
 
