@@ -1,7 +1,7 @@
 // Reading finished frames back through pixel buffer objects, a frame or more behind:
-// a frame's read is only asked for when it is drawn, and its pixels are taken once
-// the next frame has been handed to the GL, so the renderer never waits for a copy.
-// BGRA, rows packed, bottom row first (the order llvmpipe keeps them in).
+// a frame's read is asked for when it is drawn and its pixels taken once the next
+// frame has been handed to the GL, so a GPU copies while it draws on. BGRA, rows
+// packed, bottom row first (the order llvmpipe keeps them in).
 #pragma once
 
 #include <GL/gl.h>

@@ -1,5 +1,6 @@
-// Reading back without stalling the renderer: the read of frame k is queued behind
-// its drawing and flushed at once; its pixels are taken while frame k + 1 is drawn.
+// Reading back a frame behind: the read of frame k is queued behind its drawing and
+// flushed at once, its pixels taken once frame k + 1 is drawn. (A GPU copies while
+// the next frame is drawn; Mesa's llvmpipe copies on the spot, as a plain read would.)
 #include "offscreen/CaptureRecorder.h"
 
 #include <GL/gl.h>
@@ -10,9 +11,10 @@ namespace {
 
 // Frames asked for before the oldest is taken: one frame behind.
 constexpr size_t READS_IN_FLIGHT = 2;
-// Frames that may wait for the encoder before the renderer waits for it: enough to
-// ride out the encoder's uneven pace, few enough that huge frames stay in memory.
-constexpr size_t MOST_FRAMES_QUEUED = 4;
+// Frames that may wait for the encoder before the renderer waits for it: enough for
+// the encoder, below the renderer's priority, to catch up in the renderer's pauses
+// (measured: 16 frames beat 4), few enough that huge frames stay in memory.
+constexpr size_t MOST_FRAMES_QUEUED = 16;
 constexpr size_t MOST_BYTES_QUEUED = size_t{256} << 20;
 
 size_t framesQueued(int32_t width, int32_t height) {
