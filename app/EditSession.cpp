@@ -27,8 +27,9 @@ std::string layersOn(const Scene& scene) {
 }  // namespace
 
 EditSession::EditSession(Player& player, GLWindow& window, const EditOptions& options)
-    : player_(player), window_(window), terminal_(isatty(STDERR_FILENO) == 1) {
+    : player_(player), window_(window), liveReload_(player), terminal_(isatty(STDERR_FILENO) == 1) {
     fpsTick_ = lastStatusTick_ = SDL_GetTicks();
+    liveReload_.checkAndReport();
     if (options.loopStartMs >= 0.0 && options.loopEndMs > options.loopStartMs) {
         loopStartMs_ = options.loopStartMs;
         loopEndMs_ = options.loopEndMs;
@@ -67,6 +68,10 @@ bool EditSession::keyDown(const SDL_Keysym& key) {
             break;
         case SDLK_l:
             toggleLoop();
+            break;
+        case SDLK_r:
+            notice_ = liveReload_.reloadNow();
+            window_.lastTick = SDL_GetTicks();
             break;
         default:
             return false;
@@ -160,12 +165,22 @@ void EditSession::afterFrame() {
         framesSinceFpsTick_ = 0;
     }
     if (looping_ && !player_.plan().virtualClock() && positionMs() >= loopEndMs_) returnToLoopStart();
+    takeReloads();
     showStatus(false);
 }
 
 void EditSession::idle() {
     window_.lastTick = SDL_GetTicks();
+    takeReloads();
     showStatus(false);
+}
+
+void EditSession::takeReloads() {
+    const std::string status = liveReload_.poll();
+    if (status.empty()) return;
+    notice_ = status;
+    window_.lastTick = SDL_GetTicks();
+    showStatus(true);
 }
 
 std::string EditSession::statusText() const {

@@ -1,6 +1,7 @@
 // The authoring mode in the window: Space pauses and resumes, Left and Right go a
 // pattern back or on (a beat with Shift), Home goes to the start, [ and ] set the
 // loop's start and end at the current position and L switches looping on and off.
+// R reloads the script by hand; saved files are reloaded by themselves (LiveReload).
 // A status line on standard error says where the show is. Keys the session takes
 // still reach the key state; the driver reads only Escape there.
 #pragma once
@@ -11,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/LiveReload.h"
 #include "player/Player.h"
 
 struct Moment;
@@ -35,6 +37,7 @@ public:
     void afterFrame();
     // While paused, between events: keeps the status line and the frame clock current.
     void idle();
+    const LiveReload& liveReload() const { return liveReload_; }
 
 private:
     void seekTo(double ms);
@@ -47,8 +50,11 @@ private:
     void showStatus(bool now);
     std::string statusText() const;
 
+    void takeReloads();
+
     Player& player_;
     GLWindow& window_;
+    LiveReload liveReload_;
     bool paused_ = false;
     double loopStartMs_ = -1.0;
     double loopEndMs_ = -1.0;

@@ -10,5 +10,6 @@ RunPlan runPlanFor(const RunOptions& options) {
     plan.frames = options.frames;
     plan.trace = options.trace;
     plan.startMs = options.startMs;
+    plan.keepCheckpoints = options.edit;
     return plan;
 }

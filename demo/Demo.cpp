@@ -151,9 +151,9 @@ void demoSkipDraw() {
     demo::scene->skipDraw();
 }
 
-void demoDrawGlowCapture() {
+void demoDrawGlowCapture(const BeadDecisions& lists) {
     clearAndPlaceCamera();
-    demo::scene->drawGlowCapture();
+    demo::scene->drawGlowCapture(lists);
 }
 
 void demoShutdown() {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "demo/ShellServices.h"
@@ -47,6 +48,9 @@ struct RunPlan {
     // Drawing starts at the first frame of the replay schedule whose song time is at
     // or after this (milliseconds); the frames before it are replayed, not drawn.
     double startMs = 0.0;
+    // Keep the show every few seconds, so seeks and reloads replay from near by
+    // (runs on a virtual clock only; a run on the heard song replays from the start).
+    bool keepCheckpoints = false;
     bool trace = false;                     // one trace line per frame on standard output
     std::vector<FrameObserver*> observers;  // not owned; told after the trace, in order
 
@@ -58,6 +62,14 @@ struct RunPlan {
 int64_t replayFrameMs(const RunPlan& plan, int64_t frame);
 // The first frame of the replay schedule whose song time is at or after `ms`.
 int64_t firstFrameAtOrAfter(const RunPlan& plan, double ms);
+
+// Files of the show that changed on disk since it was loaded.
+struct ShowChanges {
+    bool script = false;                // data/script.txt
+    bool coords = false;                // data/coords.txt
+    bool song = false;                  // the file the script names
+    std::vector<std::string> pictures;  // data/... pictures or masks
+};
 
 class Player {
 public:
@@ -79,6 +91,11 @@ public:
     // Goes to the first frame of the replay schedule at or after `ms` of song, in
     // the very state a run from the start has there; the song follows.
     void seek(double ms);
+    // Takes changed files into the running show: the new script from the first
+    // moment it differs (a replay, unless that moment is still ahead), coordinates
+    // (a replay from the start), pictures and the song in place. The show goes on
+    // from the same frame, paused or not.
+    void reload(const ShowChanges& changes);
     // Keeps the show as it is now, to come back to without a replay.
     std::shared_ptr<const Moment> keep();
     void returnTo(const Moment& moment);
@@ -98,7 +115,11 @@ public:
 private:
     struct Run;
     uint32_t nextFrameTime(uint32_t measuredDt);
+    std::shared_ptr<const Moment> replayBaseFor(int64_t target) const;
     void replayTo(int64_t frame);
+    void keepCheckpoint();
+    void reopenSong();
+    uint64_t songMs() const;
     void skipFrame(uint32_t dt);
     void bringGlUpToDate();
     void showFrame();
