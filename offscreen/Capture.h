@@ -9,9 +9,12 @@
 struct CaptureRequest {
     std::string file;    // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
     bool quiet = false;  // no progress bar
+    // The song as the video's sound track. A video with sound needs a song that can
+    // be read; without, the song only sets the length (when no frame count is given).
+    bool withSound = true;
 };
 
 // Runs the whole capture with `plan` (its fps; its frame count, or the whole song
 // when 0) through `runShow`; the process's exit code (1 on any failure, nothing
-// left behind).
+// left behind, a song that cannot be read for a video with sound included).
 int runCapture(const CaptureRequest& request, RunPlan plan, const PlanRunner& runShow);

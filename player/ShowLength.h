@@ -8,7 +8,8 @@ struct RunPlan;
 
 struct ShowSong {
     std::string file;       // as the script names it, relative to the working directory
-    double seconds = -1.0;  // negative when the song cannot be read
+    double seconds = -1.0;  // negative when the song cannot be read (or was not measured)
+    std::string problem;    // why a measured song cannot be read; empty when it can
 };
 
 // The song named by data/script.txt, measured by decoding it unless `measure` is false.
@@ -16,3 +17,5 @@ ShowSong readShowSong(bool measure = true);
 // Sets `plan.frames` to cover the whole song at plan.fps unless a count was asked
 // for; false (with a message on standard error) when neither is known.
 bool settleFrameCount(RunPlan& plan, const ShowSong& song);
+// The song's name for messages: its absolute path, in quotes.
+std::string songNameForMessages(const ShowSong& song);
