@@ -9,7 +9,7 @@
 
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
-#include "app/ToggleSignal.h"
+#include "app/OutsideSignals.h"
 #include "app/VirtualKeys.h"
 
 bool programRunning = false;
@@ -186,13 +186,14 @@ int runShell(const ShellRun& run) {
         window.fullscreen = false;
     } else {
         window.fullscreen = askFullscreen(run.screen);
+        if (stopRequested()) return 0;  // stopped from outside while the question was up
     }
 
     if (!registerWindowClass(app)) {
         showError("Error Registering Window Class!");
         return -1;
     }
-    startToggleListener(toggleEventType);
+    deliverSignalsAsEvents(toggleEventType);
     programRunning = true;
     fullscreenRequest = window.fullscreen;
 
@@ -213,7 +214,7 @@ int runShell(const ShellRun& run) {
         closeGLWindow(window);
     }
 
-    stopToggleListener();
+    holdSignalEvents();
     unregisterWindowClass(app);
     return 0;
 }
