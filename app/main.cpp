@@ -54,8 +54,7 @@ void addCaptureOptions(CLI::App& cli, RunOptions& options) {
                     ->check(wholeNumberFrom(1, 1000));
     cli.add_flag("--json", options.json, "Give the benchmark's report as one JSON object")->needs(benchmark);
     cli.add_flag("--quiet", options.quiet, "No progress bar for --capture and --benchmark");
-    cli.add_flag("--no-sound", options.noSound,
-                 "With --capture: a video without sound, also when the song cannot be read")
+    cli.add_flag("--no-sound", options.noSound, "A video without sound, also when the song cannot be read")
         ->needs(capture);
     capture->excludes(benchmark);
     dt->excludes(capture)->excludes(benchmark);
@@ -76,6 +75,7 @@ int main(int argc, char** argv) {
     CLI::App cli{"flashstep: a real-time audiovisual demo",
                  "flashstep"};  // not argv[0]: --help makes the manual
     cli.set_version_flag("--version", "flashstep " FLASHSTEP_VERSION);
+    cli.get_formatter()->column_width(32);  // room for "--no-sound Needs: --capture"
     addRunOptions(cli, options);
     addCaptureOptions(cli, options);
     CLI11_PARSE(cli, argc, argv);

@@ -8,7 +8,7 @@ packages=(
   libjpeg62-turbo-dev libsndfile1-dev libasound2-dev libfreetype-dev fonts-dejavu-core
   libcli11-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth xfonts-base xdotool x11-utils libx11-dev
-  ffmpeg
+  ffmpeg help2man
   clang-14 libclang-rt-14-dev
 )
 
