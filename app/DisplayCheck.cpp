@@ -1,6 +1,6 @@
-// The display check before a window run. Without DISPLAY or WAYLAND_DISPLAY no SDL
-// call is made at all; otherwise SDL's video start-up is tried once, because SDL
-// falls back to its offscreen driver, which shows nothing and never ends the show.
+// The display checks of a window run. The first needs only the environment; the
+// second asks SDL which video driver it started, since SDL falls back to its
+// offscreen driver, which shows nothing and would play the show to nobody.
 #include "app/DisplayCheck.h"
 
 #include <SDL.h>
@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -16,40 +17,26 @@ bool isSet(const char* name) {
     return value != nullptr && value[0] != '\0';
 }
 
-// Drivers that draw into memory only.
-bool showsNothing(const char* driver) {
-    return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
-}
-
-std::string videoStartReason() {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return std::string("SDL cannot start its video: ") + SDL_GetError();
-    const char* driver = SDL_GetCurrentVideoDriver();
-    std::string reason;
-    if (driver == nullptr || showsNothing(driver)) {
-        reason = std::string("SDL found only its \"") + (driver != nullptr ? driver : "?") +
-                 "\" video driver, which shows nothing";
-    }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return reason;
-}
-
-}  // namespace
-
-std::string missingDisplayReason() {
-    // A driver named by the user (KMSDRM on a console, say) needs neither variable.
-    if (!isSet("SDL_VIDEODRIVER") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
-        return "DISPLAY and WAYLAND_DISPLAY are not set";
-    }
-    return videoStartReason();
-}
-
-bool requireDisplay() {
-    const std::string reason = missingDisplayReason();
-    if (reason.empty()) return true;
+void reportNoDisplay(const std::string& reason) {
     std::fprintf(stderr,
                  "flashstep: no display to open a window on (%s); to make a video of the show instead: "
                  "flashstep --capture show.mp4\n",
                  reason.c_str());
+}
+
+}  // namespace
+
+bool requireDisplay() {
+    // A driver named by the user (KMSDRM on a console, say) needs neither variable.
+    if (isSet("SDL_VIDEODRIVER") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY")) return true;
+    reportNoDisplay("DISPLAY and WAYLAND_DISPLAY are not set");
+    return false;
+}
+
+bool requireShowingVideoDriver() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) driver = "none";
+    if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return true;
+    reportNoDisplay(std::string("SDL found only its \"") + driver + "\" video driver, which shows nothing");
     return false;
 }

@@ -1,13 +1,13 @@
-// Whether a run that opens a window has a display to open it on. Runs on a
-// virtual clock render offscreen and never ask.
+// Whether a run that opens a window has a display to open it on, with the one
+// message that says it has not and how to make a video instead. Runs on a virtual
+// clock render offscreen and never ask.
 #pragma once
 
-#include <string>
-
-// Empty when a window can be shown; otherwise why not, as the end of a sentence
-// ("DISPLAY and WAYLAND_DISPLAY are not set").
-std::string missingDisplayReason();
-
-// Checks for a display and, when there is none, says so on standard error with
-// the way to make a video instead; false then.
+// Before anything else: false, with the message, when neither DISPLAY nor
+// WAYLAND_DISPLAY is set and no SDL video driver is named. No SDL call is made.
 bool requireDisplay();
+
+// After SDL's video has started: false, with the message, when SDL fell back to a
+// driver that draws into memory only (its offscreen or dummy driver), as it does
+// when the display named cannot be reached.
+bool requireShowingVideoDriver();

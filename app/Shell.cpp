@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "app/DisplayCheck.h"
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
 #include "app/OutsideSignals.h"
@@ -192,6 +193,10 @@ int runShell(const ShellRun& run) {
     if (!registerWindowClass(app)) {
         showError("Error Registering Window Class!");
         return -1;
+    }
+    if (!run.plan.virtualClock() && !requireShowingVideoDriver()) {
+        unregisterWindowClass(app);
+        return 1;
     }
     deliverSignalsAsEvents(toggleEventType);
     programRunning = true;
