@@ -11,7 +11,6 @@
 #include <atomic>
 #include <chrono>
 #include <mutex>
-#include <thread>
 
 #include "app/ChildProcesses.h"
 
@@ -19,7 +18,6 @@ namespace {
 
 constexpr auto BOX_WATCH_INTERVAL = std::chrono::milliseconds(10);
 
-std::thread listener;
 std::atomic<bool> listenerStopping{false};
 std::atomic<bool> stopSignalled{false};
 std::atomic<int> boxesUp{0};
@@ -39,11 +37,13 @@ sigset_t outsideSignals() {
     return set;
 }
 
-void post(uint32_t type) {
+enum class Posted { Toggle, Stop };
+
+void post(Posted what) {
     const std::lock_guard<std::mutex> lock(routeLock);
     if (!routed) return;
     SDL_Event event{};
-    event.type = type;
+    event.type = what == Posted::Stop ? static_cast<uint32_t>(SDL_QUIT) : toggleEvent;
     SDL_PushEvent(&event);
 }
 
@@ -64,12 +64,12 @@ void listen() {
         if (sigwait(&set, &received) != 0) continue;
         if (listenerStopping.load()) return;
         if (received == SIGUSR1) {
-            post(toggleEvent);
+            post(Posted::Toggle);
             continue;
         }
         stopSignalled = true;
         closeMessageBoxes();
-        post(SDL_QUIT);
+        post(Posted::Stop);
     }
 }
 
@@ -82,15 +82,12 @@ void blockOutsideSignals() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
 }
 
-OutsideSignalListener::OutsideSignalListener() {
-    listenerStopping = false;
-    listener = std::thread(listen);
-}
+OutsideSignalListener::OutsideSignalListener() : thread_(listen) {}
 
 OutsideSignalListener::~OutsideSignalListener() {
     listenerStopping = true;
-    pthread_kill(listener.native_handle(), SIGUSR1);
-    listener.join();
+    pthread_kill(thread_.native_handle(), SIGUSR1);  // wakes its sigwait
+    thread_.join();
 }
 
 void deliverSignalsAsEvents(uint32_t toggleEventType) {
@@ -99,7 +96,7 @@ void deliverSignalsAsEvents(uint32_t toggleEventType) {
         routed = true;
         toggleEvent = toggleEventType;
     }
-    if (stopSignalled.load()) post(SDL_QUIT);
+    if (stopSignalled.load()) post(Posted::Stop);
 }
 
 void holdSignalEvents() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <thread>
 
 // Blocks the three signals in this thread and every thread made after; call first
 // in main, before any thread exists, so that only the listener receives them.
@@ -16,6 +17,9 @@ public:
     ~OutsideSignalListener();
     OutsideSignalListener(const OutsideSignalListener&) = delete;
     OutsideSignalListener& operator=(const OutsideSignalListener&) = delete;
+
+private:
+    std::thread thread_;
 };
 
 // While SDL's events are running: SIGUSR1 becomes an event of `toggleEventType`,

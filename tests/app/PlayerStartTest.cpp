@@ -63,7 +63,6 @@ TEST(CommandLine, VersionPrintsTheProjectVersion) {
     const PlayerRun run = runPlayer(dir.path(), "--version");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "flashstep " FLASHSTEP_VERSION "\n");
-    EXPECT_TRUE(std::regex_match(FLASHSTEP_VERSION, std::regex("[0-9]+\\.[0-9]+\\.[0-9]+")));
 }
 
 TEST(NoDisplay, AWindowRunSaysHowToMakeAVideoAndExits1) {
