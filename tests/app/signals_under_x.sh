@@ -38,8 +38,11 @@ wait_exit() {
     if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; code=$?; return 0; fi
     sleep 0.1
   done
-  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; code=timeout
+  abandon; code=timeout
 }
+
+# After a failure: the player and any box process it forked, so none outlives the test.
+abandon() { pkill -9 -P "$pid" 2>/dev/null; kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
 
 start() { (cd "$work/show" && exec "$exe" "$@" >"$work/out" 2>"$work/err") & pid=$!; }
 
@@ -69,7 +72,7 @@ if wait_window 'Start FullScreen' >/dev/null; then
   [ ! -s "$work/out" ] && pass "question: no frame drawn" || fail "question: frames were drawn"
   [ ! -s "$work/err" ] && pass "question: nothing on standard error" || fail "question: $(cat "$work/err")"
 else
-  fail "no question box"; kill -9 "$pid"
+  fail "no question box"; abandon
 fi
 
 # 2. SDL's default audio. Without a sound card the output's box comes up, else the
@@ -80,7 +83,7 @@ if box=$(wait_window 'Your hardware sucks.|Your files suck.'); then
   pass "box up: $(xwininfo -id "$box" | sed -n 's/.*"\(.*\)"$/\1/p')"
   stop_and_check INT "sound box"
 else
-  fail "no sound or song box"; kill -9 "$pid"
+  fail "no sound or song box"; abandon
 fi
 grep -q '^ALSA lib' "$work/err" && fail "ALSA lines on standard error" || pass "no ALSA lines"
 [ ! -s "$work/err" ] && pass "sound box: nothing on standard error" || fail "standard error: $(head -c 600 "$work/err")"
@@ -95,7 +98,7 @@ if wait_window 'quorvindale' >/dev/null; then
   tail -n 1 "$work/out" | grep -qE '^frame=[0-9]+ .* speed=[-0-9.]+$' && pass "window: the last trace line is whole" \
     || fail "window: last line '$(tail -n 1 "$work/out")'"
 else
-  fail "no show window"; kill -9 "$pid"
+  fail "no show window"; abandon
 fi
 
 echo "failures: $failures"
