@@ -8,9 +8,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/DisplayCheck.h"
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
-#include "app/ToggleSignal.h"
+#include "app/OutsideSignals.h"
 #include "app/VirtualKeys.h"
 
 bool programRunning = false;
@@ -209,13 +210,18 @@ int runShell(const ShellRun& run) {
         window.fullscreen = false;
     } else {
         window.fullscreen = askFullscreen(run.screen);
+        if (stopRequested()) return 0;  // stopped from outside while the question was up
     }
 
     if (!registerWindowClass(app)) {
         showError("Error Registering Window Class!");
         return -1;
     }
-    startToggleListener(toggleEventType);
+    if (!run.plan.virtualClock() && !requireShowingVideoDriver()) {
+        unregisterWindowClass(app);
+        return 1;
+    }
+    deliverSignalsAsEvents(toggleEventType);
     programRunning = true;
     fullscreenRequest = window.fullscreen;
 
@@ -232,7 +238,7 @@ int runShell(const ShellRun& run) {
         closeGLWindow(window);
     }
 
-    stopToggleListener();
+    holdSignalEvents();
     unregisterWindowClass(app);
     return 0;
 }

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <vector>
 
+#include "demo/AlsaMessages.h"
 #include "demo/MusicClock.h"
 #include "demo/ShellServices.h"
 
@@ -117,6 +118,7 @@ void audioCallback(void* userdata, Uint8* stream, int length) {
 }
 
 SDL_AudioDeviceID openDefaultOutput(MusicStream::Playback& playback) {
+    silenceAlsaMessages();  // the failure is told once, in our own message
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     SDL_AudioSpec want{};
     want.freq = OUTPUT_RATE;
