@@ -217,7 +217,7 @@ int runShell(const ShellRun& run) {
         showError("Error Registering Window Class!");
         return -1;
     }
-    if (!run.plan.virtualClock() && !requireShowingVideoDriver()) {
+    if (!run.offscreen && !requireShowingVideoDriver()) {
         unregisterWindowClass(app);
         return 1;
     }
