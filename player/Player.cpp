@@ -5,6 +5,7 @@
 // nothing, then renders the glow captures it passed and compiles the lists once.
 #include "player/Player.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -145,6 +146,15 @@ void Player::showFrame() {
     if (!goOn || (plan_.frames > 0 && framesDrawn_ >= plan_.frames)) shell_->requestQuit(*window_);
     shell_->swapBuffers(*window_);
     for (FrameObserver* observer : plan_.observers) observer->frameShown(frame);
+}
+
+void Player::addObserver(FrameObserver& observer) {
+    plan_.observers.push_back(&observer);
+}
+
+void Player::removeObserver(FrameObserver& observer) {
+    std::vector<FrameObserver*>& observers = plan_.observers;
+    observers.erase(std::remove(observers.begin(), observers.end(), &observer), observers.end());
 }
 
 void Player::replayTo(int64_t target) {
