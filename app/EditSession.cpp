@@ -53,6 +53,7 @@ EditSession::~EditSession() {
 
 void EditSession::event(const SDL_Event& event) {
     overlay_->takeEvent(event);
+    if (event.type == SDL_MOUSEMOTION) overlay_->pointerAt(event.motion.x, event.motion.y);
     if (event.type != SDL_KEYDOWN) return;
     if (event.key.keysym.sym != SDLK_TAB && overlay_->wantsKeyboard()) return;
     keyDown(event.key.keysym);

@@ -9,8 +9,10 @@
 #include <imgui_impl_opengl2.h>
 #include <imgui_impl_sdl.h>
 
+#include <cfloat>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <future>
 #include <initializer_list>
 #include <string>
@@ -54,7 +56,6 @@ void styleOverlay() {
     style.WindowPadding = {4.0f, 3.0f};
     style.FramePadding = {4.0f, 1.0f};
     style.ItemSpacing = {4.0f, 2.0f};
-    style.Colors[ImGuiCol_WindowBg].w = PANEL_ALPHA;
 }
 
 // Dear ImGui fills every window through its font texture; a software renderer fills
@@ -92,6 +93,7 @@ struct EditorOverlay::Parts {
     bool platform = false;  // Dear ImGui's SDL half runs: the window is a real SDL window
     bool shown = true;
     bool fontSharp = false;
+    ImVec2 pointer{-1.0f, -1.0f};  // from the latest motion event; negative: none yet
 
     FrozenFrame frozen;
     FrameTimes times;
@@ -147,6 +149,9 @@ void EditorOverlay::Parts::newFrame() {
     }
     if (platform) {
         ImGui_ImplSDL2_NewFrame();
+        ImGuiIO& io = ImGui::GetIO();
+        const bool overWindow = io.MousePos.x > -FLT_MAX / 2.0f;  // or held by it
+        if (overWindow && pointer.x >= 0.0f) io.MousePos = pointer;
     } else {
         ImGuiIO& io = ImGui::GetIO();
         io.DisplaySize = {static_cast<float>(window.width), static_cast<float>(window.height)};
@@ -248,9 +253,8 @@ void EditorOverlay::takeEvent(const SDL_Event& event) {
     ImGui_ImplSDL2_ProcessEvent(&event);
 }
 
-bool EditorOverlay::wantsMouse() const {
-    ImGui::SetCurrentContext(parts_->context);
-    return parts_->shown && ImGui::GetIO().WantCaptureMouse;
+void EditorOverlay::pointerAt(int32_t x, int32_t y) {
+    parts_->pointer = {static_cast<float>(x), static_cast<float>(y)};
 }
 
 bool EditorOverlay::wantsKeyboard() const {

@@ -1,9 +1,9 @@
 // The editing overlay of --edit: Dear ImGui panels drawn over the show's frame
 // after it is drawn and before it is shown (a frame observer the session adds to
 // the player), with the show's GL state kept and nothing drawn from its random
-// sequence. It keeps a copy of the frame under it, so that while the show is
-// paused it can be drawn again without running a frame. What it asks of the
-// session comes out as actions, to be carried out between frames.
+// sequence. It keeps a copy of each frame as the show drew it, so that while the
+// show is paused it can be drawn again without running a frame. What it asks of
+// the session comes out as actions, to be carried out between frames.
 #pragma once
 
 #include <cstdint>
@@ -31,10 +31,14 @@ public:
     // While the show is paused: the kept frame again, the panels over it when shown, and the swap.
     void redraw(ShellServices& shell);
 
-    // Every event of the window goes here first; while hidden they are let by.
+    // Every event of the window goes here first; while hidden they are let by. The
+    // show has no use for the mouse, so the overlay has it all.
     void takeEvent(const SDL_Event& event);
-    // The panels are under the pointer, or one of them holds the mouse or the keys.
-    bool wantsMouse() const;
+    // Where the pointer moved to in the window, from the window's own motion events:
+    // the SDL half of Dear ImGui here reads a global pointer position that X servers
+    // do not always bring up to date while a button is held.
+    void pointerAt(int32_t x, int32_t y);
+    // One of the panels' controls is held: keys are the overlay's until it is let go.
     bool wantsKeyboard() const;
 
     void toggle();

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr float BUTTON_WIDTH = 44.0f;
+constexpr float BUTTON_WIDTH = 56.0f;
 
 bool button(const char* label) {
     const bool clicked = ImGui::Button(label, {BUTTON_WIDTH, 0.0f});
@@ -26,7 +26,7 @@ void drawTransportBar(const EditorFeed& feed, double playSeconds, const std::str
     if (button("|<")) actions.push_back({EditorActionKind::Seek, 0.0});
     const bool loopSet = feed.loopStartMs >= 0.0 && feed.loopEndMs >= 0.0;
     if (!loopSet) ImGui::BeginDisabled();
-    if (button(feed.looping ? "Loop*" : "Loop")) actions.push_back({EditorActionKind::ToggleLoop});
+    if (button(feed.looping ? "Loop on" : "Loop off")) actions.push_back({EditorActionKind::ToggleLoop});
     if (!loopSet) ImGui::EndDisabled();
 
     const DemoScript& script = *demo::script;

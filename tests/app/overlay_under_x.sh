@@ -25,10 +25,17 @@ lines() { grep -c '^frame=' "$work/out"; }
 wait_lines() { for _ in $(seq 1 200); do [ "$(lines)" -ge "$1" ] && return 0; sleep 0.1; done; return 1; }
 # "frame t" of the first frame after the trace jumped by more than 50 frames.
 jumped_to() { awk -F'[ =]' '/^frame=/{ if (seen && ($2 - last > 50 || $2 < last)) { print $2, $4; exit } seen = 1; last = $2 }' "$work/out"; }
+# Moves the pointer to x, y of the window as a mouse would (SDL does not see a warp).
+pointer_to() {
+  local origin
+  origin=$(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+  xdotool mousemove $(( ${origin% *} + $2 )) $(( ${origin#* } + $3 ))
+}
 # Clicks until the trace jumps: the strip has nothing to click until the song is read.
 click_until_jump() {
   for _ in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+    pointer_to "$1" "$2" "$3"
+    xdotool click 1
     wait_lines $(( $(lines) + 10 ))
     [ -n "$(jumped_to)" ] && return 0
     sleep 0.5
@@ -49,7 +56,7 @@ for _ in $(seq 1 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; do
 # 1. Paused, with the overlay hidden, shown and hidden again.
 start "$show_dir"
 if win=$(wait_window "flashstep") && wait_lines 20; then
-  xdotool mousemove --window "$win" 200 200
+  pointer_to "$win" 200 200
   press "$win" Tab
   wait_lines $(( $(lines) + 5 ))
   press "$win" space
@@ -105,7 +112,7 @@ fi
 # 4. The overlay shown, the pointer hovering the strip: the trace of a plain run, line for line.
 start "$show_dir"
 if win=$(wait_window "flashstep") && wait_lines 10; then
-  xdotool mousemove --window "$win" 300 $(( STRIP_TOP + 30 ))
+  pointer_to "$win" 300 $(( STRIP_TOP + 30 ))
   wait_lines 150
   escape_until_exit "$win" "$pid"
   n=$(lines)
