@@ -18,8 +18,8 @@ struct PanelRect {
 
 struct EditorLayout {
     static constexpr float TRANSPORT_HEIGHT = 21.0f;
-    static constexpr float STRIP_HEIGHT = 116.0f;
-    static constexpr float COLUMN_WIDTH = 224.0f;
+    static constexpr float STRIP_HEIGHT = 96.0f;
+    static constexpr float COLUMN_WIDTH = 216.0f;
     static constexpr float SCRIPT_HEIGHT = 156.0f;
     static constexpr float FINDINGS_HEIGHT = 66.0f;
     static constexpr float FRAME_TIMES_HEIGHT = 80.0f;

@@ -25,11 +25,11 @@ struct StripPlot {
 // The rows of the strip from `top` down; switch lanes are `switchCount` rows of SWITCH_ROW.
 struct StripRows {
     static constexpr float RULER = 12.0f;
-    static constexpr float WAVEFORM = 22.0f;
-    static constexpr float SWITCH_ROW = 4.0f;
-    static constexpr float PICTURES = 10.0f;
-    static constexpr float JUMPS = 7.0f;
-    static constexpr float FINDINGS = 10.0f;
+    static constexpr float WAVEFORM = 18.0f;
+    static constexpr float SWITCH_ROW = 3.0f;
+    static constexpr float PICTURES = 8.0f;
+    static constexpr float JUMPS = 6.0f;
+    static constexpr float FINDINGS = 9.0f;
     static constexpr float GAP = 1.0f;
 
     float top = 0.0f;

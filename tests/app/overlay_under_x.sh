@@ -17,7 +17,7 @@ export SDL_AUDIODRIVER=dummy
 # The panels on a 640 x 480 window (editor/EditorLayout.cpp): the transport bar,
 # the timeline strip and the column on the right.
 WIDTH=640
-STRIP_TOP=364
+STRIP_TOP=384
 FIRST_FINDING_Y=201
 
 start() { local folder=$1; shift; (cd "$folder" && exec "$exe" --edit --windowed --dt 20 --trace "$@" >"$work/out" 2>"$work/err") & pid=$!; }
@@ -47,7 +47,7 @@ changed_pixels() {
   cmp -l "$1" "$2" | awk -v w=$WIDTH -v strip=$STRIP_TOP '
     { p = int(($1 - 1) / 3); if (p in seen) next; seen[p] = 1
       x = p % w; y = int(p / w)
-      if (y < 21 || y >= strip || (x >= 416 && y < 323)) inside++; else outside++ }
+      if (y < 21 || y >= strip || (x >= 424 && y < 323)) inside++; else outside++ }
     END { print inside + 0, outside + 0 }'
 }
 
