@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr float BUTTON_WIDTH = 56.0f;
+constexpr float BUTTON_WIDTH = 64.0f;
 
 bool button(const char* label) {
     const bool clicked = ImGui::Button(label, {BUTTON_WIDTH, 0.0f});
