@@ -3,7 +3,8 @@
 // loop's start and end at the current position and L switches looping on and off.
 // R reloads the script by hand; saved files are reloaded by themselves (LiveReload).
 // A status line on standard error says where the show is. Keys the session takes
-// still reach the key state; the driver reads only Escape there.
+// still reach the key state; the driver reads only Escape there. Tab shows and
+// hides the editing overlay, whose requests the session carries out between frames.
 #pragma once
 
 #include <SDL_events.h>
@@ -13,9 +14,12 @@
 #include <string>
 
 #include "app/LiveReload.h"
+#include "editor/EditorFeed.h"
 #include "player/Player.h"
 
 struct Moment;
+struct EditorAction;
+class EditorOverlay;
 
 struct EditOptions {
     bool enabled = false;
@@ -28,6 +32,8 @@ public:
     EditSession(Player& player, GLWindow& window, const EditOptions& options);
     ~EditSession();
 
+    // An event of the window: the overlay sees it first; a key it does not hold goes on to keyDown.
+    void event(const SDL_Event& event);
     // A key pressed in the window; true when the session acted on it.
     bool keyDown(const SDL_Keysym& key);
     // No frames are run while paused.
@@ -49,8 +55,17 @@ private:
     double positionMs() const;
     void showStatus(bool now);
     std::string statusText() const;
+    void toggleOverlay();
+    void applyOverlayActions();
+    void apply(const EditorAction& action);
+    void scrubTo(double ms);
+    void endScrub();
+    void setLoop(double startMs, double endMs);
+    void hearPlayHead();
+    void updateFeed();
 
     void takeReloads();
+    void tellReload(const std::string& status);
 
     Player& player_;
     GLWindow& window_;
@@ -66,4 +81,9 @@ private:
     int32_t framesSinceFpsTick_ = 0;
     double fps_ = 0.0;
     bool terminal_ = false;
+    // What the overlay shows; a reload replaces the findings and bumps the revision.
+    EditorFeed feed_;
+    std::unique_ptr<EditorOverlay> overlay_;
+    bool scrubbing_ = false;
+    bool playAfterScrub_ = false;  // the show played when the drag began
 };

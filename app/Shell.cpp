@@ -95,7 +95,7 @@ void runFrameLoop(GLWindow& window, Player& player, EditSession* edit) {
                 looping = false;
             } else {
                 windowProcedure(window, event);
-                if (edit != nullptr && event.type == SDL_KEYDOWN) edit->keyDown(event.key.keysym);
+                if (edit != nullptr) edit->event(event);
             }
         } else if (window.active && (edit == nullptr || !edit->paused())) {
             runFrame(window, player, edit);

@@ -168,6 +168,15 @@ std::shared_ptr<const Moment> Player::replayBaseFor(int64_t target) const {
     return base;
 }
 
+void Player::addObserver(FrameObserver& observer) {
+    plan_.observers.push_back(&observer);
+}
+
+void Player::removeObserver(FrameObserver& observer) {
+    std::vector<FrameObserver*>& observers = plan_.observers;
+    observers.erase(std::remove(observers.begin(), observers.end(), &observer), observers.end());
+}
+
 void Player::replayTo(int64_t target) {
     const std::shared_ptr<const Moment> base = replayBaseFor(target);
     run_->replayBase = base;

@@ -104,6 +104,10 @@ public:
     bool paused() const;
 
     const RunPlan& plan() const { return plan_; }
+    // An observer for part of a run (the editing overlay of one window), told after
+    // the plan's own; not owned. Removing one that is not there does nothing.
+    void addObserver(FrameObserver& observer);
+    void removeObserver(FrameObserver& observer);
     int64_t framesDrawn() const { return framesDrawn_; }
     // The number of the next frame in the whole run.
     int64_t nextFrame() const { return nextFrame_; }

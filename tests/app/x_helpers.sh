@@ -66,3 +66,9 @@ escape_until_exit() {
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
+
+# Writes the window's pixels to $2 as raw RGB, rows from the top (xwd, then ffmpeg).
+window_rgb() {
+  xwd -id "$1" -silent > "$2.xwd" && ffmpeg -loglevel error -y -i "$2.xwd" -f rawvideo -pix_fmt rgb24 "$2"
+  rm -f "$2.xwd"
+}
