@@ -1,4 +1,4 @@
-// The authoring keys, the loop's laps and the status line.
+// The authoring keys, the loop's laps and the status line; the overlay's requests.
 #include "app/EditSession.h"
 
 #include <SDL_timer.h>
@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/Shell.h"
 #include "demo/DemoState.h"
+#include "editor/EditorOverlay.h"
 #include "player/Moment.h"
 #include "player/ShowTime.h"
 #include "scene/SceneLayers.h"
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr uint32_t STATUS_EVERY_MS = 500;
+constexpr double SCRUB_SLICE_MS = 80.0;
 
 std::string layersOn(const Scene& scene) {
     std::string names;
@@ -27,19 +30,33 @@ std::string layersOn(const Scene& scene) {
 }  // namespace
 
 EditSession::EditSession(Player& player, GLWindow& window, const EditOptions& options)
-    : player_(player), window_(window), terminal_(isatty(STDERR_FILENO) == 1) {
+    : player_(player), window_(window), liveReload_(player), terminal_(isatty(STDERR_FILENO) == 1) {
     fpsTick_ = lastStatusTick_ = SDL_GetTicks();
+    liveReload_.checkAndReport();
     if (options.loopStartMs >= 0.0 && options.loopEndMs > options.loopStartMs) {
         loopStartMs_ = options.loopStartMs;
         loopEndMs_ = options.loopEndMs;
         looping_ = true;
         returnToLoopStart();
     }
+    feed_.findings = liveReload_.findings();
+    overlay_ = std::make_unique<EditorOverlay>(feed_, player_, window_);
+    player_.addObserver(*overlay_);
+    updateFeed();
     showStatus(true);
 }
 
 EditSession::~EditSession() {
+    player_.removeObserver(*overlay_);
     if (terminal_) std::fputc('\n', stderr);
+}
+
+void EditSession::event(const SDL_Event& event) {
+    overlay_->takeEvent(event);
+    if (event.type == SDL_MOUSEMOTION) overlay_->pointerAt(event.motion.x, event.motion.y);
+    if (event.type != SDL_KEYDOWN) return;
+    if (event.key.keysym.sym != SDLK_TAB && overlay_->wantsKeyboard()) return;
+    keyDown(event.key.keysym);
 }
 
 bool EditSession::keyDown(const SDL_Keysym& key) {
@@ -52,9 +69,11 @@ bool EditSession::keyDown(const SDL_Keysym& key) {
             break;
         case SDLK_LEFT:
             seekTo(positionMs() - step);
+            hearPlayHead();
             break;
         case SDLK_RIGHT:
             seekTo(positionMs() + step);
+            hearPlayHead();
             break;
         case SDLK_HOME:
             seekTo(0.0);
@@ -68,9 +87,21 @@ bool EditSession::keyDown(const SDL_Keysym& key) {
         case SDLK_l:
             toggleLoop();
             break;
+        case SDLK_r:
+            tellReload(liveReload_.reloadNow());
+            break;
+        case SDLK_TAB:
+            toggleOverlay();
+            break;
+        case SDLK_ESCAPE:
+            // Playing, the driver sees Escape in the key state; paused, it runs no frame to see it.
+            if (!paused_) return false;
+            requestQuit(window_);
+            return true;
         default:
             return false;
     }
+    updateFeed();
     showStatus(true);
     return true;
 }
@@ -143,6 +174,84 @@ void EditSession::returnToLoopStart() {
     window_.lastTick = SDL_GetTicks();
 }
 
+void EditSession::toggleOverlay() {
+    overlay_->toggle();
+    if (paused_) overlay_->redraw(shellServices());
+    notice_ = overlay_->shown() ? "overlay shown" : "overlay hidden";
+}
+
+void EditSession::applyOverlayActions() {
+    const std::vector<EditorAction> actions = overlay_->takeActions();
+    for (const EditorAction& action : actions) apply(action);
+    if (!actions.empty()) {
+        updateFeed();
+        showStatus(true);
+    }
+}
+
+void EditSession::apply(const EditorAction& action) {
+    switch (action.kind) {
+        case EditorActionKind::Seek:
+            seekTo(action.ms);
+            break;
+        case EditorActionKind::Scrub:
+            scrubTo(action.ms);
+            break;
+        case EditorActionKind::ScrubEnd:
+            endScrub();
+            break;
+        case EditorActionKind::TogglePause:
+            togglePause();
+            break;
+        case EditorActionKind::ToggleLoop:
+            toggleLoop();
+            break;
+        case EditorActionKind::SetLoop:
+            setLoop(action.ms, action.endMs);
+            break;
+    }
+}
+
+// A drag holds the show at the play head and lets the song be heard there; the
+// show plays on afterwards if it played before.
+void EditSession::scrubTo(double ms) {
+    if (!scrubbing_) {
+        scrubbing_ = true;
+        playAfterScrub_ = !paused_;
+        if (!paused_) togglePause();
+    }
+    seekTo(ms);
+    hearPlayHead();
+}
+
+void EditSession::endScrub() {
+    if (!scrubbing_) return;
+    scrubbing_ = false;
+    if (playAfterScrub_ && paused_) togglePause();
+}
+
+void EditSession::setLoop(double startMs, double endMs) {
+    loopStartMs_ = std::max(0.0, startMs);
+    loopEndMs_ = endMs;
+    loopStart_.reset();
+    looping_ = loopEndMs_ > loopStartMs_;
+    notice_ = "loop " + patternBeatText(loopStartMs_ / 1000.0, *demo::script) + ".." +
+              patternBeatText(loopEndMs_ / 1000.0, *demo::script);
+}
+
+// While paused, a short slice of the song at the play head; nothing while it plays.
+void EditSession::hearPlayHead() {
+    if (paused_) demo::music->playSlice(positionMs() / 1000.0, SCRUB_SLICE_MS);
+}
+
+void EditSession::updateFeed() {
+    feed_.paused = paused_;
+    feed_.looping = looping_;
+    feed_.loopStartMs = loopStartMs_;
+    feed_.loopEndMs = loopEndMs_;
+    feed_.fps = fps_;
+}
+
 void EditSession::beforeFrame() {
     const RunPlan& plan = player_.plan();
     if (looping_ && plan.virtualClock() &&
@@ -160,12 +269,32 @@ void EditSession::afterFrame() {
         framesSinceFpsTick_ = 0;
     }
     if (looping_ && !player_.plan().virtualClock() && positionMs() >= loopEndMs_) returnToLoopStart();
+    takeReloads();
+    applyOverlayActions();
+    updateFeed();
     showStatus(false);
 }
 
 void EditSession::idle() {
+    if (overlay_->shown()) overlay_->redraw(shellServices());
+    applyOverlayActions();
     window_.lastTick = SDL_GetTicks();
+    takeReloads();
     showStatus(false);
+}
+
+void EditSession::takeReloads() {
+    tellReload(liveReload_.poll());
+}
+
+// A reload's outcome on the status line, and its findings and script to the overlay.
+void EditSession::tellReload(const std::string& status) {
+    if (status.empty()) return;
+    notice_ = status;
+    feed_.findings = liveReload_.findings();
+    ++feed_.revision;
+    window_.lastTick = SDL_GetTicks();
+    showStatus(true);
 }
 
 std::string EditSession::statusText() const {
@@ -195,5 +324,6 @@ void EditSession::showStatus(bool now) {
         std::fprintf(stderr, "%s\n", line.c_str());
     }
     std::fflush(stderr);
+    if (!notice_.empty()) feed_.status = notice_;
     notice_.clear();
 }

@@ -1,8 +1,10 @@
 // The authoring mode in the window: Space pauses and resumes, Left and Right go a
 // pattern back or on (a beat with Shift), Home goes to the start, [ and ] set the
 // loop's start and end at the current position and L switches looping on and off.
+// R reloads the script by hand; saved files are reloaded by themselves (LiveReload).
 // A status line on standard error says where the show is. Keys the session takes
-// still reach the key state; the driver reads only Escape there.
+// still reach the key state; the driver reads only Escape there. Tab shows and
+// hides the editing overlay, whose requests the session carries out between frames.
 #pragma once
 
 #include <SDL_events.h>
@@ -11,9 +13,13 @@
 #include <memory>
 #include <string>
 
+#include "app/LiveReload.h"
+#include "editor/EditorFeed.h"
 #include "player/Player.h"
 
 struct Moment;
+struct EditorAction;
+class EditorOverlay;
 
 struct EditOptions {
     bool enabled = false;
@@ -26,6 +32,8 @@ public:
     EditSession(Player& player, GLWindow& window, const EditOptions& options);
     ~EditSession();
 
+    // An event of the window: the overlay sees it first; a key it does not hold goes on to keyDown.
+    void event(const SDL_Event& event);
     // A key pressed in the window; true when the session acted on it.
     bool keyDown(const SDL_Keysym& key);
     // No frames are run while paused.
@@ -35,6 +43,7 @@ public:
     void afterFrame();
     // While paused, between events: keeps the status line and the frame clock current.
     void idle();
+    const LiveReload& liveReload() const { return liveReload_; }
 
 private:
     void seekTo(double ms);
@@ -46,9 +55,21 @@ private:
     double positionMs() const;
     void showStatus(bool now);
     std::string statusText() const;
+    void toggleOverlay();
+    void applyOverlayActions();
+    void apply(const EditorAction& action);
+    void scrubTo(double ms);
+    void endScrub();
+    void setLoop(double startMs, double endMs);
+    void hearPlayHead();
+    void updateFeed();
+
+    void takeReloads();
+    void tellReload(const std::string& status);
 
     Player& player_;
     GLWindow& window_;
+    LiveReload liveReload_;
     bool paused_ = false;
     double loopStartMs_ = -1.0;
     double loopEndMs_ = -1.0;
@@ -60,4 +81,9 @@ private:
     int32_t framesSinceFpsTick_ = 0;
     double fps_ = 0.0;
     bool terminal_ = false;
+    // What the overlay shows; a reload replaces the findings and bumps the revision.
+    EditorFeed feed_;
+    std::unique_ptr<EditorOverlay> overlay_;
+    bool scrubbing_ = false;
+    bool playAfterScrub_ = false;  // the show played when the drag began
 };

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "app/OutsideSignals.h"
+
 namespace {
 
 bool messagesToStderr = false;
@@ -26,10 +28,15 @@ Uint32 iconFlags(MessageIcon icon) {
     return 0;
 }
 
-// Shows a box with the given buttons; the button id chosen, or -1 when no box could be shown.
+constexpr int NO_BOX = -1;   // no box could be shown: the text goes to standard error
+constexpr int STOPPED = -2;  // the run is being stopped from outside: the box is dismissed
+
+// Shows a box with the given buttons; the button id chosen, NO_BOX or STOPPED.
 int runBox(const char* text, const char* caption, MessageIcon icon, const SDL_MessageBoxButtonData* buttons,
            int buttonCount) {
-    if (messagesToStderr) return -1;
+    if (messagesToStderr) return NO_BOX;
+    const ShownMessageBox shown;
+    if (stopRequested()) return STOPPED;
     SDL_MessageBoxData box{};
     box.flags = iconFlags(icon);
     box.window = nullptr;
@@ -37,8 +44,8 @@ int runBox(const char* text, const char* caption, MessageIcon icon, const SDL_Me
     box.message = text;
     box.numbuttons = buttonCount;
     box.buttons = buttons;
-    int chosen = -1;
-    if (SDL_ShowMessageBox(&box, &chosen) != 0) return -1;
+    int chosen = NO_BOX;
+    if (SDL_ShowMessageBox(&box, &chosen) != 0) return stopRequested() ? STOPPED : NO_BOX;
     return chosen;
 }
 
@@ -51,7 +58,7 @@ void setMessagesToStderr(bool toStderr) {
 void showMessage(const char* text, const char* caption, MessageIcon icon) {
     const SDL_MessageBoxButtonData ok[] = {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "OK"}};
-    if (runBox(text, caption, icon, ok, 1) < 0) writeToStderr(text, caption);
+    if (runBox(text, caption, icon, ok, 1) == NO_BOX) writeToStderr(text, caption);
 }
 
 bool askYesNo(const char* text, const char* caption) {
@@ -62,10 +69,7 @@ bool askYesNo(const char* text, const char* caption) {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, YES, "Yes"},
     };
     const int chosen = runBox(text, caption, MessageIcon::Question, buttons, 2);
-    if (chosen < 0) {
-        writeToStderr(text, caption);
-        return false;
-    }
+    if (chosen == NO_BOX) writeToStderr(text, caption);
     return chosen == YES;
 }
 

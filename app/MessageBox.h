@@ -1,6 +1,7 @@
 // Modal message boxes without an owner window. Where no box can be shown (no
 // display), or in a deterministic run, the caption and text go to standard error
-// and the box's default answer is taken.
+// and the box's default answer is taken. Once the run is stopped from outside, a
+// box up is closed and none is shown: the default answer, no text.
 #pragma once
 
 #include "demo/ShellServices.h"

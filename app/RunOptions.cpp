@@ -12,5 +12,6 @@ RunPlan runPlanFor(const RunOptions& options) {
     plan.startMs = options.startMs;
     plan.frameWidth = options.frameWidth;
     plan.frameHeight = options.frameHeight;
+    plan.keepCheckpoints = options.edit;
     return plan;
 }

@@ -25,6 +25,7 @@ struct RunOptions {
     bool benchmark = false;
     bool json = false;   // the benchmark's report as one JSON object
     bool quiet = false;  // no progress bar
+    bool noSound = false;  // a capture without the song as its sound track
     uint32_t fps = 60;
     // Where drawing starts and (capture, benchmark) ends, as given: show time words
     // or seconds, read once the script is known; empty: the start, the song's end.

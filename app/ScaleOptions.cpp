@@ -92,6 +92,10 @@ void addScaleOptions(CLI::App& cli, RunOptions& options) {
     for (const char* other :
          {"--capture", "--benchmark", "--split", "--frames", "--start", "--end", "--trace"})
         join->excludes(cli.get_option(other));
+    cli.get_option("--no-sound")->each([capture, join](const std::string&) {
+        if (capture->count() == 0 && join->count() == 0)
+            throw CLI::ValidationError("--no-sound", "needs --capture or --join");
+    });
 }
 
 void checkSizeAgainstGl(const RunOptions& options) {

@@ -8,9 +8,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/DisplayCheck.h"
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
-#include "app/ToggleSignal.h"
+#include "app/OutsideSignals.h"
 #include "app/VirtualKeys.h"
 
 bool programRunning = false;
@@ -94,7 +95,7 @@ void runFrameLoop(GLWindow& window, Player& player, EditSession* edit) {
                 looping = false;
             } else {
                 windowProcedure(window, event);
-                if (edit != nullptr && event.type == SDL_KEYDOWN) edit->keyDown(event.key.keysym);
+                if (edit != nullptr) edit->event(event);
             }
         } else if (window.active && (edit == nullptr || !edit->paused())) {
             runFrame(window, player, edit);
@@ -211,13 +212,18 @@ int runShell(const ShellRun& run) {
         window.fullscreen = false;
     } else {
         window.fullscreen = askFullscreen(run.screen);
+        if (stopRequested()) return 0;  // stopped from outside while the question was up
     }
 
     if (!registerWindowClass(app)) {
         showError("Error Registering Window Class!");
         return -1;
     }
-    startToggleListener(toggleEventType);
+    if (!run.offscreen && !requireShowingVideoDriver()) {
+        unregisterWindowClass(app);
+        return 1;
+    }
+    deliverSignalsAsEvents(toggleEventType);
     programRunning = true;
     fullscreenRequest = window.fullscreen;
 
@@ -234,7 +240,7 @@ int runShell(const ShellRun& run) {
         closeGLWindow(window);
     }
 
-    stopToggleListener();
+    holdSignalEvents();
     unregisterWindowClass(app);
     return 0;
 }

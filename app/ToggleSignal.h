@@ -1,11 +1,15 @@
-// The mode toggle from outside: SIGUSR1 becomes an SDL user event. A signal
-// handler may not call SDL, so a small thread waits for the signal instead.
+// For programs other than the player that host the shell (the frame-hash tool):
+// SIGUSR1 blocked as the player blocks it, so that a toggle sent to them is not
+// fatal. They start no listener: SIGINT and SIGTERM keep their default effect.
+// The player itself uses OutsideSignals.h.
 #pragma once
 
-#include <cstdint>
+#include <signal.h>
 
-// Blocks SIGUSR1 in this thread and every thread made after; call first in main.
-void blockToggleSignal();
-// Starts the thread that turns each SIGUSR1 into an event of `eventType`.
-void startToggleListener(uint32_t eventType);
-void stopToggleListener();
+// Blocks SIGUSR1 in this thread and every thread made after.
+inline void blockToggleSignal() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}

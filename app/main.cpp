@@ -1,20 +1,20 @@
 // flashstep: the entry point. Without options it is the plain show (it asks
 // whether to run full screen); the options add a deterministic, traceable run,
 // frame-exact capture to a video and a benchmark of the whole show.
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 
+#include "app/DisplayCheck.h"
+#include "app/OptionChecks.h"
+#include "app/OutsideSignals.h"
 #include "app/RunOptions.h"
 #include "app/ScaleOptions.h"
 #include "app/Shell.h"
-#include "app/ToggleSignal.h"
+#include "app/ShowFolder.h"
 #include "check/CheckCommand.h"
 #include "offscreen/Benchmark.h"
 #include "offscreen/Capture.h"
@@ -33,14 +33,18 @@ void addRunOptions(CLI::App& cli, RunOptions& options) {
         "--fullscreen", [&options] { options.screen = ScreenChoice::Fullscreen; },
         "Run full screen; don't ask");
     windowed->excludes(fullscreen);
-    cli.add_option("--frames", options.frames,
-                   "Run exactly N frames on a virtual music clock, offscreen and silent, then exit")
-        ->check(CLI::PositiveNumber);
+    cli.add_option(
+           "--frames", options.frames,
+           "Run exactly N frames (1 or more) on a virtual music clock, offscreen and silent, then exit")
+        ->type_name("N")
+        ->check(wholeNumberFrom(1));
     cli.add_flag("--trace", options.trace, "Print one line of driver state per frame on standard output");
-    cli.add_option("--data", options.dataDir, "Change into DIR before loading (DIR holds data/)");
+    cli.add_option("--data", options.dataDir, "Change into DIR before loading (DIR holds data/)")
+        ->type_name("DIR");
     cli.add_option("--start", options.start,
                    "Start drawing at TIME, the show replayed exactly up to it: beats (96, 12.5), "
-                   "pattern:beat (24:0) or seconds (92.5s, 1500ms)");
+                   "pattern:beat (24:0) or seconds (92.5s, 1500ms)")
+        ->type_name("TIME");
 }
 
 void addToolOptions(CLI::App& cli, RunOptions& options) {
@@ -50,9 +54,11 @@ void addToolOptions(CLI::App& cli, RunOptions& options) {
                      "per line (FILE:LINE:COLUMN: error|warning|note: TEXT); exit 1 on an error");
     auto* timeline =
         cli.add_option("--timeline", options.timelineFile,
-                       "Draw the whole show's timeline to FILE (.png, .svg, .pdf, .html or .json)");
+                       "Draw the whole show's timeline to FILE (.png, .svg, .pdf, .html or .json)")
+            ->type_name("FILE");
     cli.add_option("--bench", options.benchReport,
                    "With --timeline: a lane of frame cost from a --benchmark --json report")
+        ->type_name("REPORT")
         ->needs(timeline);
     check->excludes(timeline);
     for (const char* show : {"--frames", "--capture", "--benchmark", "--start", "--trace"}) {
@@ -66,6 +72,7 @@ void addEditOptions(CLI::App& cli, RunOptions& options) {
                               "Authoring mode in a window: Space pauses, Left/Right go a pattern (Shift: a "
                               "beat), Home to the start, [ and ] set a loop, L switches it; a status line");
     cli.add_option("--loop", options.loop, "Start --edit looping from A to B (times as for --start)")
+        ->type_name("A..B")
         ->needs(edit);
     edit->excludes("--frames")->excludes("--capture")->excludes("--benchmark");
 }
@@ -100,23 +107,30 @@ void resolveTimes(RunOptions& options) {
 }
 
 void addCaptureOptions(CLI::App& cli, RunOptions& options) {
-    auto* dt = cli.add_option("--dt", options.dtMs, "Frame time in milliseconds for --frames (default 16)")
-                   ->check(CLI::Range(0u, 60000u));
+    auto* dt = cli.add_option("--dt", options.dtMs,
+                              "Frame time in milliseconds for --frames, 1 to 60000 (default 16)")
+                   ->type_name("MS")
+                   ->check(wholeNumberFrom(1, 60000));
     auto* capture =
         cli.add_option("--capture", options.captureFile,
                        "Render the show offscreen to FILE (.mp4, .mkv, .webm; a name with % gives "
-                       "numbered PNG frames) with the song as its sound track");
+                       "numbered PNG frames) with the song as its sound track")
+            ->type_name("FILE");
     auto* benchmark =
         cli.add_flag("--benchmark", options.benchmark,
                      "Render the whole show offscreen as fast as possible and report frame times");
-    auto* fps =
-        cli.add_option("--fps", options.fps, "Frames per second of --capture and --benchmark (default 60)")
-            ->check(CLI::Range(1u, 1000u));
+    auto* fps = cli.add_option("--fps", options.fps,
+                               "Frames per second of --capture and --benchmark, 1 to 1000 (default 60)")
+                    ->type_name("N")
+                    ->check(wholeNumberFrom(1, 1000));
     cli.add_flag("--json", options.json, "Give the report of --benchmark or --check as JSON");
     cli.add_flag("--quiet", options.quiet, "No progress bar for --capture and --benchmark");
+    cli.add_flag("--no-sound", options.noSound,
+                 "A video (--capture, --join) without sound, also when the song cannot be read");
     cli.add_option(
            "--end", options.end,
            "End --capture or --benchmark before TIME (a time as for --start; default: the song's end)")
+        ->type_name("TIME")
         ->each([benchmark, capture, &cli](const std::string&) {
             if (capture->count() == 0 && benchmark->count() == 0 && cli.get_option("--split")->count() == 0)
                 throw CLI::ValidationError("--end", "needs --capture, --benchmark or --split");
@@ -134,10 +148,13 @@ void addCaptureOptions(CLI::App& cli, RunOptions& options) {
 
 int main(int argc, char** argv) {
     const auto processStart = std::chrono::steady_clock::now();
-    blockToggleSignal();  // before any thread exists, so only the listener receives it
+    blockOutsideSignals();  // before any thread exists, so only the listener receives them
 
     RunOptions options;
-    CLI::App cli{"flashstep: a real-time audiovisual demo"};
+    CLI::App cli{"flashstep: a real-time audiovisual demo",
+                 "flashstep"};  // not argv[0]: --help makes the manual
+    cli.set_version_flag("--version", "flashstep " FLASHSTEP_VERSION);
+    cli.get_formatter()->column_width(32);  // room for "--no-sound Needs: --capture"
     addRunOptions(cli, options);
     addCaptureOptions(cli, options);
     addScaleOptions(cli, options);
@@ -155,21 +172,22 @@ int main(int argc, char** argv) {
         if (!file->empty()) *file = std::filesystem::absolute(*file).string();
     }
     for (std::string& file : options.join) file = std::filesystem::absolute(file).string();
-    if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
-        std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", options.dataDir.c_str(),
-                     std::strerror(errno));
-        return 1;
-    }
+    const bool tool = options.check || !options.timelineFile.empty() || !options.join.empty();
+    // A window run without a display would play to nobody: said before anything else.
+    if (!tool && !options.fixedRate() && !options.deterministic() && !requireDisplay()) return 1;
+    if (!enterShowFolder(options.dataDir)) return 1;
     if (options.check) return runCheckCommand(options.json, stdout);
     if (!options.timelineFile.empty()) return runTimelineCommand(options.timelineFile, options.benchReport);
     if (!options.join.empty())
-        return runJoin({options.join[0], {options.join.begin() + 1, options.join.end()}});
+        return runJoin({options.join[0], {options.join.begin() + 1, options.join.end()}, !options.noSound});
+    warnIfScriptMissing();
     try {
         resolveTimes(options);
         checkSizeAgainstGl(options);
     } catch (const CLI::Error& error) {
         return cli.exit(error);
     }
+    const OutsideSignalListener signalListener;
     if (options.trace) std::setvbuf(stdout, nullptr, _IOLBF, 0);  // tools follow the trace live
     const RunPlan plan = runPlanFor(options);
     const PlanRunner runOffscreen = [&options](const RunPlan& offscreenPlan) {
@@ -178,7 +196,8 @@ int main(int argc, char** argv) {
     const ShowRange range{options.startMs, options.endMs};
     if (options.split > 0) return runSplit(options.split, range, plan);
     if (!options.captureFile.empty())
-        return runCapture({options.captureFile, options.quiet, options.encoding}, range, plan, runOffscreen);
+        return runCapture({options.captureFile, options.quiet, options.encoding, !options.noSound}, range, plan,
+                          runOffscreen);
     if (options.benchmark)
         return runBenchmark({options.json, options.quiet, processStart}, range, plan, runOffscreen);
     ShellRun run{options.screen, plan, options.deterministic(), {}};

@@ -7,7 +7,10 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,11 @@
 #include "scene/SceneLayers.h"
 
 namespace {
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 Application application;
 KeyState keys;
@@ -184,6 +192,58 @@ void BM_ReturnToKeptMoment(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReturnToKeptMoment)->Unit(benchmark::kMillisecond);
+
+// The script with "P:0 cameraDistance 7" before the first line of the pattern at
+// `ms` (or a later one), so that it comes due at P:0, the queue keeping file order.
+std::string withEventAt(const std::string& script, double ms) {
+    const int64_t pattern = static_cast<int64_t>(ms / 1920.0);
+    for (int64_t p = pattern; p < pattern + 8; ++p) {
+        const size_t at = script.find("\n" + std::to_string(p) + ":");
+        if (at != std::string::npos) {
+            return script.substr(0, at + 1) + std::to_string(pattern) + ":0 cameraDistance 7\n" +
+                   script.substr(at + 1);
+        }
+    }
+    return script;
+}
+
+// Live reload at the end of the show: the script saved with one event changed
+// `behind` ms before the play head (negative: ahead of it), taken and replayed.
+// Runs in a scratch copy of the script; pictures and song stay the show's own.
+void reloadWithChangeBehind(benchmark::State& state, bool checkpoints) {
+    const double behindMs = static_cast<double>(state.range(0));
+    const std::string original = slurp("data/script.txt");
+    const std::string scratch = std::string(FLASHSTEP_SHOW_DIR) + "/reload-bench";
+    std::filesystem::create_directories(scratch + "/data");
+    for (const auto& entry : std::filesystem::directory_iterator("data")) {
+        const std::filesystem::path link = scratch + "/data/" + entry.path().filename().string();
+        if (!std::filesystem::exists(link))
+            std::filesystem::create_symlink(std::filesystem::absolute(entry.path()), link);
+    }
+    std::filesystem::remove(scratch + "/data/script.txt");
+    std::ofstream(scratch + "/data/script.txt") << original;
+    const std::filesystem::path home = std::filesystem::current_path();
+    std::filesystem::current_path(scratch);
+    player.seek(140000.0);
+    if (checkpoints) player.frame(0);
+    const std::string changed = withEventAt(original, 140000.0 - behindMs);
+    bool flip = false;
+    for (auto _ : state) {
+        std::ofstream(scratch + "/data/script.txt") << (flip ? original : changed);
+        flip = !flip;
+        ShowChanges changes;
+        changes.script = true;
+        player.reload(changes);
+        player.frame(0);
+        glFinish();
+    }
+    std::filesystem::current_path(home);
+    std::filesystem::remove_all(scratch);
+}
+void BM_ReloadScript(benchmark::State& state) {
+    reloadWithChangeBehind(state, false);
+}
+BENCHMARK(BM_ReloadScript)->Arg(-5000)->Arg(10000)->Arg(140000)->Unit(benchmark::kMillisecond);
 
 // Reading a finished frame back, as the capture does.
 void BM_ReadFrame_rgba(benchmark::State& state) {

@@ -8,18 +8,6 @@
 
 namespace {
 
-const char* severityName(Severity severity) {
-    switch (severity) {
-        case Severity::Error:
-            return "error";
-        case Severity::Warning:
-            return "warning";
-        case Severity::Note:
-            return "note";
-    }
-    return "error";
-}
-
 std::string counted(std::size_t count, const char* noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }

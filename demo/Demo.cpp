@@ -156,9 +156,9 @@ void demoSkipDraw() {
     demo::scene->skipDraw();
 }
 
-void demoDrawGlowCapture() {
+void demoDrawGlowCapture(const BeadDecisions& lists) {
     clearAndPlaceCamera();
-    demo::scene->drawGlowCapture();
+    demo::scene->drawGlowCapture(lists);
 }
 
 void demoShutdown() {

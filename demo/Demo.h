@@ -6,6 +6,7 @@
 #include "demo/ShellServices.h"
 
 class VirtualClock;
+struct BeadDecisions;
 
 // What runs the show: the shell's services, and the song's clock (null: the song
 // as heard on the sound output; else this virtual clock, no sound device).
@@ -22,8 +23,9 @@ void demoShutdown();
 // All demoDraw does but the GL: the frame's random draws and what drawing leaves
 // in the scene. A replay runs demoUpdate and this to reach a moment exactly.
 void demoSkipDraw();
-// The start of demoDraw up to the glow's capture of this frame, and no further.
-void demoDrawGlowCapture();
+// The start of demoDraw up to the glow's capture of this frame, and no further,
+// with the bead shell of `lists` drawn directly.
+void demoDrawGlowCapture(const BeadDecisions& lists);
 
 // The GL state and projection demoInit sets for the show, for code that draws
 // the scene without the whole driver.

@@ -13,8 +13,10 @@
 #include <cstring>
 #include <vector>
 
+#include "demo/AlsaMessages.h"
 #include "demo/MusicClock.h"
 #include "demo/ShellServices.h"
+#include "demo/SliceEnvelope.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ constexpr int OUTPUT_RATE = 44100;
 constexpr int OUTPUT_CHANNELS = 2;
 constexpr int DEVICE_BUFFER_FRAMES = 1024;
 constexpr sf_count_t DECODE_CHUNK_FRAMES = 4096;
+constexpr double SLICE_FADE_MS = 10.0;
 
 double secondsSince(uint64_t counter) {
     return static_cast<double>(SDL_GetPerformanceCounter() - counter) /
@@ -48,6 +51,11 @@ struct MusicStream::Playback {
     uint64_t framesBeforeCallback = 0;
     uint64_t callbackCounter = 0;
     bool decodeEnded = false;
+    // A slice heard while paused: the output plays it and then silence, never the song on.
+    bool slicing = false;
+    int64_t sliceFrame = 0;
+    int64_t sliceLength = 0;
+    int64_t sliceFade = 0;
 
     // Main thread only.
     bool playing = false;
@@ -58,6 +66,8 @@ struct MusicStream::Playback {
     double pausedPosition = 0.0;
 
     void fill(uint8_t* out, int length);
+    int decodeInto(uint8_t* out, int length);
+    void shapeSlice(uint8_t* out, int length);
     void decodeUntil(int bytesWanted);
     double devicePosition();
     double silentPosition() const;
@@ -78,7 +88,7 @@ void MusicStream::Playback::decodeUntil(int bytesWanted) {
     }
 }
 
-void MusicStream::Playback::fill(uint8_t* out, int length) {
+int MusicStream::Playback::decodeInto(uint8_t* out, int length) {
     int got = 0;
     if (song != nullptr) {
         decodeUntil(length);
@@ -86,9 +96,34 @@ void MusicStream::Playback::fill(uint8_t* out, int length) {
         got -= got % deviceFrameBytes;
     }
     std::memset(out + got, 0, static_cast<size_t>(length - got));  // float silence is all zero bits
+    return got;
+}
+
+void MusicStream::Playback::fill(uint8_t* out, int length) {
+    if (slicing) {
+        shapeSlice(out, length);
+        return;
+    }
+    const int got = decodeInto(out, length);
     framesBeforeCallback = framesHanded;
     framesHanded += static_cast<uint64_t>(got / deviceFrameBytes);
     callbackCounter = SDL_GetPerformanceCounter();
+}
+
+// The slice's part of this buffer at its gain; silence once it is over. The counts
+// of heard frames stay as the pause left them.
+void MusicStream::Playback::shapeSlice(uint8_t* out, int length) {
+    const int frames = length / deviceFrameBytes;
+    if (sliceFrame >= sliceLength) {
+        std::memset(out, 0, static_cast<size_t>(length));
+        return;
+    }
+    decodeInto(out, length);
+    auto* samples = reinterpret_cast<float*>(out);
+    for (int f = 0; f < frames; ++f, ++sliceFrame) {
+        const float gain = sliceGain(sliceFrame, sliceLength, sliceFade);
+        for (int c = 0; c < OUTPUT_CHANNELS; ++c) samples[f * OUTPUT_CHANNELS + c] *= gain;
+    }
 }
 
 double MusicStream::Playback::devicePosition() {
@@ -117,6 +152,7 @@ void audioCallback(void* userdata, Uint8* stream, int length) {
 }
 
 SDL_AudioDeviceID openDefaultOutput(MusicStream::Playback& playback) {
+    silenceAlsaMessages();  // the failure is told once, in our own message
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     SDL_AudioSpec want{};
     want.freq = OUTPUT_RATE;
@@ -246,6 +282,7 @@ void MusicStream::seek(double seconds) {
     if (p.device == 0) return;
     SDL_LockAudioDevice(p.device);
     p.seekSeconds = seconds;
+    p.slicing = false;
     p.framesHanded = 0;
     p.framesBeforeCallback = 0;
     p.callbackCounter = 0;
@@ -275,6 +312,21 @@ void MusicStream::resume() {
 
 bool MusicStream::paused() const {
     return playback_->paused;
+}
+
+void MusicStream::playSlice(double seconds, double ms) {
+    Playback& p = *playback_;
+    if (p.device == 0 || p.song == nullptr || !p.paused || ms <= 0.0) return;
+    SDL_LockAudioDevice(p.device);
+    const auto frame = static_cast<sf_count_t>(std::max(0.0, seconds) * p.info.samplerate);
+    p.decodeEnded = sf_seek(p.song, frame, SEEK_SET) < 0;
+    SDL_AudioStreamClear(p.converter);
+    p.sliceFrame = 0;
+    p.sliceLength = std::llround(ms * p.deviceRate / 1000.0);
+    p.sliceFade = std::llround(SLICE_FADE_MS * p.deviceRate / 1000.0);
+    p.slicing = true;
+    SDL_UnlockAudioDevice(p.device);
+    SDL_PauseAudioDevice(p.device, 0);
 }
 
 void MusicStream::followClock(VirtualClock* clock) {

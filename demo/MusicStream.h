@@ -38,6 +38,10 @@ public:
     void pause();
     void resume();
     bool paused() const;
+    // While paused on the sound output: plays `ms` of the song from `seconds`, faded in
+    // and out, and leaves the position where the pause holds it. Scrubbing hears the
+    // play head this way. Does nothing while playing or without a sound device.
+    void playSlice(double seconds, double ms);
     // While set, the position is this clock's and nothing else changes: a replay
     // reads the song's time from it. Null goes back to the song itself.
     void followClock(VirtualClock* clock);

@@ -1,15 +1,13 @@
 // The decoder's size limit. Only the arithmetic lives here; the decoder applies it.
 #include "gfx/ImageLimits.h"
 
-#include <cstddef>
-#include <cstdint>
+// Even a square of the largest side stays an RGBA block whose byte count fits 32 bits.
+static_assert(MAX_PICTURE_SIDE * MAX_PICTURE_SIDE * 4 <= INT32_MAX, "block sizes stay below 2^31");
 
-uint64_t maxPicturePixels = uint64_t{1} << 28;
+uint64_t maxPicturePixels = uint64_t{1} << 26;
 
 bool pictureSizeAllowed(uint64_t width, uint64_t height) {
-    // JPEG sides are below 2^16, so the product cannot wrap; larger sides are refused first.
-    if (width > UINT32_MAX || height > UINT32_MAX) return false;
-    const uint64_t pixels = width * height;
-    if (pixels > maxPicturePixels) return false;
-    return pixels <= INT32_MAX / 4 && pixels <= SIZE_MAX / 4;
+    // Sides are checked first, so the product below cannot wrap.
+    if (width > MAX_PICTURE_SIDE || height > MAX_PICTURE_SIDE) return false;
+    return width * height <= maxPicturePixels;
 }

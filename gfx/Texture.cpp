@@ -94,7 +94,8 @@ Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, G
 
     const PixelBlock pixels = loadPicture(fileName, width, height, bytesPerPixel, decodedAhead);
     if (pixels == nullptr) return this;
-    if (maskFileName != nullptr && maskFileName[0] != '\0') applyAlphaMask(pixels.get(), maskFileName, decodedAhead);
+    if (maskFileName != nullptr && maskFileName[0] != '\0')
+        applyAlphaMask(pixels.get(), maskFileName, decodedAhead);
     const GLenum format = pixelFormatFor(bytesPerPixel);
     if (format == 0) {
         reportPictureDepthNotSupported(bytesPerPixel);
@@ -102,6 +103,23 @@ Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, G
     }
     uploadPicture(target, format, width, height, flags, pixels.get());
     return this;
+}
+
+bool Texture::replacePicture(const char* fileName, const char* maskFileName, uint32_t flags) {
+    if (textureId == 0 || !targetTakesImages(target)) return false;
+    int32_t newWidth = 0;
+    int32_t newHeight = 0;
+    int32_t newBytesPerPixel = 0;
+    const PixelBlock pixels = loadPicture(fileName, newWidth, newHeight, newBytesPerPixel, nullptr);
+    const GLenum format = pixelFormatFor(newBytesPerPixel);
+    if (pixels == nullptr || format == 0) return false;
+    width = newWidth;
+    height = newHeight;
+    bytesPerPixel = newBytesPerPixel;
+    if (maskFileName != nullptr && maskFileName[0] != '\0') applyAlphaMask(pixels.get(), maskFileName);
+    glBindTexture(target, textureId);
+    uploadPicture(target, format, width, height, flags, pixels.get());
+    return true;
 }
 
 void Texture::applyAlphaMask(uint8_t* pixels, const char* maskFileName, ImagePrefetch* decodedAhead) {

@@ -45,6 +45,9 @@ public:
     // Pictures come from `decodedAhead` where it has them (null: decoded here).
     Texture* loadFromFile(const char* fileName, const char* maskFileName, GLenum target, uint32_t flags,
                           ImagePrefetch* decodedAhead = nullptr);
+    // Puts a new decode of the picture into this texture's GL object, keeping its
+    // parameters; false (and the old picture stays) when the file gives none.
+    bool replacePicture(const char* fileName, const char* maskFileName, uint32_t flags);
     // Writes the red (gray) bytes of a mask picture into the alpha bytes of `pixels`,
     // a block of this texture's width x height.
     void applyAlphaMask(uint8_t* pixels, const char* maskFileName, ImagePrefetch* decodedAhead = nullptr);

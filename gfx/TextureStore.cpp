@@ -41,6 +41,9 @@ Texture* TextureStore::load(const char* fileName, const char* maskFileName, GLen
     Texture* texture = addTexture(*this);
     texture->loadFromFile(fileName, maskFileName, target, flags, decodedAhead);
     std::memcpy(names[count], fileName, length + 1);
+    const char* mask = maskFileName != nullptr ? maskFileName : "";
+    if (std::strlen(mask) < static_cast<size_t>(NAME_SIZE)) std::strcpy(maskNames[count], mask);
+    loadFlags[count] = flags;
     ++count;
     return texture;
 }
@@ -52,4 +55,15 @@ Texture* TextureStore::create(int32_t width, int32_t height, int32_t bytesPerPix
     texture->createEmpty(width, height, bytesPerPixel, target, flags);
     ++count;
     return texture;
+}
+
+int32_t TextureStore::reload(const char* file) {
+    int32_t replaced = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        const bool named = names[i][0] != '\0' && std::strcmp(names[i], file) == 0;
+        const bool masked = maskNames[i][0] != '\0' && std::strcmp(maskNames[i], file) == 0;
+        if ((named || masked) && textures[i]->replacePicture(names[i], maskNames[i], loadFlags[i]))
+            ++replaced;
+    }
+    return replaced;
 }

@@ -2,9 +2,9 @@
 // empty render targets. Owns every Texture; holds at most 100.
 #pragma once
 
-#include "gfx/Texture.h"
-
 #include <memory>
+
+#include "gfx/Texture.h"
 
 class TextureStore {
 public:
@@ -16,6 +16,9 @@ public:
     Texture* load(const char* fileName, const char* maskFileName, GLenum target, uint32_t flags);
     // A new empty texture, never shared by name; null when the store is full.
     Texture* create(int32_t width, int32_t height, int32_t bytesPerPixel, GLenum target, uint32_t flags);
+    // Decodes again every picture that `file` is, or is the mask of, into its own
+    // texture (no new GL object); how many were replaced.
+    int32_t reload(const char* file);
 
     // Pictures decoded ahead on a worker, taken from while set; not owned.
     ImagePrefetch* decodedAhead = nullptr;
@@ -23,4 +26,7 @@ public:
     int32_t count = 0;
     std::unique_ptr<Texture> textures[CAPACITY];
     char names[CAPACITY][NAME_SIZE] = {};
+    // What each picture was loaded with, to load it again the same way.
+    char maskNames[CAPACITY][NAME_SIZE] = {};
+    uint32_t loadFlags[CAPACITY] = {};
 };

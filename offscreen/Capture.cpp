@@ -29,6 +29,9 @@ constexpr int ENCODER_NICENESS = 10;  // below the renderer
 constexpr const char* NO_FFMPEG = "flashstep: cannot capture: the ffmpeg program was not found on PATH\n";
 constexpr const char* NOT_WRITABLE = "flashstep: cannot write %s: %s\n";
 constexpr const char* NO_START = "flashstep: cannot start ffmpeg: %s\n";
+constexpr const char* NO_SONG =
+    "flashstep: cannot capture %s with sound: cannot read the song %s (%s); give --no-sound for a video "
+    "without it\n";
 constexpr const char* FAILED = "flashstep: capture to %s failed (%s); nothing was written\n";
 
 CaptureSettings settingsFor(const CaptureRequest& request, const RunPlan& plan, int64_t firstFrame,
@@ -37,7 +40,7 @@ CaptureSettings settingsFor(const CaptureRequest& request, const RunPlan& plan, 
     settings.kind = target.kind;
     settings.output = target.writePath();
     // "file:" keeps a song name with a colon or a leading dash from reading as an ffmpeg option.
-    if (song.seconds >= 0.0) settings.songFile = "file:" + song.file;
+    if (request.withSound && song.seconds >= 0.0) settings.songFile = "file:" + song.file;
     settings.fps = plan.fps;
     settings.frames = plan.frames;
     settings.firstFrame = firstFrame;
@@ -81,6 +84,12 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
         return 1;
     }
     const ShowSong song = readShowSong();
+    // Numbered frames never carry sound.
+    if (request.withSound && kind != CaptureKind::PngFrames && song.seconds < 0.0) {
+        std::fprintf(stderr, NO_SONG, request.file.c_str(), songNameForMessages(song).c_str(),
+                     song.problem.c_str());
+        return 1;
+    }
     plan.clock = FrameClock::Schedule;
     int64_t firstFrame = 0;
     if (!settleRange(plan, range, song, firstFrame)) return 1;

@@ -111,13 +111,12 @@ bool remuxVideo(const Tools& tools, const JoinRequest& request, const std::vecto
 }
 
 JoinSettings settingsFor(const CapturedRange& whole, CaptureKind kind, const std::string& list,
-                         const std::string& output) {
+                         const std::string& output, const std::string& songFile) {
     JoinSettings settings;
     settings.kind = kind;
     settings.list = list;
     settings.output = output;
-    const ShowSong song = readShowSong();
-    if (song.seconds >= 0.0) settings.songFile = "file:" + song.file;
+    settings.songFile = songFile;
     RunPlan schedule;
     schedule.clock = FrameClock::Schedule;
     schedule.fps = whole.fps;
@@ -128,8 +127,23 @@ JoinSettings settingsFor(const CapturedRange& whole, CaptureKind kind, const std
     return settings;
 }
 
+// "file:" keeps a song name with a colon or a leading dash from reading as an option.
+bool songToLayUnder(const JoinRequest& request, std::string& songFile, std::string& error) {
+    if (!request.withSound) return true;
+    const ShowSong song = readShowSong();
+    if (song.seconds < 0.0) {
+        error = "cannot read the song " + songNameForMessages(song) + " (" + song.problem +
+                "); give --no-sound for a video without it";
+        return false;
+    }
+    songFile = "file:" + song.file;
+    return true;
+}
+
 std::string join(const JoinRequest& request, CaptureKind kind, const Tools& tools) {
     std::string error;
+    std::string songFile;
+    if (!songToLayUnder(request, songFile, error)) return error;
     std::vector<VideoPart> parts;
     if (!probeAll(tools, request.parts, parts, error)) return error;
     CapturedRange whole;
@@ -142,7 +156,7 @@ std::string join(const JoinRequest& request, CaptureKind kind, const Tools& tool
     if (!remuxVideo(tools, request, parts, scratch.path, kind, pieces, error)) return error;
     const std::string list = scratch.path + "/parts.ffconcat";
     std::ofstream(list) << concatList(pieces, whole.fps);
-    if (!runProgram(tools.ffmpeg, joinArguments(settingsFor(whole, kind, list, target.writePath())), error))
+    if (!runProgram(tools.ffmpeg, joinArguments(settingsFor(whole, kind, list, target.writePath(), songFile)), error))
         return error;
     if (!target.commit(error)) return "cannot rename it into place: " + error;
     return "";

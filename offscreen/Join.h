@@ -12,6 +12,7 @@
 struct JoinRequest {
     std::string output;  // .mp4, .mkv (H.264 parts) or .webm (VP9 parts)
     std::vector<std::string> parts;
+    bool withSound = true;  // the song under the whole; it must then be readable
 };
 
 // Why these parts cannot be joined into a file of `kind`, or empty when they can;
@@ -19,6 +20,7 @@ struct JoinRequest {
 std::string partsFault(const std::vector<VideoPart>& parts, const std::vector<std::string>& names,
                        CaptureKind kind, CapturedRange& whole);
 
-// Reads data/script.txt for the song; the process's exit code (1 on any failure,
+// Reads data/script.txt for the song (a song that cannot be read fails a join with
+// sound); the process's exit code (1 on any failure,
 // nothing left behind).
 int runJoin(const JoinRequest& request);

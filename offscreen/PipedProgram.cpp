@@ -68,7 +68,15 @@ bool PipedProgram::start(const std::string& path, const std::vector<std::string>
     argv.push_back(const_cast<char*>(path.c_str()));
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    const int result = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
+    // The player blocks the signals it waits for on a thread; the child gets them back.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    const int result = posix_spawn(&pid, path.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(ends[0]);
     if (result != 0) {

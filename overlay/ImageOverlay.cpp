@@ -23,8 +23,6 @@ constexpr PictureLoad PICTURES[] = {
     {"data/pastaa5.jpg", ""},     {"data/pastaa6.jpg", ""},
 };
 
-constexpr const char* COORDINATES_FILE = "data/coords.txt";
-
 void setFullScreenPiece(PieceSet& set) {
     set.pieceCount = 1;
     set.x1[0] = 0.0f;
@@ -101,6 +99,11 @@ void ImageOverlay::addImage(const char* fileName, const char* maskFileName, Text
 
 void ImageOverlay::readCoordinates(const char* fileName) {
     readCoordinatesFile(fileName, pieces);
+}
+
+void ImageOverlay::reloadCoordinates(const char* fileName) {
+    for (int32_t i = 0; i < count; ++i) setFullScreenPiece(pieces[i]);
+    readCoordinates(fileName);
 }
 
 void ImageOverlay::update(uint32_t dt) {

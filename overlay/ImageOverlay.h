@@ -33,6 +33,7 @@ struct FlickerShift {
 class ImageOverlay {
 public:
     static constexpr int32_t MAX_IMAGES = 20;
+    static constexpr const char* COORDINATES_FILE = "data/coords.txt";
 
     explicit ImageOverlay(TextureStore& store);
     // The pictures the constructor asks the store for, in its order.
@@ -40,6 +41,8 @@ public:
     void addImage(const char* fileName, const char* maskFileName, TextureStore& store);
     // Reads piece rectangles; a file that cannot be opened changes nothing.
     void readCoordinates(const char* fileName);
+    // Every picture back to one whole-screen piece, then the file's rectangles, as at start.
+    void reloadCoordinates(const char* fileName);
     void update(uint32_t dt);
     void randomize();
     void draw();

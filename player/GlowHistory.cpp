@@ -51,7 +51,6 @@ bool GlowHistory::behind(const Texture* texture) const {
 // The latest `count` captures, each as the frame's draw makes it.
 void GlowHistory::render(const Captures& captures, size_t count) {
     Scene& scene = *demo::scene;
-    const BeadDecisions* compiled = nullptr;
     for (size_t i = captures.made.size() - count; i < captures.made.size(); ++i) {
         const Capture& capture = captures.made[i];
         demo::flash = capture.flash;
@@ -60,12 +59,7 @@ void GlowHistory::render(const Captures& captures, size_t count) {
         demo::cameraDistance = capture.cameraDistance;
         scene.spinAngle = capture.spinAngle;
         scene.bufferTexture = captures.texture;
-        scene.beadDecisions = capture.lists;
-        if (capture.lists.get() != compiled) {
-            scene.compileBeadLists();
-            compiled = capture.lists.get();
-        }
-        demoDrawGlowCapture();
+        demoDrawGlowCapture(*capture.lists);
         ++rendered_;
     }
 }
@@ -97,7 +91,6 @@ void GlowHistory::catchUp(Texture* texture, const std::vector<TexturePixels>& fi
     }
     entry->behind = false;
     now.restore();
-    scene.compileBeadLists();
 }
 
 void GlowHistory::catchUpAll(const std::vector<TexturePixels>& firstPixels) {

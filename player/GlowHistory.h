@@ -30,7 +30,8 @@ public:
     // Whether the texture misses captures that a run from the start has made.
     bool behind(const Texture* texture) const;
     // Renders the texture's kept captures until its pixels are a run's from the
-    // start, then puts the show back as it was (lists included, not blending).
+    // start (drawing the shells directly, compiling no list), then puts the show
+    // back as it was; blending is left to the caller.
     // `firstPixels`: the capture textures' pixels before the first frame, in the scene's order.
     void catchUp(Texture* texture, const std::vector<TexturePixels>& firstPixels);
     void catchUpAll(const std::vector<TexturePixels>& firstPixels);

@@ -20,6 +20,6 @@ void Moment::restore() const {
     Scene& scene = *demo::scene;
     for (size_t i = 0; i < captures.size() && i < std::size(scene.bufferTextures); ++i)
         writeTexturePixels(*scene.bufferTextures[i], captures[i]);
-    scene.compileBeadLists();
+    if (!scene.beadListsCurrent()) scene.compileBeadLists();
     scene.blendAfterDraw.apply();
 }

@@ -5,8 +5,10 @@
 // nothing, then renders the glow captures it passed and compiles the lists once.
 #include "player/Player.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "demo/Demo.h"
@@ -16,11 +18,14 @@
 #include "player/FrameSchedule.h"
 #include "player/GlowHistory.h"
 #include "player/Moment.h"
+#include "player/ScriptChange.h"
 
 namespace {
 
 // A run on the song as heard replays on the capture schedule at this rate.
 constexpr uint32_t HEARD_REPLAY_FPS = 60;
+constexpr uint64_t CHECKPOINT_EVERY_MS = 4000;
+constexpr const char* SCRIPT_FILE = "data/script.txt";
 
 FrameSchedule scheduleOf(const RunPlan& plan) {
     FrameSchedule schedule;
@@ -51,7 +56,9 @@ struct Player::Run {
     FrameSchedule schedule;
     VirtualClock songClock;    // the song's clock on a virtual clock
     VirtualClock replayClock;  // the song's time while a run on the heard song replays
-    std::unique_ptr<Moment> start;
+    std::shared_ptr<const Moment> start;
+    std::shared_ptr<const Moment> replayBase;  // where the latest replay started: its captures' pixels
+    std::vector<std::shared_ptr<const Moment>> checkpoints;
     GlowHistory glow;  // the captures skipped frames did not render
 };
 
@@ -69,7 +76,8 @@ bool Player::open(GLWindow& window, KeyState& keys, ShellServices& shell) {
     open_ = true;
     const DemoHost host{&shell, songClock()};
     if (!demoInit(window, keys, host)) return false;
-    run_->start = std::make_unique<Moment>(Moment::now(nextFrame_, 0));
+    run_->start = std::make_shared<const Moment>(Moment::now(nextFrame_, 0));
+    run_->replayBase = run_->start;
     if (plan_.startMs > 0.0) seek(plan_.startMs);
     return true;
 }
@@ -77,6 +85,8 @@ bool Player::open(GLWindow& window, KeyState& keys, ShellServices& shell) {
 void Player::close() {
     if (!open_) return;
     run_->start.reset();
+    run_->replayBase.reset();
+    run_->checkpoints.clear();
     run_->glow.clear();
     glBehind_ = false;
     demoShutdown();
@@ -108,6 +118,7 @@ void Player::frame(uint32_t measuredDt, bool draw) {
     bringGlUpToDate();
     demoDraw();
     showFrame();
+    keepCheckpoint();
 }
 
 // A frame that updates and makes the draw's random draws but hands the GL nothing;
@@ -129,7 +140,7 @@ void Player::bringGlUpToDate() {
     Scene& scene = *demo::scene;
     const bool glowBehind = run_->glow.behind(scene.bufferTexture);
     if (!glBehind_ && !glowBehind) return;
-    if (glowBehind) run_->glow.catchUp(scene.bufferTexture, run_->start->captures);
+    if (glowBehind) run_->glow.catchUp(scene.bufferTexture, run_->replayBase->captures);
     if (!scene.beadListsCurrent()) scene.compileBeadLists();
     scene.blendAfterDraw.apply();
     glBehind_ = false;
@@ -147,26 +158,46 @@ void Player::showFrame() {
     for (FrameObserver* observer : plan_.observers) observer->frameShown(frame);
 }
 
+// The latest kept moment at or before frame `target`: a checkpoint of this run,
+// or the show's start.
+std::shared_ptr<const Moment> Player::replayBaseFor(int64_t target) const {
+    std::shared_ptr<const Moment> base = run_->start;
+    for (const std::shared_ptr<const Moment>& checkpoint : run_->checkpoints) {
+        if (checkpoint->nextFrame <= target && checkpoint->nextFrame > base->nextFrame) base = checkpoint;
+    }
+    return base;
+}
+
+void Player::addObserver(FrameObserver& observer) {
+    plan_.observers.push_back(&observer);
+}
+
+void Player::removeObserver(FrameObserver& observer) {
+    std::vector<FrameObserver*>& observers = plan_.observers;
+    observers.erase(std::remove(observers.begin(), observers.end(), &observer), observers.end());
+}
+
 void Player::replayTo(int64_t target) {
-    const Moment& start = *run_->start;
-    start.restoreShow();
-    nextFrame_ = start.nextFrame;
+    const std::shared_ptr<const Moment> base = replayBaseFor(target);
+    run_->replayBase = base;
+    base->restoreShow();
+    nextFrame_ = base->nextFrame;
     MusicStream& music = *demo::music;
     VirtualClock* clock = songClock();
     if (clock != nullptr) {
-        music.seek(static_cast<double>(start.songMs) / 1000.0);
+        music.seek(static_cast<double>(base->songMs) / 1000.0);
     } else {
         clock = &run_->replayClock;
-        clock->set(start.songMs);
+        clock->set(base->songMs);
         music.followClock(clock);
     }
     FrameSchedule schedule = scheduleOf(plan_);
     // Captures the replay passes are kept and rendered when a texture is next used;
-    // a texture the replay never captures into holds its first pixels.
+    // a texture the replay never captures into holds the base's pixels.
     run_->glow.clear();
     Scene& scene = *demo::scene;
-    for (size_t i = 0; i < start.captures.size(); ++i)
-        writeTexturePixels(*scene.bufferTextures[i], start.captures[i]);
+    for (size_t i = 0; i < base->captures.size(); ++i)
+        writeTexturePixels(*scene.bufferTextures[i], base->captures[i]);
     while (nextFrame_ < target) {
         schedule.frame = nextFrame_;
         const uint32_t dt = schedule.next();
@@ -182,19 +213,82 @@ void Player::seek(double ms) {
     if (!plan_.virtualClock()) demo::music->seek(ms / 1000.0);
 }
 
+uint64_t Player::songMs() const {
+    if (plan_.virtualClock()) return run_->songClock.milliseconds();
+    return static_cast<uint64_t>(std::llround(demo::music->position() * 1000.0));
+}
+
 std::shared_ptr<const Moment> Player::keep() {
-    run_->glow.catchUpAll(run_->start->captures);
+    run_->glow.catchUpAll(run_->replayBase->captures);
     bringGlUpToDate();
-    const uint64_t songMs = plan_.virtualClock()
-                                ? run_->songClock.milliseconds()
-                                : static_cast<uint64_t>(std::llround(demo::music->position() * 1000.0));
-    return std::make_shared<const Moment>(Moment::now(nextFrame_, songMs));
+    return std::make_shared<const Moment>(Moment::now(nextFrame_, songMs()));
 }
 
 void Player::returnTo(const Moment& moment) {
     moment.restore();
+    run_->glow.clear();
+    glBehind_ = false;
     nextFrame_ = moment.nextFrame;
     demo::music->seek(static_cast<double>(moment.songMs) / 1000.0);
+}
+
+// Every few seconds of a run on a virtual clock, the show as drawn is kept, so
+// that seeks and reloads replay from the nearest one instead of from the start.
+void Player::keepCheckpoint() {
+    if (!plan_.keepCheckpoints || !plan_.virtualClock() || glBehind_) return;
+    const uint64_t now = songMs();
+    for (const std::shared_ptr<const Moment>& checkpoint : run_->checkpoints) {
+        const uint64_t apart = now > checkpoint->songMs ? now - checkpoint->songMs : checkpoint->songMs - now;
+        if (apart < CHECKPOINT_EVERY_MS) return;
+    }
+    if (now < CHECKPOINT_EVERY_MS) return;
+    run_->checkpoints.push_back(std::make_shared<const Moment>(Moment::now(nextFrame_, now)));
+}
+
+void Player::reload(const ShowChanges& changes) {
+    double differsFromMs = NO_DIFFERENCE;
+    if (changes.script) {
+        auto script = std::make_unique<DemoScript>(SCRIPT_FILE);
+        differsFromMs = firstDifferenceMs(*demo::script, *script);
+        carryQueuePlace(*demo::script, *script);
+        const bool songRenamed = std::strcmp(script->songfile, demo::script->songfile) != 0;
+        demo::script = std::move(script);
+        if (songRenamed) reopenSong();
+    }
+    if (changes.song && !changes.script) reopenSong();
+    if (changes.coords) {
+        demo::scene->overlay->reloadCoordinates(ImageOverlay::COORDINATES_FILE);
+        differsFromMs = 0.0;
+    }
+    for (const std::string& picture : changes.pictures) demo::textureStore->reload(picture.c_str());
+    if (differsFromMs == NO_DIFFERENCE) return;
+    auto& checkpoints = run_->checkpoints;
+    checkpoints.erase(std::remove_if(checkpoints.begin(), checkpoints.end(),
+                                     [differsFromMs](const std::shared_ptr<const Moment>& c) {
+                                         return static_cast<double>(c->songMs) >= differsFromMs;
+                                     }),
+                      checkpoints.end());
+    // The frames run so far read song times up to the latest frame's; from the first
+    // that could differ on, they are run again with the new show.
+    if (static_cast<double>(songMs()) < differsFromMs) return;
+    if (plan_.virtualClock()) {
+        replayTo(nextFrame_);
+        return;
+    }
+    const int64_t counted = nextFrame_;
+    replayTo(firstFrameAtOrAfter(plan_, static_cast<double>(songMs()) + 1.0));
+    nextFrame_ = counted;  // the song as heard plays on: only the show is run again
+}
+
+// The script names another song, or the song file changed: opened again and
+// played on from where the show is.
+void Player::reopenSong() {
+    const double seconds = static_cast<double>(songMs()) / 1000.0;
+    const bool wasPaused = paused();
+    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{songClock(), shell_});
+    demo::music->play();
+    demo::music->seek(seconds);
+    if (wasPaused) demo::music->pause();
 }
 
 void Player::setPaused(bool paused) {

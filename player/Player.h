@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "demo/ShellServices.h"
@@ -51,6 +52,9 @@ struct RunPlan {
     // the picture itself, the size a window is opened at).
     int32_t frameWidth = 640;
     int32_t frameHeight = 480;
+    // Keep the show every few seconds, so seeks and reloads replay from near by
+    // (runs on a virtual clock only; a run on the heard song replays from the start).
+    bool keepCheckpoints = false;
     bool trace = false;                     // one trace line per frame on standard output
     std::vector<FrameObserver*> observers;  // not owned; told after the trace, in order
 
@@ -62,6 +66,14 @@ struct RunPlan {
 int64_t replayFrameMs(const RunPlan& plan, int64_t frame);
 // The first frame of the replay schedule whose song time is at or after `ms`.
 int64_t firstFrameAtOrAfter(const RunPlan& plan, double ms);
+
+// Files of the show that changed on disk since it was loaded.
+struct ShowChanges {
+    bool script = false;                // data/script.txt
+    bool coords = false;                // data/coords.txt
+    bool song = false;                  // the file the script names
+    std::vector<std::string> pictures;  // data/... pictures or masks
+};
 
 class Player {
 public:
@@ -83,6 +95,11 @@ public:
     // Goes to the first frame of the replay schedule at or after `ms` of song, in
     // the very state a run from the start has there; the song follows.
     void seek(double ms);
+    // Takes changed files into the running show: the new script from the first
+    // moment it differs (a replay, unless that moment is still ahead), coordinates
+    // (a replay from the start), pictures and the song in place. The show goes on
+    // from the same frame, paused or not.
+    void reload(const ShowChanges& changes);
     // Keeps the show as it is now, to come back to without a replay.
     std::shared_ptr<const Moment> keep();
     void returnTo(const Moment& moment);
@@ -91,6 +108,10 @@ public:
     bool paused() const;
 
     const RunPlan& plan() const { return plan_; }
+    // An observer for part of a run (the editing overlay of one window), told after
+    // the plan's own; not owned. Removing one that is not there does nothing.
+    void addObserver(FrameObserver& observer);
+    void removeObserver(FrameObserver& observer);
     int64_t framesDrawn() const { return framesDrawn_; }
     // The number of the next frame in the whole run.
     int64_t nextFrame() const { return nextFrame_; }
@@ -102,7 +123,11 @@ public:
 private:
     struct Run;
     uint32_t nextFrameTime(uint32_t measuredDt);
+    std::shared_ptr<const Moment> replayBaseFor(int64_t target) const;
     void replayTo(int64_t frame);
+    void keepCheckpoint();
+    void reopenSong();
+    uint64_t songMs() const;
     void skipFrame(uint32_t dt);
     void bringGlUpToDate();
     void showFrame();

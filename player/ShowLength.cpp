@@ -1,19 +1,40 @@
-// Reads the script for its song file and measures the song by decoding it.
+// Reads the script for its song file and measures the song by decoding it; when
+// the song cannot be read, libsndfile says why.
 #include "player/ShowLength.h"
+
+#include <sndfile.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "demo/MusicStream.h"
 #include "player/FrameSchedule.h"
 #include "player/Player.h"
 #include "script/DemoScript.h"
 
+namespace {
+
+// Why a song that measured nothing cannot be read.
+std::string songProblem(const std::string& file) {
+    if (file.empty()) return "the script names no song";
+    SF_INFO info{};
+    SNDFILE* song = sf_open(file.c_str(), SFM_READ, &info);
+    if (song == nullptr) return sf_strerror(nullptr);
+    sf_close(song);
+    return "it holds no sound that can be decoded";
+}
+
+}  // namespace
+
 ShowSong readShowSong(bool measure) {
     ShowSong song;
     const DemoScript script("data/script.txt");
     song.file = script.songfile;
-    if (measure && !song.file.empty()) song.seconds = measureSongSeconds(song.file.c_str());
+    if (!measure) return song;
+    if (!song.file.empty()) song.seconds = measureSongSeconds(song.file.c_str());
+    if (song.seconds < 0.0) song.problem = songProblem(song.file);
     return song;
 }
 
@@ -21,8 +42,8 @@ bool settleFrameCount(RunPlan& plan, const ShowSong& song) {
     if (plan.frames > 0) return true;
     if (song.seconds < 0.0) {
         std::fprintf(stderr,
-                     "flashstep: cannot read the song \"%s\" to learn the show's length (give --frames)\n",
-                     song.file.c_str());
+                     "flashstep: cannot read the song %s to learn the show's length (%s); give --frames\n",
+                     songNameForMessages(song).c_str(), song.problem.c_str());
         return false;
     }
     plan.frames = framesToCover(song.seconds, plan.fps);
@@ -40,4 +61,10 @@ bool settleRange(RunPlan& plan, const ShowRange& range, const ShowSong& song, in
     if (!settleFrameCount(plan, song)) return false;
     plan.frames = std::max<int64_t>(1, plan.frames - firstFrame);
     return true;
+}
+
+std::string songNameForMessages(const ShowSong& song) {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(song.file, error);
+    return "\"" + (error || song.file.empty() ? song.file : path.string()) + "\"";
 }

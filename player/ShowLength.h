@@ -8,7 +8,8 @@ struct RunPlan;
 
 struct ShowSong {
     std::string file;       // as the script names it, relative to the working directory
-    double seconds = -1.0;  // negative when the song cannot be read
+    double seconds = -1.0;  // negative when the song cannot be read (or was not measured)
+    std::string problem;    // why a measured song cannot be read; empty when it can
 };
 
 // The song named by data/script.txt, measured by decoding it unless `measure` is false.
@@ -28,3 +29,6 @@ struct ShowRange {
 // a count was asked for; false (with a message) when the song's end is needed and
 // unknown. `firstFrame` gets the number of the first frame drawn.
 bool settleRange(RunPlan& plan, const ShowRange& range, const ShowSong& song, int64_t& firstFrame);
+
+// The song's name for messages: its absolute path, in quotes.
+std::string songNameForMessages(const ShowSong& song);

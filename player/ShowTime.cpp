@@ -1,27 +1,47 @@
 // Reading and writing show times; time words go through the script's own reader.
 #include "player/ShowTime.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <regex>
+#include <cstdlib>
 
 #include "script/DemoScript.h"
 #include "script/TimeWords.h"
 
 namespace {
 
-const std::regex TIME_WORD(R"(\d+(\.\d*)?(:\d+(\.\d*)?)?)");
-const std::regex SECONDS(R"((\d+(\.\d*)?)(s|ms))");
+// How many characters from `at` form a plain decimal: digits, then maybe a point and digits.
+size_t decimalLength(const std::string& text, size_t at) {
+    size_t end = at;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    if (end == at) return 0;
+    if (end < text.size() && text[end] == '.') {
+        ++end;
+        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    }
+    return end - at;
+}
+
+// Beats or patterns:beats, nothing else: no sign, exponent or second ":".
+bool isTimeWord(const std::string& text) {
+    const size_t first = decimalLength(text, 0);
+    if (first == 0) return false;
+    if (first == text.size()) return true;
+    return text[first] == ':' && first + 1 + decimalLength(text, first + 1) == text.size() &&
+           decimalLength(text, first + 1) > 0;
+}
 
 }  // namespace
 
 std::optional<double> showTimeMs(const std::string& text, const DemoScript& script) {
-    std::smatch match;
-    if (std::regex_match(text, match, SECONDS)) {
-        const double value = std::stod(match[1].str());
-        return match[3].str() == "s" ? value * 1000.0 : value;
+    const size_t number = decimalLength(text, 0);
+    const std::string unit = text.substr(number);
+    if (number > 0 && (unit == "s" || unit == "ms")) {
+        const double value = std::strtod(text.c_str(), nullptr);
+        return unit == "s" ? value * 1000.0 : value;
     }
-    if (!std::regex_match(text, TIME_WORD)) return std::nullopt;
+    if (!isTimeWord(text)) return std::nullopt;
     const TimeWordReading reading = readTimeWord(text.c_str());
     if (!reading.readWhole) return std::nullopt;
     return timeReadingToMs(reading, script.bpm, script.patternLength, script.patternSpeed);

@@ -80,9 +80,15 @@ void decideKummaBeads(BeadDecisions& decisions) {
 }
 
 void compilePalikatList(Scene& scene, const BeadDecisions& decisions) {
-    Sphere& bead = *scene.beadSphere;
     glPushMatrix();
     glNewList(scene.palikatList, GL_COMPILE);
+    drawPalikatShell(scene, decisions);
+    glEndList();
+    glPopMatrix();
+}
+
+void drawPalikatShell(Scene& scene, const BeadDecisions& decisions) {
+    Sphere& bead = *scene.beadSphere;
     if (decisions.scaled) glScalef(decisions.stretch[0], decisions.stretch[1], decisions.stretch[2]);
     setBeadLook(bead, decisions.reflection, 1.0f, 1.0f, 1.0f);
     bead.color[3] = 1.0f;
@@ -96,8 +102,6 @@ void compilePalikatList(Scene& scene, const BeadDecisions& decisions) {
     core.texture = decisions.capture;
     core.draw();
     core.texture = coreTexture;
-    glEndList();
-    glPopMatrix();
 }
 
 void compileKummaList(Scene& scene, const BeadDecisions& decisions) {

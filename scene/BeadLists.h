@@ -14,6 +14,9 @@ struct PalikatBead {
     float angle = 0.0f;
     int32_t detail = 0;
     float radius = 0.0f;
+    bool operator==(const PalikatBead& o) const {
+        return t == o.t && angle == o.angle && detail == o.detail && radius == o.radius;
+    }
 };
 
 struct KummaBead {
@@ -21,6 +24,9 @@ struct KummaBead {
     float angle = 0.0f;
     float radius = 0.0f;
     float alpha = 0.0f;
+    bool operator==(const KummaBead& o) const {
+        return t == o.t && angle == o.angle && radius == o.radius && alpha == o.alpha;
+    }
 };
 
 // Everything the two lists of one sync action hold, so that they can be compiled
@@ -33,6 +39,12 @@ struct BeadDecisions {
     std::vector<KummaBead> kumma;
     Texture* reflection = nullptr;  // the palikat beads' texture
     Texture* capture = nullptr;     // the glow capture: the core sphere's and the kumma beads' texture
+
+    bool operator==(const BeadDecisions& o) const {
+        return shellRadius == o.shellRadius && scaled == o.scaled && stretch[0] == o.stretch[0] &&
+               stretch[1] == o.stretch[1] && stretch[2] == o.stretch[2] && palikat == o.palikat &&
+               kumma == o.kumma && reflection == o.reflection && capture == o.capture;
+    }
 };
 
 // The palikat draws in the show's order: the stretch (when scaledOn), the angular
@@ -45,6 +57,9 @@ void decideKummaBeads(BeadDecisions& decisions);
 // bead by bead; the matrix is pushed and popped around each compilation.
 void compilePalikatList(Scene& scene, const BeadDecisions& decisions);
 void compileKummaList(Scene& scene, const BeadDecisions& decisions);
+// What palikatList holds, drawn at once instead: no list is made (the GL keeps
+// some memory for every list compiled, so a replay's glow draws without one).
+void drawPalikatShell(Scene& scene, const BeadDecisions& decisions);
 
 void drawPalikatLayer(const Scene& scene);
 void drawKummaLayer(const Scene& scene);

@@ -6,6 +6,7 @@
 
 #include "gfx/Draw2D.h"
 #include "gfx/Texture.h"
+#include "scene/BeadLists.h"
 #include "scene/Scene.h"
 
 void captureGlow(Scene& scene) {
@@ -13,6 +14,15 @@ void captureGlow(Scene& scene) {
     capture.beginCapture(GL_LUMINANCE);
     // Called whether or not palikat is on; a scaled list leaves its scale behind.
     glCallList(scene.palikatList);
+    capture.endCapture();
+}
+
+void captureGlow(Scene& scene, const BeadDecisions& lists) {
+    Texture& capture = *scene.bufferTexture;
+    capture.beginCapture(GL_LUMINANCE);
+    glPushMatrix();  // as a list call would not, the shell's stretch stays inside
+    drawPalikatShell(scene, lists);
+    glPopMatrix();
     capture.endCapture();
 }
 

@@ -191,6 +191,14 @@ void Scene::syncAction() {
 
 // Compiles a fresh pair of lists and only then frees the previous pair, so the new
 // names never reuse the old ones and list memory stays flat over a long show.
+bool Scene::beadListsCurrent() {
+    if (compiledDecisions == beadDecisions) return true;
+    if (compiledDecisions == nullptr || beadDecisions == nullptr || !(*compiledDecisions == *beadDecisions))
+        return false;
+    compiledDecisions = beadDecisions;  // equal: the lists hold them already
+    return true;
+}
+
 void Scene::compileBeadLists() {
     if (beadDecisions == nullptr) return;
     const GLuint previous = palikatList;
@@ -198,6 +206,6 @@ void Scene::compileBeadLists() {
     kummaList = palikatList + 1;
     compilePalikatList(*this, *beadDecisions);
     compileKummaList(*this, *beadDecisions);
-    compiledDecisions = beadDecisions.get();
+    compiledDecisions = beadDecisions;
     if (previous != 0) glDeleteLists(previous, 2);
 }

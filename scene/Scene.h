@@ -42,8 +42,9 @@ public:
     void draw();
     // Compiles palikatList and kummaList from the latest sync action's decisions.
     void compileBeadLists();
-    // Whether the lists hold the latest sync action's decisions.
-    bool beadListsCurrent() const { return compiledDecisions == beadDecisions.get(); }
+    // Whether the lists hold what the latest sync action decided (the same
+    // decisions, or equal ones from a replay).
+    bool beadListsCurrent();
 
     // The frame's draws from the random sequence, in the order draw() makes them.
     FrameLooks decideFrameLooks();
@@ -51,8 +52,9 @@ public:
     // All a draw does but the GL: the frame's random draws, and what drawing leaves
     // in the scene, its textures and the GL's blending (as blendAfterDraw).
     void skipDraw();
-    // Only the glow's capture of this frame, as the draw would make it first.
-    void drawGlowCapture();
+    // Only the glow's capture of this frame, as the draw would make it first, with
+    // the shell of `lists` drawn directly (no list is compiled for it).
+    void drawGlowCapture(const BeadDecisions& lists);
 
     float spinAngle = 0.0f;
     float spinSpeed = 0.3f;
@@ -98,7 +100,7 @@ public:
     std::shared_ptr<const BeadDecisions> beadDecisions;
     // While set, sync actions decide without compiling: a replay hands the GL nothing.
     bool replaying = false;
-    const BeadDecisions* compiledDecisions = nullptr;  // what the lists were compiled from
+    std::shared_ptr<const BeadDecisions> compiledDecisions;  // what the lists were compiled from
     // Blending as the latest frame's binds left it, drawn or skipped.
     BlendShadow blendAfterDraw;
 };

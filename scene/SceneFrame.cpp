@@ -97,8 +97,8 @@ void Scene::skipDraw() {
     followFrameBinds(*this, looks);
 }
 
-void Scene::drawGlowCapture() {
+void Scene::drawGlowCapture(const BeadDecisions& lists) {
     beginSceneDraw(*this);
-    captureGlow(*this);
+    captureGlow(*this, lists);
     glPopMatrix();
 }

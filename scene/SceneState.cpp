@@ -22,7 +22,7 @@ constexpr SceneFloat LORENZ_FIELDS[LORENZ_VALUES] = {
     &Scene::lorenzStartY, &Scene::lorenzStartZ};
 
 // A new field in Scene must be added to the copy below; this stops the build until it is.
-static_assert(sizeof(Scene) == 432, "Scene changed: update SceneState");
+static_assert(sizeof(Scene) == 440, "Scene changed: update SceneState");
 
 struct CylinderLook {
     float alpha = 1.0f;
@@ -123,7 +123,11 @@ void SceneState::restore(Scene& scene) const {
     scene.coreSphere->texture = f.coreTexture;
     scene.coreSphere->textured = f.coreTextured;
     setLook(*scene.elektroCylinder, f.elektroLook);
+    // The pieces come from coords.txt, not from the frames: they stay as loaded.
+    PieceSet pieces[ImageOverlay::MAX_IMAGES];
+    std::copy(std::begin(scene.overlay->pieces), std::end(scene.overlay->pieces), pieces);
     *scene.overlay = f.overlay;
+    std::copy(std::begin(pieces), std::end(pieces), scene.overlay->pieces);
     *scene.rgbGlow = f.glow;
     const std::vector<Texture*> textures = turnedTextures(scene);
     for (size_t i = 0; i < textures.size() && i < f.textureAngles.size(); ++i) {

@@ -54,17 +54,6 @@ nlohmann::ordered_json findingsJson(const std::vector<Finding>& findings) {
 
 }  // namespace
 
-const char* severityName(Severity severity) {
-    switch (severity) {
-        case Severity::Error:
-            return "error";
-        case Severity::Warning:
-            return "warning";
-        default:
-            return "note";
-    }
-}
-
 const char* pictureMarkName(PictureMark mark) {
     switch (mark) {
         case PictureMark::Show:

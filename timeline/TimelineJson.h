@@ -11,7 +11,5 @@ nlohmann::ordered_json timelineJson(const Timeline& timeline);
 const char* pictureMarkName(PictureMark mark);
 // A picture mode's name: "still", "zoom", "flicker" or "pieces".
 const char* pictureModeName(int32_t mode);
-// "error", "warning" or "note".
-const char* severityName(Severity severity);
 // Steps as the script writes them: "%x...x..." over one pattern.
 std::string stepPatternText(int32_t bits, int32_t patternLength);

@@ -5,11 +5,7 @@ set -u
 exe=$1
 send_close=$2
 show_dir=${3:-}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "$0")/x_helpers.sh"
 
 mkdir -p "$work/show/data"
 cat > "$work/show/data/script.txt" <<'SCRIPT'
@@ -20,8 +16,6 @@ init songfile data/missing-song.ogg
 0 sync on
 0 syncPattern %x...x...x...x...
 SCRIPT
-
-source "$(dirname "$0")/x_helpers.sh"
 
 # Starts the player in the background as a child of this shell (so `wait` sees its code); sets pid.
 start() { (cd "$work/show" && exec "$exe" "$@" >"$work/out" 2>"$work/err") & pid=$!; }
@@ -55,17 +49,17 @@ grep -q '^frame=' "$work/out" && pass "frames were drawn" || fail "no frames dra
 #    The demo restarts: its song position starts again from 0. A second toggle returns.
 export SDL_AUDIODRIVER=dummy
 start --windowed --trace
-box=$(wait_window "Your files suck.") && press "$box" Return
+answer_box "Your files suck." Return
 if win=$(wait_window "flashstep"); then
   sleep 1.5
   before=$(grep -c '^frame=' "$work/out")
   kill -USR1 "$pid"
   if box=$(wait_window "Error"); then pass "mode switch failure reported"; press "$box" Return; else fail "no mode switch message"; fi
-  box=$(wait_window "Your files suck.") && press "$box" Return
+  answer_box "Your files suck." Return
   win=$(wait_window "flashstep") || fail "no window after toggle"
   sleep 1.5
   kill -USR1 "$pid"
-  box=$(wait_window "Your files suck.") && press "$box" Return
+  answer_box "Your files suck." Return
   win=$(wait_window "flashstep") || fail "no window after second toggle"
   sleep 1
   [ "$(client_size "$win")" = "640x480" ] && pass "back in a 640x480 window" || fail "window after toggles is $(client_size "$win")"
@@ -81,7 +75,7 @@ fi
 
 # 3. The window's close button ends the run with 0, like Escape.
 start --windowed
-box=$(wait_window "Your files suck.") && press "$box" Return
+answer_box "Your files suck." Return
 if win=$(wait_window "flashstep"); then
   sleep 0.5
   "$send_close" "$win"
@@ -113,5 +107,4 @@ if [ -n "$show_dir" ] && [ -f "$show_dir/data/song.ogg" ]; then
   fi
 fi
 
-echo "failures: $failures"
-[ "$failures" -eq 0 ]
+finish

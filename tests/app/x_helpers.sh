@@ -1,5 +1,13 @@
-# Shared by the window tests under Xvfb: finding windows, pressing keys, waiting
-# for the player to end. Sourced; uses and sets the caller's variables pid and code.
+# Shared by the window tests under Xvfb: a scratch folder, pass and fail, finding
+# windows, pressing keys, waiting for the player to end. Sourced; uses and sets the
+# caller's variables pid and code; the caller ends with `finish`.
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+finish() { echo "failures: $failures"; [ "$failures" -eq 0 ]; }
 
 # Waits up to 20 s for a window whose name matches; prints its id.
 wait_window() {
@@ -15,6 +23,21 @@ wait_window() {
 
 # Presses a key in a window (message boxes and the demo window alike).
 press() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --window "$1" "$2" 2>/dev/null; }
+
+# Answers the box named `$1` with key `$2`, pressing again while it stays up (a
+# loaded machine may lose a key before the box has the focus); false when no box came.
+answer_box() {
+  local box
+  box=$(wait_window "$1") || return 1
+  for _ in 1 2 3 4; do
+    press "$box" "$2"
+    for _ in $(seq 1 25); do
+      xwininfo -id "$box" >/dev/null 2>&1 || return 0
+      sleep 0.1
+    done
+  done
+  return 0
+}
 
 # Waits up to 20 s for the process to end; sets code to its exit code (or "timeout").
 # Runs in this shell, not a subshell, so that `wait` sees the child.
@@ -43,3 +66,9 @@ escape_until_exit() {
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
 
+
+# Writes the window's pixels to $2 as raw RGB, rows from the top (xwd, then ffmpeg).
+window_rgb() {
+  xwd -id "$1" -silent > "$2.xwd" && ffmpeg -loglevel error -y -i "$2.xwd" -f rawvideo -pix_fmt rgb24 "$2"
+  rm -f "$2.xwd"
+}

@@ -102,6 +102,8 @@ TEST(LoadImage, FailuresPrintTheirMessageReturnNullAndWriteNothing) {
     };
     const std::string missing = dir.file("missing.jpg");
     const std::string huge = dir.write("huge.jpg", withClaimedSize(jpeg, 65000, 65000));
+    // 1 GB as RGBA from a file of a few megabytes: more than a 640 x 480 show can use.
+    const std::string square = dir.write("square.jpg", withClaimedSize(jpeg, 16000, 16000));
     const Case cases[] = {
         {missing, "error open JPEG file \"" + missing + "\"\n"},
         {dir.write("text.jpg", "hello, world\n"), "Not a JPEG file: starts with 0x68 0x65\n"},
@@ -111,6 +113,7 @@ TEST(LoadImage, FailuresPrintTheirMessageReturnNullAndWriteNothing) {
         {dir.write("twoFrames.jpg", withSecondFrameAtTheEnd(jpeg)),
          "Invalid JPEG file structure: two SOF markers\n"},
         {huge, "picture too large (65000 x 65000 pixels): \"" + huge + "\"\n"},
+        {square, "picture too large (16000 x 16000 pixels): \"" + square + "\"\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -156,4 +159,13 @@ TEST(LoadImage, SizeLimitAcceptsExactlyTheLimitAndRefusesOnePixelMore) {
     maxPicturePixels = saved;
     EXPECT_EQ(refused.pixels, nullptr);
     EXPECT_EQ(refused.errors, "picture too large (64 x 32 pixels): \"" + path + "\"\n");
+}
+
+TEST(PictureLimits, AtMost16384OnASideAnd2To26Pixels) {
+    EXPECT_TRUE(pictureSizeAllowed(16384, 4096));
+    EXPECT_TRUE(pictureSizeAllowed(8192, 8192));
+    EXPECT_FALSE(pictureSizeAllowed(16384, 4097)) << "one row over the pixel count";
+    EXPECT_FALSE(pictureSizeAllowed(16385, 1)) << "a side over the limit, however thin";
+    EXPECT_FALSE(pictureSizeAllowed(1, 16385));
+    EXPECT_FALSE(pictureSizeAllowed(UINT32_MAX, UINT32_MAX)) << "no wrap-around to a small product";
 }

@@ -146,6 +146,50 @@ TEST(CaptureRun, EachContainerGetsCodecsItCanHold) {
     }
 }
 
+TEST(CaptureRun, AnUnreadableSongIsNamedWithItsReasonUnlessTheVideoIsSilent) {
+    ShowFolder folder;
+    fs::remove(folder.show + "/data/song.wav");
+    const std::string video = folder.dir.file("show.mp4");
+    const PlayerRun refused = runPlayer(folder.show, "--capture '" + video + "' --frames 6 --quiet --trace");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(
+        refused.err.find("\"" + folder.show + "/data/song.wav\" (System error : No such file or directory.)"),
+        std::string::npos)
+        << refused.err;
+    EXPECT_NE(refused.err.find("--no-sound"), std::string::npos) << refused.err;
+    EXPECT_TRUE(refused.out.empty()) << "refused before any frame";
+    EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show"}));
+
+    const PlayerRun silent =
+        runPlayer(folder.show, "--capture '" + video + "' --frames 6 --quiet --no-sound");
+    ASSERT_EQ(silent.exitCode, 0) << silent.err;
+    const nlohmann::json info = probe(video);
+    ASSERT_NE(streamOf(info, "video"), nullptr) << info.dump();
+    EXPECT_EQ((*streamOf(info, "video"))["nb_read_frames"], "6");
+    EXPECT_EQ(streamOf(info, "audio"), nullptr) << info.dump();
+
+    // Joining ranges lays the song under them: the same rule.
+    const std::string joined = folder.dir.file("joined.mp4");
+    const PlayerRun unjoined = runPlayer(folder.show, "--join '" + joined + "' '" + video + "'");
+    EXPECT_EQ(unjoined.exitCode, 1);
+    EXPECT_NE(unjoined.err.find("/data/song.wav\" (System error"), std::string::npos) << unjoined.err;
+    EXPECT_FALSE(fs::exists(joined));
+    ASSERT_EQ(runPlayer(folder.show, "--join '" + joined + "' '" + video + "' --no-sound").exitCode, 0);
+    EXPECT_EQ((*streamOf(probe(joined), "video"))["nb_read_frames"], "6");
+    EXPECT_EQ(streamOf(probe(joined), "audio"), nullptr);
+}
+
+TEST(CaptureRun, NoSoundLeavesAReadableSongOutOfTheVideo) {
+    ShowFolder folder;
+    const std::string video = folder.dir.file("show.mkv");
+    const PlayerRun run = runPlayer(folder.show, "--capture '" + video + "' --fps 30 --quiet --no-sound");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const nlohmann::json info = probe(video);
+    ASSERT_NE(streamOf(info, "video"), nullptr) << info.dump();
+    EXPECT_EQ((*streamOf(info, "video"))["nb_read_frames"], "30") << "still as long as the song";
+    EXPECT_EQ(streamOf(info, "audio"), nullptr) << info.dump();
+}
+
 TEST(CaptureRun, MissingFfmpegFailsBeforeRenderingAndLeavesNoFile) {
     ShowFolder folder;
     fs::create_directory(folder.dir.file("nothing"));

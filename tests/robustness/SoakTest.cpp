@@ -96,7 +96,8 @@ protected:
 void rewindShow(Player& player, ShellServices& shell) {
     demo::script = std::make_unique<DemoScript>("data/script.txt");
     demo::music->close();
-    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{player.songClock(), &shell});
+    demo::music =
+        std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{player.songClock(), &shell});
     demo::music->play();
     demo::nextStepTime = 0.0f;
 }
@@ -149,6 +150,51 @@ TEST_F(Soak, RestartingTheShowKeepsResidentMemoryFlat) {
     }
     const long growth = residentAfterPass.back() - residentAfterPass[1];
     EXPECT_LE(growth, RESTART_TOLERANCE_KB_PER_PASS * (RESTART_PASSES - 2));
+}
+
+// GL objects of each kind that exist now, by trying every name up to `limit`.
+int countNames(GLboolean (*exists)(GLuint), GLuint limit) {
+    int count = 0;
+    for (GLuint name = 1; name <= limit; ++name) count += exists(name) == GL_TRUE ? 1 : 0;
+    return count;
+}
+
+TEST_F(Soak, ReloadingTheShowTwoHundredTimesKeepsMemoryAndGlObjectsFlat) {
+    constexpr int RELOADS = 200;
+    constexpr long RELOAD_TOLERANCE_KB = 2048;
+    GlContext context;
+    ASSERT_TRUE(context.ok());
+    window.keys = &keys;
+    plan.keepCheckpoints = true;
+    Player player(plan);
+    player.open(window, keys, shell);
+    playFrames(player, 12);  // some seconds in: every reload replays the frames so far
+    ShowChanges changes;
+    changes.script = true;
+    changes.coords = true;  // new pieces: replays from the start
+    changes.pictures = {"data/title1.jpg", "data/tekstit-alpha.jpg"};
+    long firstKb = 0;
+    int textures = 0;
+    int lists = 0;
+    for (int reload = 0; reload < RELOADS; ++reload) {
+        player.reload(changes);
+        player.frame(0);
+        glFinish();
+        if (reload == 0) {
+            malloc_trim(0);
+            firstKb = residentKb();
+            textures = countNames(glIsTexture, 1000);
+            lists = countNames(glIsList, 20000);
+        }
+    }
+    malloc_trim(0);
+    std::printf("soak reloads: %d, resident %ld kB after the first, %ld kB after the last\n", RELOADS,
+                firstKb, residentKb());
+    EXPECT_LE(residentKb() - firstKb, RELOAD_TOLERANCE_KB);
+    EXPECT_EQ(countNames(glIsTexture, 1000), textures);
+    EXPECT_EQ(countNames(glIsList, 20000), lists);
+    EXPECT_GT(textures, 20);
+    EXPECT_EQ(lists, 2);
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+// inotify on the folders of the watched files, read without waiting.
+#include "app/FileWatch.h"
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace {
+
+constexpr uint32_t EVENTS = IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_DELETE | IN_ATTRIB;
+
+std::string folderOf(const std::string& file) {
+    const std::string folder = std::filesystem::path(file).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+std::string joined(const std::string& folder, const char* name) {
+    return folder == "." ? std::string(name) : folder + "/" + name;
+}
+
+}  // namespace
+
+FileWatch::FileWatch(const std::vector<std::string>& files)
+    : descriptor_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    add(files);
+}
+
+FileWatch::~FileWatch() {
+    if (descriptor_ >= 0) close(descriptor_);
+}
+
+void FileWatch::add(const std::vector<std::string>& files) {
+    if (descriptor_ < 0) return;
+    for (const std::string& file : files) {
+        if (file.empty()) continue;
+        files_.insert(file);
+        const std::string folder = folderOf(file);
+        const int watch = inotify_add_watch(descriptor_, folder.c_str(), EVENTS);
+        if (watch >= 0) folders_[watch] = folder;
+    }
+}
+
+std::vector<std::string> FileWatch::touched() {
+    std::set<std::string> names;
+    alignas(inotify_event) char buffer[8192];
+    while (descriptor_ >= 0) {
+        const ssize_t length = read(descriptor_, buffer, sizeof buffer);
+        if (length <= 0) break;  // EAGAIN: nothing more for now
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            const auto folder = folders_.find(event->wd);
+            if (folder != folders_.end() && event->len > 0) {
+                const std::string file = joined(folder->second, event->name);
+                if (files_.count(file) != 0) names.insert(file);
+            }
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return {names.begin(), names.end()};
+}

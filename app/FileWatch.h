@@ -1,0 +1,28 @@
+// Watches files of the show by name with inotify: their folders are watched, so a
+// file written in place and one replaced by a rename (as vim, VS Code and sed -i
+// save) both count, whatever inode the name has now. Never blocks.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+class FileWatch {
+public:
+    explicit FileWatch(const std::vector<std::string>& files);
+    ~FileWatch();
+    FileWatch(const FileWatch&) = delete;
+    FileWatch& operator=(const FileWatch&) = delete;
+
+    // Also watches these (e.g. a song the script names now); known ones are kept.
+    void add(const std::vector<std::string>& files);
+    // The watched files touched since the last call, each once, as they were named.
+    std::vector<std::string> touched();
+    bool watching() const { return descriptor_ >= 0; }
+
+private:
+    int descriptor_ = -1;
+    std::map<int, std::string> folders_;  // watch descriptor -> folder as named ("data")
+    std::set<std::string> files_;
+};

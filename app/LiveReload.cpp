@@ -1,0 +1,89 @@
+// Settling file events, the check as the gate, and timing the reload.
+#include "app/LiveReload.h"
+
+#include <SDL_timer.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "check/FindingsOutput.h"
+#include "check/ShowCheck.h"
+#include "demo/DemoState.h"
+#include "overlay/ImageOverlay.h"
+#include "scene/ScenePictures.h"
+
+namespace {
+
+constexpr uint32_t SETTLE_MS = 100;
+constexpr const char* SCRIPT_FILE = "data/script.txt";
+
+std::vector<std::string> watchedFiles() {
+    std::vector<std::string> files = {SCRIPT_FILE, ImageOverlay::COORDINATES_FILE, demo::script->songfile};
+    for (const PictureLoad& picture : showPictureLoads()) {
+        files.emplace_back(picture.fileName);
+        if (picture.maskFileName[0] != '\0') files.emplace_back(picture.maskFileName);
+    }
+    return files;
+}
+
+int32_t errorsIn(const std::vector<Finding>& findings) {
+    return static_cast<int32_t>(std::count_if(
+        findings.begin(), findings.end(), [](const Finding& f) { return f.severity == Severity::Error; }));
+}
+
+}  // namespace
+
+LiveReload::LiveReload(Player& player) : player_(player), watch_(watchedFiles()) {}
+
+void LiveReload::note(const std::string& file) {
+    if (file == SCRIPT_FILE) {
+        pending_.script = true;
+    } else if (file == ImageOverlay::COORDINATES_FILE) {
+        pending_.coords = true;
+    } else if (file == demo::script->songfile) {
+        pending_.song = true;
+    } else if (std::find(pending_.pictures.begin(), pending_.pictures.end(), file) ==
+               pending_.pictures.end()) {
+        pending_.pictures.push_back(file);
+    }
+    changed_ = true;
+}
+
+std::string LiveReload::poll() {
+    const std::vector<std::string> touched = watch_.touched();
+    if (!touched.empty()) lastTouchTick_ = SDL_GetTicks();
+    for (const std::string& file : touched) note(file);
+    if (!changed_ || SDL_GetTicks() - lastTouchTick_ < SETTLE_MS) return "";
+    return apply();
+}
+
+std::string LiveReload::reloadNow() {
+    pending_.script = true;
+    pending_.coords = true;
+    changed_ = true;
+    return apply();
+}
+
+void LiveReload::checkAndReport() {
+    findings_ = checkShow();
+    if (!findings_.empty()) {
+        std::fputs(formatFindings(findings_).c_str(), stderr);
+        std::fflush(stderr);
+    }
+}
+
+std::string LiveReload::apply() {
+    const auto started = std::chrono::steady_clock::now();
+    const ShowChanges changes = pending_;
+    pending_ = ShowChanges{};
+    changed_ = false;
+    checkAndReport();
+    const int32_t errors = errorsIn(findings_);
+    if (errors > 0) return "not reloaded: " + std::to_string(errors) + " errors";
+    player_.reload(changes);
+    watch_.add({demo::script->songfile});  // the script may name another song now
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+    return "reloaded in " + std::to_string(elapsed.count()) + " ms";
+}

@@ -1,0 +1,28 @@
+// Whole-number range checks for the command line, with messages a person can read:
+// CLI11's own range check prints its bounds as floating-point numbers.
+#include "app/OptionChecks.h"
+
+#include <string>
+
+namespace {
+
+// "1 or more", "1 to 60000".
+std::string boundsText(int64_t least, int64_t most) {
+    if (most == INT64_MAX) return std::to_string(least) + " or more";
+    return std::to_string(least) + " to " + std::to_string(most);
+}
+
+}  // namespace
+
+CLI::Validator wholeNumberFrom(int64_t least, int64_t most) {
+    const std::string wanted =
+        (most == INT64_MAX ? "a whole number of " : "a whole number from ") + boundsText(least, most);
+    return CLI::Validator(
+        [least, most, wanted](std::string& input) -> std::string {
+            int64_t value = 0;
+            const bool whole = CLI::detail::lexical_cast(input, value);
+            if (whole && value >= least && value <= most) return "";
+            return "expects " + wanted + ", not " + input;
+        },
+        "");  // the option's own help text states the range
+}

@@ -1,0 +1,54 @@
+// The editing overlay of --edit: Dear ImGui panels drawn over the show's frame
+// after it is drawn and before it is shown (a frame observer the session adds to
+// the player), with the show's GL state kept and nothing drawn from its random
+// sequence. It keeps a copy of each frame as the show drew it, so that while the
+// show is paused it can be drawn again without running a frame. What it asks of
+// the session comes out as actions, to be carried out between frames.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "editor/EditorAction.h"
+#include "editor/EditorFeed.h"
+#include "player/Player.h"
+
+union SDL_Event;
+
+class EditorOverlay : public FrameObserver {
+public:
+    // Made on the window's GL context, which must be current, after the show opened.
+    // A window without an SDL window (tests, benchmarks) has no input of its own:
+    // its user sets Dear ImGui's input directly.
+    EditorOverlay(const EditorFeed& feed, const Player& player, GLWindow& window);
+    ~EditorOverlay() override;
+    EditorOverlay(const EditorOverlay&) = delete;
+    EditorOverlay& operator=(const EditorOverlay&) = delete;
+
+    // Keeps the frame, counts its time and, when shown, draws the panels over it.
+    bool frameDrawn(const PlayerFrame& frame) override;
+    // While the show is paused: the kept frame again, the panels over it when shown, and the swap.
+    void redraw(ShellServices& shell);
+
+    // Every event of the window goes here first; while hidden they are let by. The
+    // show has no use for the mouse, so the overlay has it all.
+    void takeEvent(const SDL_Event& event);
+    // Where the pointer moved to in the window, from the window's own motion events:
+    // the SDL half of Dear ImGui here reads a global pointer position that X servers
+    // do not always bring up to date while a button is held.
+    void pointerAt(int32_t x, int32_t y);
+    // One of the panels' controls is held: keys are the overlay's until it is let go.
+    bool wantsKeyboard() const;
+
+    void toggle();
+    bool shown() const;
+    // What the panels asked for since the last call, in order.
+    std::vector<EditorAction> takeActions();
+    // Waits until the script and the song are read, for tests and the benchmark.
+    void waitForNotes();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};

@@ -1,0 +1,14 @@
+// The overlay's transport bar: play or pause, back to the start, looping on and
+// off, then where the show is (pattern:beat and seconds), frames per second, the
+// loop and the session's latest notice.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "editor/EditorAction.h"
+#include "editor/EditorFeed.h"
+
+// Draws into the current Dear ImGui window; `note` (may be empty) follows the notice.
+void drawTransportBar(const EditorFeed& feed, double playSeconds, const std::string& note,
+                      std::vector<EditorAction>& actions);

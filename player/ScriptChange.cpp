@@ -1,0 +1,45 @@
+// Comparing two scripts event by event, in the queue's order.
+#include "player/ScriptChange.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+#include "script/DemoScript.h"
+
+namespace {
+
+bool sameEvent(const ScriptEvent& a, const ScriptEvent& b) {
+    return a.timeMs == b.timeMs && a.kind == b.kind && std::memcmp(&a.value, &b.value, sizeof a.value) == 0 &&
+           a.bits == b.bits && a.isOn == b.isOn;
+}
+
+// Event i comes due when it and every event listed before it are due: the queue
+// takes events in file order.
+double dueMs(const DemoScript& script, int32_t i) {
+    int32_t due = 0;
+    for (int32_t k = 0; k <= i && k < script.eventCount; ++k) due = std::max(due, script.events[k].timeMs);
+    return due;
+}
+
+}  // namespace
+
+double firstDifferenceMs(const DemoScript& before, const DemoScript& after) {
+    if (before.bpm != after.bpm || before.patternLength != after.patternLength ||
+        before.patternSpeed != after.patternSpeed || !sameEvent(before.initialEvent, after.initialEvent)) {
+        return 0.0;
+    }
+    const int32_t shared = std::min(before.eventCount, after.eventCount);
+    int32_t i = 0;
+    while (i < shared && sameEvent(before.events[i], after.events[i])) ++i;
+    if (i == before.eventCount && i == after.eventCount) return NO_DIFFERENCE;
+    const double beforeDue = i < before.eventCount ? dueMs(before, i) : NO_DIFFERENCE;
+    const double afterDue = i < after.eventCount ? dueMs(after, i) : NO_DIFFERENCE;
+    return std::min(beforeDue, afterDue);
+}
+
+void carryQueuePlace(const DemoScript& from, DemoScript& to) {
+    to.cursor = from.cursor;
+    to.syncIndex = from.syncIndex;
+    std::copy(std::begin(from.syncPattern), std::end(from.syncPattern), to.syncPattern);
+}

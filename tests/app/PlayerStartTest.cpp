@@ -1,0 +1,138 @@
+// The player started as a newcomer starts it: options it must refuse in plain
+// words, --version, no display, a folder without the show's script, and a player
+// installed under a prefix that finds its data set from wherever it is run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <string>
+
+#include "tests/support/PlayerRun.h"
+#include "tests/support/Process.h"
+#include "tests/support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Lines of `text` that start with `prefix`.
+int linesStartingWith(const std::string& text, const std::string& prefix) {
+    int count = 0;
+    for (size_t at = 0; at < text.size();) {
+        if (text.compare(at, prefix.size(), prefix) == 0) ++count;
+        const size_t end = text.find('\n', at);
+        at = end == std::string::npos ? text.size() : end + 1;
+    }
+    return count;
+}
+
+// The player with no display at all: no DISPLAY, no WAYLAND_DISPLAY, no video
+// driver chosen. `timeout` turns a show that never ends into a failure.
+ProcessResult runWithoutDisplay(const TempDir& dir, const std::string& arguments) {
+    return runCommand(
+        "cd '" + dir.path() +
+            "' && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 60 '" FLASHSTEP_EXE "' " +
+            arguments,
+        dir.file("stderr.txt"));
+}
+
+constexpr const char* TWO_EVENT_SCRIPT =
+    "init bpm 125\n"
+    "0:0 cameraDistance 7\n"
+    "0:0 rotateSpeed 0.5\n";
+
+}  // namespace
+
+TEST(CommandLine, OutOfRangeNumbersAreRefusedInOneReadableLine) {
+    TempDir dir;
+    for (const char* arguments : {"--frames -1", "--frames 0", "--frames many", "--frames 3 --dt 0",
+                                  "--frames 3 --dt 60001", "--benchmark --fps 0"}) {
+        SCOPED_TRACE(arguments);
+        const PlayerRun run = runPlayer(dir.path(), arguments);
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_TRUE(run.lines.empty()) << "nothing was played";
+        EXPECT_NE(run.err.find("expects a whole number"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::regex_search(run.err, std::regex("[0-9]{12}"))) << "no huge bound: " << run.err;
+        EXPECT_EQ(linesStartingWith(run.err, "--"), 1) << run.err;
+    }
+}
+
+TEST(CommandLine, VersionPrintsTheProjectVersion) {
+    TempDir dir;
+    const PlayerRun run = runPlayer(dir.path(), "--version");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "flashstep " FLASHSTEP_VERSION "\n");
+}
+
+TEST(NoDisplay, AWindowRunSaysHowToMakeAVideoAndExits1) {
+    TempDir dir;
+    for (const char* screen : {"--windowed", "--fullscreen"}) {
+        const ProcessResult run = runWithoutDisplay(dir, screen);
+        EXPECT_EQ(run.exitCode, 1) << screen << ": " << run.err;
+        EXPECT_EQ(linesStartingWith(run.err, "flashstep: no display"), 1) << run.err;
+        EXPECT_NE(run.err.find("--capture"), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1)
+            << "one message, nothing else: " << run.err;
+    }
+    // A display variable naming a server that does not exist: SDL falls back to
+    // drawing into memory, which must not count as a display either.
+    const ProcessResult named =
+        runCommand("cd '" + dir.path() + "' && env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " +
+                       "DISPLAY=:4093 timeout 60 '" FLASHSTEP_EXE "' --windowed",
+                   dir.file("stderr.txt"));
+    EXPECT_EQ(named.exitCode, 1) << named.err;
+    EXPECT_EQ(linesStartingWith(named.err, "flashstep: no display"), 1) << named.err;
+}
+
+TEST(NoDisplay, RunsOnAVirtualClockNeedNone) {
+    TempDir dir;
+    dir.write("data/script.txt", TWO_EVENT_SCRIPT);
+    const ProcessResult run = runWithoutDisplay(dir, "--frames 2 --trace");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(linesStartingWith(run.out, "frame="), 2) << run.out;
+}
+
+TEST(ShowFolder, AMissingScriptIsOneWarningNamingItsAbsolutePath) {
+    TempDir dir;
+    const std::string show = dir.file("show");
+    fs::create_directories(show + "/data");
+    struct Start {
+        std::string folder;
+        std::string arguments;
+    };
+    for (const Start& start :
+         {Start{show, "--frames 2 --trace"}, Start{dir.path(), "--data '" + show + "' --frames 2 --trace"}}) {
+        SCOPED_TRACE(start.arguments);
+        const PlayerRun run = runPlayer(start.folder, start.arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        ASSERT_EQ(run.lines.size(), 2u) << "the show runs on, without events";
+        EXPECT_TRUE(run.lines[0].events().empty());
+        const std::string warning = "flashstep: warning: no script at " + show + "/data/script.txt;";
+        EXPECT_EQ(linesStartingWith(run.err, warning), 1) << run.err;
+        EXPECT_EQ(linesStartingWith(run.err, "flashstep:"), 1) << run.err;
+    }
+}
+
+TEST(ShowFolder, AnInstalledPlayerPlaysItsOwnDataSetFromAnEmptyFolder) {
+    TempDir dir;
+    // A prefix moved away from where it was installed: only the relative layout counts.
+    const std::string prefix = dir.file("moved/prefix");
+    fs::create_directories(prefix + "/bin");
+    fs::copy_file(FLASHSTEP_EXE, prefix + "/bin/flashstep");
+    dir.write("moved/prefix/share/flashstep/data/script.txt", TWO_EVENT_SCRIPT);
+    fs::create_directories(dir.file("empty"));
+    const ProcessResult installed =
+        runCommand("cd '" + dir.file("empty") + "' && '" + prefix + "/bin/flashstep' --frames 1 --trace",
+                   dir.file("stderr.txt"));
+    EXPECT_EQ(installed.exitCode, 0) << installed.err;
+    EXPECT_NE(installed.out.find("events=25,29 "), std::string::npos)
+        << "the installed script: " << installed.out;
+    EXPECT_EQ(installed.err.find("no script"), std::string::npos) << installed.err;
+    // A data folder where the player is run still comes first.
+    dir.write("here/data/script.txt", "init bpm 125\n0:0 cameraDistance 3\n");
+    const ProcessResult local =
+        runCommand("cd '" + dir.file("here") + "' && '" + prefix + "/bin/flashstep' --frames 1 --trace",
+                   dir.file("stderr.txt"));
+    EXPECT_NE(local.out.find("events=25 "), std::string::npos) << local.out;
+}

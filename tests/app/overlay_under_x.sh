@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# The editing overlay of --edit in a real window under Xvfb, with a fixed frame
+# time: Tab shows and hides it and it changes no pixel outside its panels; a click
+# on the timeline strip and a click on a finding of the show check seek there, as
+# the trace shows; and with the overlay shown the trace is that of a plain run.
+set -u
+exe=$1
+show_dir=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+source "$(dirname "$0")/x_helpers.sh"
+export SDL_AUDIODRIVER=dummy
+
+# The panels on a 640 x 480 window (editor/EditorLayout.cpp): the transport bar,
+# the timeline strip and the column on the right.
+WIDTH=640
+STRIP_TOP=384
+FIRST_FINDING_Y=201
+
+start() { local folder=$1; shift; (cd "$folder" && exec "$exe" --edit --windowed --dt 20 --trace "$@" >"$work/out" 2>"$work/err") & pid=$!; }
+lines() { grep -c '^frame=' "$work/out"; }
+wait_lines() { for _ in $(seq 1 200); do [ "$(lines)" -ge "$1" ] && return 0; sleep 0.1; done; return 1; }
+# "frame t" of the first frame after the trace jumped by more than 50 frames.
+jumped_to() { awk -F'[ =]' '/^frame=/{ if (seen && ($2 - last > 50 || $2 < last)) { print $2, $4; exit } seen = 1; last = $2 }' "$work/out"; }
+# Moves the pointer to x, y of the window as a mouse would (SDL does not see a warp).
+pointer_to() {
+  local origin
+  origin=$(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')
+  xdotool mousemove $(( ${origin% *} + $2 )) $(( ${origin#* } + $3 ))
+}
+# Clicks until the trace jumps: the strip has nothing to click until the song is read.
+click_until_jump() {
+  for _ in 1 2 3 4 5 6 7 8; do
+    pointer_to "$1" "$2" "$3"
+    xdotool click 1
+    wait_lines $(( $(lines) + 10 ))
+    [ -n "$(jumped_to)" ] && return 0
+    sleep 0.5
+  done
+  return 1
+}
+# Pixels that differ between two screenshots: "inside outside" the panels.
+changed_pixels() {
+  cmp -l "$1" "$2" | awk -v w=$WIDTH -v strip=$STRIP_TOP '
+    { p = int(($1 - 1) / 3); if (p in seen) next; seen[p] = 1
+      x = p % w; y = int(p / w)
+      if (y < 21 || y >= strip || (x >= 424 && y < 323)) inside++; else outside++ }
+    END { print inside + 0, outside + 0 }'
+}
+
+for _ in $(seq 1 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+# 1. Paused, with the overlay hidden, shown and hidden again.
+start "$show_dir"
+if win=$(wait_window "flashstep") && wait_lines 20; then
+  pointer_to "$win" 200 200
+  press "$win" Tab
+  wait_lines $(( $(lines) + 5 ))
+  press "$win" space
+  sleep 0.5
+  window_rgb "$win" "$work/bare.rgb"
+  press "$win" Tab
+  sleep 0.5
+  window_rgb "$win" "$work/shown.rgb"
+  press "$win" Tab
+  sleep 0.5
+  window_rgb "$win" "$work/hidden.rgb"
+  read -r inside outside < <(changed_pixels "$work/bare.rgb" "$work/shown.rgb")
+  [ "$inside" -gt 20000 ] && pass "Tab shows the overlay ($inside pixels of its panels)" || fail "only $inside pixels changed where the panels are"
+  [ "$outside" = 0 ] && pass "nothing changes outside the panels" || fail "$outside pixels changed outside the panels"
+  cmp -s "$work/bare.rgb" "$work/hidden.rgb" && pass "Tab again gives the show's frame back exactly" || fail "the frame differs after hiding the overlay"
+  escape_until_exit "$win" "$pid"
+  [ "$code" = "0" ] && pass "Escape ends the paused show with 0" || fail "exit code $code"
+else
+  fail "no window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
+fi
+
+# 2. A click half way along the strip: the whole song is on it at first.
+song=$(cd "$show_dir" && "$exe" --timeline "$work/t.json" >/dev/null 2>&1 && tr -d '\n' <"$work/t.json" | grep -o '"song": *{[^}]*}' | grep -o '"seconds": *[0-9.]*' | grep -o '[0-9.]*$')
+start "$show_dir"
+if win=$(wait_window "flashstep") && wait_lines 20; then
+  click_until_jump "$win" $(( WIDTH / 2 )) $(( STRIP_TOP + 20 ))
+  escape_until_exit "$win" "$pid"
+  read -r frame t < <(jumped_to)
+  if [ -n "${frame:-}" ] && awk -v t="$t" -v s="$song" -v w=$WIDTH 'BEGIN { d = t - s / 2; exit !(d <= s / w && d >= -s / w) }'; then
+    pass "a click on the strip seeks to the time under it (frame $frame, t $t of $song s)"
+  else
+    fail "no seek to about $song/2 s after the click: ${frame:-none} ${t:-}"
+  fi
+else
+  fail "no window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
+fi
+
+# 3. A copy of the show with an unknown keyword at 40:0 (76.8 s): a click on the finding.
+mkdir -p "$work/show" && cp -r "$show_dir/data" "$work/show/"
+last40=$(grep -n '^40:0 ' "$work/show/data/script.txt" | tail -n 1 | cut -d: -f1)
+sed -i "${last40}a 40:0 lorenzz on" "$work/show/data/script.txt"
+start "$work/show"
+if [ -n "$last40" ] && win=$(wait_window "flashstep") && wait_lines 20; then
+  click_until_jump "$win" 450 $FIRST_FINDING_Y
+  escape_until_exit "$win" "$pid"
+  read -r frame t < <(jumped_to)
+  [ "${frame:-}" = 3839 ] && [ "${t:-}" = 76.800003 ] && pass "a click on the finding seeks to its time (frame 3839)" \
+    || fail "after the click on the finding: ${frame:-no jump} ${t:-}"
+else
+  fail "no mistake line, window or frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
+fi
+
+# 4. The overlay shown, the pointer hovering the strip: the trace of a plain run, line for line.
+start "$show_dir"
+if win=$(wait_window "flashstep") && wait_lines 10; then
+  pointer_to "$win" 300 $(( STRIP_TOP + 30 ))
+  wait_lines 150
+  escape_until_exit "$win" "$pid"
+  n=$(lines)
+  (cd "$show_dir" && "$exe" --frames "$n" --dt 20 --trace >"$work/plain" 2>/dev/null)
+  if cmp -s <(grep '^frame=' "$work/out") "$work/plain"; then
+    pass "$n frames with the overlay trace as $n frames of a plain run"
+  else
+    fail "the traces differ: $(diff <(grep '^frame=' "$work/out") "$work/plain" | head -n 3)"
+  fi
+else
+  fail "no window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
+fi
+
+echo "failures: $failures"
+[ "$failures" -eq 0 ]
