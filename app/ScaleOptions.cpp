@@ -74,6 +74,7 @@ void addScaleOptions(CLI::App& cli, RunOptions& options) {
     cli.add_option("--size", options.size,
                    "Render --capture or --benchmark at WIDTHxHEIGHT (even, e.g. 1920x1080): the show's 4:3 "
                    "picture scaled to fit and centred, black bars beside or above it")
+        ->type_name("WxH")
         ->each([&options, capture, benchmark](const std::string& text) {
             needsRun(capture, benchmark);
             std::tie(options.frameWidth, options.frameHeight) = parseSize(text);
@@ -82,6 +83,7 @@ void addScaleOptions(CLI::App& cli, RunOptions& options) {
     auto* split = cli.add_option("--split", options.split,
                                  "Print the frames --capture would take (with --start, --end, --fps) as N "
                                  "adjacent ranges, one per line: --start Ams --end Bms")
+                      ->type_name("N")
                       ->check(CLI::Range(1, 1000000));
     split->excludes(cli.get_option("--capture"))->excludes(cli.get_option("--benchmark"));
     auto* join =
