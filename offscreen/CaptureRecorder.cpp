@@ -11,9 +11,9 @@ namespace {
 
 // Frames asked for before the oldest is taken: one frame behind.
 constexpr size_t READS_IN_FLIGHT = 2;
-// Frames that may wait for the encoder before the renderer waits for it: enough for
-// the encoder, below the renderer's priority, to catch up in the renderer's pauses
-// (measured: 16 frames beat 4), few enough that huge frames stay in memory.
+// Frames that may wait for the encoder before the renderer waits for it: room for
+// the encoder, below the renderer's priority, to fall behind and catch up in the
+// renderer's pauses; the byte cap keeps huge frames few.
 constexpr size_t MOST_FRAMES_QUEUED = 16;
 constexpr size_t MOST_BYTES_QUEUED = size_t{256} << 20;
 
