@@ -10,6 +10,8 @@ RunPlan runPlanFor(const RunOptions& options) {
     plan.frames = options.frames;
     plan.trace = options.trace;
     plan.startMs = options.startMs;
+    plan.frameWidth = options.frameWidth;
+    plan.frameHeight = options.frameHeight;
     plan.keepCheckpoints = options.edit;
     return plan;
 }

@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/Shell.h"
+#include "offscreen/CaptureFormat.h"
 #include "player/Player.h"
 
 struct RunOptions {
@@ -31,6 +33,15 @@ struct RunOptions {
     std::string end;
     double startMs = 0.0;
     double endMs = -1.0;  // negative: the song's end
+    // Capture and benchmark at another frame size, the show's 4:3 picture centred in it.
+    std::string size;  // as given: "WIDTHxHEIGHT"; empty: 640 x 480
+    int32_t frameWidth = 640;
+    int32_t frameHeight = 480;
+    VideoEncoding encoding;  // libx264's crf and preset
+    // Capture in ranges: print the capture's frames as `split` ranges instead of
+    // capturing (0: don't); join range videos: the output, then the parts in order.
+    int64_t split = 0;
+    std::vector<std::string> join;
     // Tools that run instead of the show: the check of the script and data, the timeline.
     bool check = false;
     std::string timelineFile;
@@ -43,7 +54,7 @@ struct RunOptions {
     double loopEndMs = -1.0;
 
     bool deterministic() const { return frames > 0; }
-    bool fixedRate() const { return !captureFile.empty() || benchmark; }
+    bool fixedRate() const { return !captureFile.empty() || benchmark || split > 0; }
 };
 
 // The plan these options ask for (capture and benchmark set their own clock).

@@ -204,6 +204,8 @@ int runShell(const ShellRun& run) {
     GLWindow window;
     window.keys = &keys;
     window.app = &app;
+    window.width = run.plan.frameWidth;
+    window.height = run.plan.frameHeight;
 
     if (run.offscreen) {
         prepareDeterministicRun();

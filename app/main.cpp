@@ -12,11 +12,14 @@
 #include "app/OptionChecks.h"
 #include "app/OutsideSignals.h"
 #include "app/RunOptions.h"
+#include "app/ScaleOptions.h"
 #include "app/Shell.h"
 #include "app/ShowFolder.h"
 #include "check/CheckCommand.h"
 #include "offscreen/Benchmark.h"
 #include "offscreen/Capture.h"
+#include "offscreen/Join.h"
+#include "offscreen/RangeSplit.h"
 #include "player/ShowTime.h"
 #include "script/DemoScript.h"
 #include "timeline/TimelineCommand.h"
@@ -122,15 +125,15 @@ void addCaptureOptions(CLI::App& cli, RunOptions& options) {
                     ->check(wholeNumberFrom(1, 1000));
     cli.add_flag("--json", options.json, "Give the report of --benchmark or --check as JSON");
     cli.add_flag("--quiet", options.quiet, "No progress bar for --capture and --benchmark");
-    cli.add_flag("--no-sound", options.noSound, "A video without sound, also when the song cannot be read")
-        ->needs(capture);
+    cli.add_flag("--no-sound", options.noSound,
+                 "A video (--capture, --join) without sound, also when the song cannot be read");
     cli.add_option(
            "--end", options.end,
            "End --capture or --benchmark before TIME (a time as for --start; default: the song's end)")
         ->type_name("TIME")
-        ->each([benchmark, capture](const std::string&) {
-            if (capture->count() == 0 && benchmark->count() == 0)
-                throw CLI::ValidationError("--end", "needs --capture or --benchmark");
+        ->each([benchmark, capture, &cli](const std::string&) {
+            if (capture->count() == 0 && benchmark->count() == 0 && cli.get_option("--split")->count() == 0)
+                throw CLI::ValidationError("--end", "needs --capture, --benchmark or --split");
         });
     capture->excludes(benchmark);
     dt->excludes(capture)->excludes(benchmark);
@@ -154,6 +157,7 @@ int main(int argc, char** argv) {
     cli.get_formatter()->column_width(32);  // room for "--no-sound Needs: --capture"
     addRunOptions(cli, options);
     addCaptureOptions(cli, options);
+    addScaleOptions(cli, options);
     addToolOptions(cli, options);
     addEditOptions(cli, options);
     auto* dtOption = cli.get_option("--dt");
@@ -167,15 +171,19 @@ int main(int argc, char** argv) {
     for (std::string* file : {&options.captureFile, &options.timelineFile, &options.benchReport}) {
         if (!file->empty()) *file = std::filesystem::absolute(*file).string();
     }
-    const bool tool = options.check || !options.timelineFile.empty();
+    for (std::string& file : options.join) file = std::filesystem::absolute(file).string();
+    const bool tool = options.check || !options.timelineFile.empty() || !options.join.empty();
     // A window run without a display would play to nobody: said before anything else.
     if (!tool && !options.fixedRate() && !options.deterministic() && !requireDisplay()) return 1;
     if (!enterShowFolder(options.dataDir)) return 1;
     if (options.check) return runCheckCommand(options.json, stdout);
     if (!options.timelineFile.empty()) return runTimelineCommand(options.timelineFile, options.benchReport);
+    if (!options.join.empty())
+        return runJoin({options.join[0], {options.join.begin() + 1, options.join.end()}, !options.noSound});
     warnIfScriptMissing();
     try {
         resolveTimes(options);
+        checkSizeAgainstGl(options);
     } catch (const CLI::Error& error) {
         return cli.exit(error);
     }
@@ -186,8 +194,10 @@ int main(int argc, char** argv) {
         return runShell(ShellRun{options.screen, offscreenPlan, true, {}});
     };
     const ShowRange range{options.startMs, options.endMs};
+    if (options.split > 0) return runSplit(options.split, range, plan);
     if (!options.captureFile.empty())
-        return runCapture({options.captureFile, options.quiet, !options.noSound}, range, plan, runOffscreen);
+        return runCapture({options.captureFile, options.quiet, options.encoding, !options.noSound}, range, plan,
+                          runOffscreen);
     if (options.benchmark)
         return runBenchmark({options.json, options.quiet, processStart}, range, plan, runOffscreen);
     ShellRun run{options.screen, plan, options.deterministic(), {}};

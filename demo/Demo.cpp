@@ -12,6 +12,7 @@
 #include "demo/DemoState.h"
 #include "demo/Dispatch.h"
 #include "gfx/ImagePrefetch.h"
+#include "gfx/PictureArea.h"
 #include "scene/ScenePictures.h"
 
 namespace {
@@ -29,10 +30,13 @@ void setInitialGlState() {
     glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
 }
 
-void setProjection(const GLWindow& window) {
+// The picture's own shape, 4:3 whatever the frame around it.
+void setProjection() {
+    const PictureArea& picture = pictureArea();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(50.0, static_cast<double>(window.width) / static_cast<double>(window.height), 5.0, 2000.0);
+    gluPerspective(50.0, static_cast<double>(picture.width) / static_cast<double>(picture.height), 5.0,
+                   2000.0);
     glMatrixMode(GL_MODELVIEW);
 }
 
@@ -100,8 +104,9 @@ void clearAndPlaceCamera() {
 }  // namespace
 
 void setDemoGlState(const GLWindow& window) {
+    placePicture(window.width, window.height);
     setInitialGlState();
-    setProjection(window);
+    setProjection();
     setSphereMapGeneration();
 }
 

@@ -3,6 +3,7 @@
 // Keeps no state of its own; the 2D pass itself is in Draw2D.cpp.
 #include "gfx/BlendShadow.h"
 #include "gfx/Draw2D.h"
+#include "gfx/PictureArea.h"
 #include "gfx/Texture.h"
 
 // Only BLEND_ALPHA touches the depth test, and only to switch it on; any mode
@@ -57,16 +58,19 @@ void Texture::bind() {
 
 void Texture::beginCapture(GLenum format) {
     copyFormat = format;
-    // The projection stays: the whole view lands, smaller, in the lower-left corner.
-    glViewport(0, 0, width, height);
+    // The projection stays: the whole view lands, smaller, in the picture's lower-left
+    // corner, at the texture's own size whatever the frame's, so the glow keeps its look.
+    const PictureArea& picture = pictureArea();
+    glViewport(picture.x, picture.y, width, height);
 }
 
 void Texture::endCapture() {
+    const PictureArea& picture = pictureArea();
     glBindTexture(target, textureId);
-    glCopyTexImage2D(target, 0, copyFormat, 0, 0, width, height, 0);
+    glCopyTexImage2D(target, 0, copyFormat, picture.x, picture.y, width, height, 0);
     // The captured drawing must not show in the frame itself.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glViewport(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    glViewport(picture.x, picture.y, picture.width, picture.height);
 }
 
 void Texture::drawQuad(float u0, float v0, float u1, float v1, float width, float height) {

@@ -1,20 +1,22 @@
 // The capture run: checks before rendering (ffmpeg, the song, a writable target),
 // then the shell's own deterministic loop with a recorder reading each frame back
-// before its swap, then the encoder's verdict and the rename into place.
+// and a writer thread feeding the encoder, then the encoder's verdict and the
+// rename into place.
 #include "offscreen/Capture.h"
 
-#include <GL/gl.h>
+#include <sys/resource.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "gfx/FrameReadback.h"
 #include "offscreen/CaptureFormat.h"
+#include "offscreen/CaptureRecorder.h"
 #include "offscreen/CaptureTarget.h"
 #include "offscreen/PipedProgram.h"
-#include "offscreen/ProgressBar.h"
+#include "offscreen/RangeTag.h"
 #include "player/ShowLength.h"
 
 namespace {
@@ -23,6 +25,7 @@ constexpr const char* UNKNOWN_KIND =
     "flashstep: cannot capture to %s: the name must end in .mp4, .mkv or .webm, or contain %% for numbered "
     "PNG "
     "frames\n";
+constexpr int ENCODER_NICENESS = 10;  // below the renderer
 constexpr const char* NO_FFMPEG = "flashstep: cannot capture: the ffmpeg program was not found on PATH\n";
 constexpr const char* NOT_WRITABLE = "flashstep: cannot write %s: %s\n";
 constexpr const char* NO_START = "flashstep: cannot start ffmpeg: %s\n";
@@ -31,52 +34,38 @@ constexpr const char* NO_SONG =
     "without it\n";
 constexpr const char* FAILED = "flashstep: capture to %s failed (%s); nothing was written\n";
 
-// Reads every drawn frame back and feeds it to the encoder.
-class CaptureRecorder : public FrameObserver {
-public:
-    CaptureRecorder(PipedProgram& program, int64_t frames, bool quiet)
-        : encoder(program), progress(frames, quiet) {}
-
-    bool frameDrawn(const PlayerFrame& frame) override {
-        readFramePixels(frame.window.width, frame.window.height, pixels);
-        if (!encoder.write(pixels.data(), pixels.size())) {
-            failed = true;
-            return false;
-        }
-        ++written;
-        progress.update(written);
-        return true;
-    }
-
-    PipedProgram& encoder;
-    ProgressBar progress;
-    std::vector<uint8_t> pixels;
-    int64_t written = 0;
-    bool failed = false;
-};
-
-CaptureSettings settingsFor(const RunPlan& plan, int64_t firstFrame, const CaptureTarget& target,
-                            const ShowSong& song, bool withSound) {
+CaptureSettings settingsFor(const CaptureRequest& request, const RunPlan& plan, int64_t firstFrame,
+                            const CaptureTarget& target, const ShowSong& song) {
     CaptureSettings settings;
     settings.kind = target.kind;
     settings.output = target.writePath();
     // "file:" keeps a song name with a colon or a leading dash from reading as an ffmpeg option.
-    if (withSound && song.seconds >= 0.0) settings.songFile = "file:" + song.file;
+    if (request.withSound && song.seconds >= 0.0) settings.songFile = "file:" + song.file;
     settings.fps = plan.fps;
     settings.frames = plan.frames;
     settings.firstFrame = firstFrame;
     settings.songStartSeconds = static_cast<double>(replayFrameMs(plan, firstFrame)) / 1000.0;
-    const GLWindow window;
-    settings.width = window.width;
-    settings.height = window.height;
+    settings.width = plan.frameWidth;
+    settings.height = plan.frameHeight;
+    settings.encoding = request.encoding;
+    settings.comment = rangeTag(CapturedRange{firstFrame, plan.frames, plan.fps});
     return settings;
 }
 
+// The encoder runs at a lower priority than we do: where both want a core the
+// renderer gets it, and the encoder takes the time the renderer leaves (its queue
+// of frames rides out the difference). Its threads, made later, inherit this.
+void giveWayToRenderer(const PipedProgram& encoder) {
+    errno = 0;
+    const int ours = getpriority(PRIO_PROCESS, 0);
+    if (errno == 0) setpriority(PRIO_PROCESS, static_cast<id_t>(encoder.pid), ours + ENCODER_NICENESS);
+}
+
 // Why a finished run is not a good capture, or empty when it is.
-std::string runFault(const CaptureRecorder& recorder, bool encoded, int64_t frames) {
+std::string runFault(const CaptureRecorder& recorder, int64_t written, bool encoded, int64_t frames) {
     if (recorder.failed) return "ffmpeg stopped reading frames";
     if (!encoded) return "ffmpeg reported an error";
-    if (recorder.written != frames) return "only " + std::to_string(recorder.written) + " frames were drawn";
+    if (written != frames) return "only " + std::to_string(written) + " frames were drawn";
     return "";
 }
 
@@ -111,17 +100,18 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
         return 1;
     }
     PipedProgram encoder;
-    if (!encoder.start(ffmpeg, ffmpegArguments(settingsFor(plan, firstFrame, target, song, request.withSound)),
+    if (!encoder.start(ffmpeg, ffmpegArguments(settingsFor(request, plan, firstFrame, target, song)),
                        error)) {
         std::fprintf(stderr, NO_START, error.c_str());
         return 1;
     }
-    CaptureRecorder recorder(encoder, plan.frames, request.quiet);
+    giveWayToRenderer(encoder);
+    CaptureRecorder recorder(encoder, plan, request.quiet);
     plan.observers.push_back(&recorder);
     const int shellCode = runShow(plan);
-    recorder.progress.finish(recorder.written);
+    const int64_t written = recorder.finish();
     const bool encoded = encoder.finish();
-    std::string fault = runFault(recorder, encoded, plan.frames);
+    std::string fault = runFault(recorder, written, encoded, plan.frames);
     std::string renameError;
     if (fault.empty() && !target.commit(renameError)) fault = "cannot rename it into place: " + renameError;
     if (!fault.empty()) {

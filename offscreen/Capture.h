@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "offscreen/CaptureFormat.h"
 #include "player/Player.h"
 #include "player/ShowLength.h"
 
 struct CaptureRequest {
     std::string file;    // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
     bool quiet = false;  // no progress bar
+    VideoEncoding encoding;
     // The song as the video's sound track. A video with sound needs a song that can
     // be read; without, the song only sets the length (when no frame count is given).
     bool withSound = true;
@@ -19,6 +21,7 @@ struct CaptureRequest {
 // through `runShow`; the process's exit code (1 on any failure, nothing left behind,
 // a song that cannot be read for a video with sound included). Numbered frames carry
 // their number in the whole show; a video carries the song from the range's first
-// frame on.
+// frame on, and its range in its comment tag for joining.
+// The frames are plan.frameWidth x plan.frameHeight.
 int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan plan,
                const PlanRunner& runShow);

@@ -1,6 +1,6 @@
 // Container choice and ffmpeg arguments for a capture. WebM cannot carry H.264,
-// so it gets VP9 and Opus; the other containers get H.264 and AAC. The encoder's
-// fastest preset leaves the two cores to the renderer: a bigger file, not a worse one.
+// so it gets VP9 and Opus; the other containers get H.264 (libx264 with the asked
+// crf and preset) and AAC.
 #include "offscreen/CaptureFormat.h"
 
 #include <cstdio>
@@ -17,23 +17,23 @@ std::string baseName(const std::string& file) {
 }
 
 // The song runs exactly as long as the frames: frames / fps seconds.
-std::string videoSeconds(const CaptureSettings& settings) {
+std::string videoSeconds(int64_t frames, uint32_t fps) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(settings.frames) / settings.fps);
+    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(frames) / fps);
     return text;
+}
+
+void append(std::vector<std::string>& args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
 }
 
 void addInputs(const CaptureSettings& settings, std::vector<std::string>& args) {
     const std::string size = std::to_string(settings.width) + "x" + std::to_string(settings.height);
-    args.insert(args.end(), {"-f", "rawvideo", "-pix_fmt", "rgba", "-video_size", size, "-framerate",
+    args.insert(args.end(), {"-f", "rawvideo", "-pix_fmt", "bgra", "-video_size", size, "-framerate",
                              std::to_string(settings.fps), "-i", "pipe:0"});
     if (!settings.songFile.empty()) {
-        if (settings.songStartSeconds > 0.0) {
-            char start[32];
-            std::snprintf(start, sizeof start, "%.6f", settings.songStartSeconds);
-            args.insert(args.end(), {"-ss", start});
-        }
-        args.insert(args.end(), {"-t", videoSeconds(settings), "-i", settings.songFile});
+        append(args, songInputArguments(settings.songFile, settings.songStartSeconds, settings.frames,
+                                        settings.fps));
     }
     args.insert(args.end(), {"-map", "0:v"});
     if (!settings.songFile.empty()) args.insert(args.end(), {"-map", "1:a"});
@@ -43,29 +43,14 @@ void addInputs(const CaptureSettings& settings, std::vector<std::string>& args) 
 
 void addCodecs(const CaptureSettings& settings, std::vector<std::string>& args) {
     if (settings.kind == CaptureKind::WebM) {
-        args.insert(args.end(),
-                    {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-row-mt", "1", "-b:v",
-                     "0", "-crf", "30", "-pix_fmt", "yuv420p", "-c:a", "libopus", "-b:a", "160k"});
-        return;
+        args.insert(args.end(), {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-row-mt",
+                                 "1", "-b:v", "0", "-crf", "30", "-pix_fmt", "yuv420p"});
+    } else {
+        args.insert(args.end(), {"-c:v", "libx264", "-preset", settings.encoding.preset, "-crf",
+                                 std::to_string(settings.encoding.crf), "-pix_fmt", "yuv420p"});
     }
-    args.insert(args.end(), {"-c:v", "libx264", "-preset", "ultrafast", "-crf", "18", "-pix_fmt", "yuv420p",
-                             "-c:a", "aac", "-b:a", "192k"});
-}
-
-const char* muxerOf(CaptureKind kind) {
-    switch (kind) {
-        case CaptureKind::Mp4:
-            return "mp4";
-        case CaptureKind::Matroska:
-            return "matroska";
-        case CaptureKind::WebM:
-            return "webm";
-        case CaptureKind::PngFrames:
-            return "image2";
-        case CaptureKind::Unknown:
-            break;
-    }
-    return "";
+    append(args, audioCodecArguments(settings.kind));
+    if (!settings.comment.empty()) args.insert(args.end(), {"-metadata", "comment=" + settings.comment});
 }
 
 }  // namespace
@@ -92,4 +77,37 @@ std::vector<std::string> ffmpegArguments(const CaptureSettings& settings) {
     }
     args.insert(args.end(), {"-f", muxerOf(settings.kind), settings.output});
     return args;
+}
+
+std::vector<std::string> songInputArguments(const std::string& songFile, double startSeconds, int64_t frames,
+                                            uint32_t fps) {
+    std::vector<std::string> args;
+    if (startSeconds > 0.0) {
+        char start[32];
+        std::snprintf(start, sizeof start, "%.6f", startSeconds);
+        args.insert(args.end(), {"-ss", start});
+    }
+    args.insert(args.end(), {"-t", videoSeconds(frames, fps), "-i", songFile});
+    return args;
+}
+
+std::vector<std::string> audioCodecArguments(CaptureKind kind) {
+    if (kind == CaptureKind::WebM) return {"-c:a", "libopus", "-b:a", "160k"};
+    return {"-c:a", "aac", "-b:a", "192k"};
+}
+
+const char* muxerOf(CaptureKind kind) {
+    switch (kind) {
+        case CaptureKind::Mp4:
+            return "mp4";
+        case CaptureKind::Matroska:
+            return "matroska";
+        case CaptureKind::WebM:
+            return "webm";
+        case CaptureKind::PngFrames:
+            return "image2";
+        case CaptureKind::Unknown:
+            break;
+    }
+    return "";
 }

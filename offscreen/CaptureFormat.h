@@ -11,6 +11,13 @@ enum class CaptureKind { Unknown, Mp4, Matroska, WebM, PngFrames };
 // By the name: a '%' in the file name means numbered PNGs, else the extension.
 CaptureKind captureKindOf(const std::string& file);
 
+// libx264's settings for .mp4 and .mkv; .webm keeps its own VP9 settings. Parts
+// that are to be joined must share them.
+struct VideoEncoding {
+    int32_t crf = 18;
+    std::string preset = "ultrafast";
+};
+
 struct CaptureSettings {
     CaptureKind kind = CaptureKind::Unknown;
     std::string output;    // where ffmpeg writes; for PNG frames a pattern with %
@@ -21,8 +28,17 @@ struct CaptureSettings {
     double songStartSeconds = 0.0;  // where in the song the sound track starts
     int32_t width = 640;
     int32_t height = 480;
+    VideoEncoding encoding;
+    std::string comment;  // the container's comment tag (a video's range); empty: none
 };
 
-// ffmpeg's arguments (without the program name) to read raw RGBA frames, bottom
+// ffmpeg's arguments (without the program name) to read raw BGRA frames, bottom
 // row first, from its standard input and write `settings.output`.
 std::vector<std::string> ffmpegArguments(const CaptureSettings& settings);
+
+// Pieces a join shares with a capture, so that both give the same sound track.
+// The song from `startSeconds` on, exactly `frames` frames at `fps` long.
+std::vector<std::string> songInputArguments(const std::string& songFile, double startSeconds, int64_t frames,
+                                            uint32_t fps);
+std::vector<std::string> audioCodecArguments(CaptureKind kind);
+const char* muxerOf(CaptureKind kind);

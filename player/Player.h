@@ -48,6 +48,10 @@ struct RunPlan {
     // Drawing starts at the first frame of the replay schedule whose song time is at
     // or after this (milliseconds); the frames before it are replayed, not drawn.
     double startMs = 0.0;
+    // The frame the host renders; the show's 4:3 picture is centred in it (640 x 480:
+    // the picture itself, the size a window is opened at).
+    int32_t frameWidth = 640;
+    int32_t frameHeight = 480;
     // Keep the show every few seconds, so seeks and reloads replay from near by
     // (runs on a virtual clock only; a run on the heard song replays from the start).
     bool keepCheckpoints = false;

@@ -28,7 +28,8 @@ struct FrameLooks {
 
 class Scene {
 public:
-    static constexpr int32_t BUFFER_SIZES = 5;
+    static constexpr int32_t BUFFER_SIZES = 5;  // square glow captures of 16, 32, ... pixels
+    static constexpr int32_t LARGEST_BUFFER = 1 << (BUFFER_SIZES + 3);
     static constexpr int32_t ELEKTRO_RINGS = 20;
 
     explicit Scene(TextureStore& store);

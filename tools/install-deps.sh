@@ -9,6 +9,7 @@ packages=(
   libcli11-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth xfonts-base xdotool x11-utils libx11-dev x11-apps libimgui-dev
   ffmpeg help2man
+  parallel rsync
   libcairo2-dev chromium
   clang-14 libclang-rt-14-dev
 )

@@ -167,6 +167,16 @@ TEST(CaptureRun, AnUnreadableSongIsNamedWithItsReasonUnlessTheVideoIsSilent) {
     ASSERT_NE(streamOf(info, "video"), nullptr) << info.dump();
     EXPECT_EQ((*streamOf(info, "video"))["nb_read_frames"], "6");
     EXPECT_EQ(streamOf(info, "audio"), nullptr) << info.dump();
+
+    // Joining ranges lays the song under them: the same rule.
+    const std::string joined = folder.dir.file("joined.mp4");
+    const PlayerRun unjoined = runPlayer(folder.show, "--join '" + joined + "' '" + video + "'");
+    EXPECT_EQ(unjoined.exitCode, 1);
+    EXPECT_NE(unjoined.err.find("/data/song.wav\" (System error"), std::string::npos) << unjoined.err;
+    EXPECT_FALSE(fs::exists(joined));
+    ASSERT_EQ(runPlayer(folder.show, "--join '" + joined + "' '" + video + "' --no-sound").exitCode, 0);
+    EXPECT_EQ((*streamOf(probe(joined), "video"))["nb_read_frames"], "6");
+    EXPECT_EQ(streamOf(probe(joined), "audio"), nullptr);
 }
 
 TEST(CaptureRun, NoSoundLeavesAReadableSongOutOfTheVideo) {

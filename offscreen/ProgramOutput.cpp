@@ -1,0 +1,69 @@
+// posix_spawn with a pipe from the child's standard output, read until it closes,
+// then the exit status. Standard input is /dev/null so the child never waits on us.
+#include "offscreen/ProgramOutput.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+extern char** environ;
+
+namespace {
+
+void readAll(int fd, std::string& output) {
+    char buffer[8192];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got > 0) {
+            output.append(buffer, static_cast<size_t>(got));
+        } else if (got == 0 || errno != EINTR) {
+            return;
+        }
+    }
+}
+
+int exitStatusOf(pid_t pid) {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+bool runForOutput(const std::string& path, const std::vector<std::string>& args, std::string& output,
+                  std::string& error) {
+    output.clear();
+    int ends[2] = {-1, -1};
+    if (pipe2(ends, O_CLOEXEC) != 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(path.c_str()));
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(ends[1]);
+    if (spawned != 0) {
+        close(ends[0]);
+        error = std::strerror(spawned);
+        return false;
+    }
+    readAll(ends[0], output);
+    close(ends[0]);
+    const int status = exitStatusOf(pid);
+    if (status != 0) error = path + " exited with status " + std::to_string(status);
+    return status == 0;
+}
