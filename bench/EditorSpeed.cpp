@@ -5,7 +5,6 @@
 // Run from the build folder.
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 
 #include "app/MessageBox.h"
 #include "app/Shell.h"
+#include "bench/OffscreenShow.h"
 #include "check/ShowCheck.h"
 #include "editor/EditorOverlay.h"
 #include "player/Moment.h"
@@ -22,14 +22,9 @@ namespace {
 
 constexpr double BUSY_MOMENT_MS = 100000.0;  // most layers on and a picture
 
-Application application;
-KeyState keys;
-GLWindow window;
-Player player([] {
-    RunPlan plan;
-    plan.clock = FrameClock::FixedStep;
-    return plan;
-}());
+OffscreenShow show;
+GLWindow& window = show.window;
+Player& player = show.player;
 EditorFeed feed;
 
 // Shows nothing: the overlay's redraw must not cost a real swap here.
@@ -97,33 +92,18 @@ void BM_PausedRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_PausedRedraw)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
-bool openShow() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setMessagesToStderr(true);
-    window.keys = &keys;
-    window.app = &application;
-    window.fullscreen = false;
-    if (!registerWindowClass(application) || !openGLWindow(window)) return false;
-    return player.open(window, keys, shellServices());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (chdir(FLASHSTEP_SHOW_DIR) != 0 || !openShow()) {
-        std::fprintf(stderr, "flashstep_editor_bench: cannot open the show in %s\n", FLASHSTEP_SHOW_DIR);
-        return 1;
-    }
+    if (!show.open(FLASHSTEP_SHOW_DIR)) return 1;
     feed.findings = checkShow();
     overlayMade = std::make_unique<EditorOverlay>(feed, player, window);
     overlay().waitForNotes();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     overlayMade.reset();
-    player.close();
-    closeGLWindow(window);
-    unregisterWindowClass(application);
+    show.close();
     return 0;
 }

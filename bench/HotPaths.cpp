@@ -4,7 +4,6 @@
 // without each layer. Run from the build folder.
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBox.h"
 #include "app/Shell.h"
+#include "bench/OffscreenShow.h"
 #include "base/Random.h"
 #include "demo/DemoState.h"
 #include "gfx/FrameReadback.h"
@@ -31,15 +30,9 @@ std::string slurp(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-Application application;
-KeyState keys;
-GLWindow window;
-// A virtual music clock of 16 ms frames, no sound device; frames run until the end.
-Player player([] {
-    RunPlan plan;
-    plan.clock = FrameClock::FixedStep;
-    return plan;
-}());
+OffscreenShow show;
+GLWindow& window = show.window;
+Player& player = show.player;
 
 void allLayersOff(Scene& scene) {
     setSceneLayers(scene, false);
@@ -266,31 +259,15 @@ void BM_ReadFrame_bgra(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadFrame_bgra)->Unit(benchmark::kMillisecond);
 
-// The player on the shell's own window, offscreen.
-bool openShow() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setMessagesToStderr(true);
-    window.keys = &keys;
-    window.app = &application;
-    window.fullscreen = false;
-    if (!registerWindowClass(application) || !openGLWindow(window)) return false;
-    return player.open(window, keys, shellServices());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    if (chdir(FLASHSTEP_SHOW_DIR) != 0 || !openShow()) {
-        std::fprintf(stderr, "flashstep_bench: cannot open the show in %s\n", FLASHSTEP_SHOW_DIR);
-        return 1;
-    }
+    if (!show.open(FLASHSTEP_SHOW_DIR)) return 1;
     registerLayerBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    player.close();
-    closeGLWindow(window);
-    unregisterWindowClass(application);
+    show.close();
     return 0;
 }

@@ -11,22 +11,10 @@
 
 namespace {
 
-const char* severityWord(Severity severity) {
-    switch (severity) {
-        case Severity::Error:
-            return "error";
-        case Severity::Warning:
-            return "warning";
-        case Severity::Note:
-            break;
-    }
-    return "note";
-}
-
 std::string rowText(const Finding& finding) {
     std::string where = finding.line > 0 ? std::to_string(finding.line) : finding.file;
     if (finding.column > 0) where += ":" + std::to_string(finding.column);
-    return where + " " + severityWord(finding.severity) + ": " + finding.message;
+    return where + " " + severityName(finding.severity) + ": " + finding.message;
 }
 
 }  // namespace
@@ -47,7 +35,7 @@ void drawFindings(const std::vector<Finding>& findings, ScriptPanel& script,
         ImGui::PopStyleColor();
         if (ImGui::IsItemHovered())
             ImGui::SetTooltip("%s:%d:%d: %s: %s", finding.file.c_str(), finding.line, finding.column,
-                              severityWord(finding.severity), finding.message.c_str());
+                              severityName(finding.severity), finding.message.c_str());
         if (clicked) {
             script.showFinding(finding);
             if (finding.seconds >= 0.0)
