@@ -18,7 +18,7 @@ echo "test-package: made $deb"
 
 contents="$(dpkg-deb -c "$deb")"
 for file in ./usr/bin/flashstep ./usr/share/flashstep/data/script.txt ./usr/share/flashstep/data/song.ogg \
-  ./usr/share/flashstep/data/coords.txt ./usr/share/man/man1/flashstep.1.gz \
+  ./usr/share/flashstep/data/coords.txt ./usr/share/man/man1/flashstep.1.gz ./usr/share/flashstep/tools/farm-capture.sh \
   ./usr/share/applications/flashstep.desktop; do
   grep -q " $file\$" <<<"$contents" || fail "$file is not in the package"
 done
