@@ -7,11 +7,7 @@
 set -u
 exe=$1
 data_set=$2  # the generated show's data/, for its pictures
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "$0")/x_helpers.sh"
 
 # The generated show's pictures with a song that is missing, so that a box comes up
 # even on a machine with a sound card.
@@ -19,27 +15,7 @@ mkdir -p "$work/show/data"
 ln -s "$data_set"/*.jpg "$data_set/coords.txt" "$work/show/data/"
 printf 'init songfile data/missing-song.ogg\n0 sync on\n0 syncPattern %%x...x...\n' >"$work/show/data/script.txt"
 
-# Waits up to 20 s for a window whose name matches the extended pattern; prints its id.
-wait_window() {
-  local id=""
-  for _ in $(seq 1 200); do
-    id=$(xwininfo -root -tree 2>/dev/null | grep -E "^ +0x[0-9a-f]+ \"[^\"]*($1)[^\"]*\":" | awk '{print $1}' | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 named_windows() { xwininfo -root -tree 2>/dev/null | grep -cE "^ +0x[0-9a-f]+ \"($1)"; }
-press() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --window "$1" "$2" 2>/dev/null; }
-
-# Waits up to 20 s for the player to end; sets code (or "timeout").
-wait_exit() {
-  for _ in $(seq 1 200); do
-    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; code=$?; return 0; fi
-    sleep 0.1
-  done
-  abandon; code=timeout
-}
 
 # After a failure: the player and any box process it forked, so none outlives the test.
 abandon() { pkill -9 -P "$pid" 2>/dev/null; kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
@@ -51,7 +27,7 @@ stop_and_check() {
   local signal=$1 what=$2 children
   children=$(pgrep -P "$pid")
   kill "-$signal" "$pid"
-  wait_exit
+  wait_exit "$pid"
   [ "$code" = "0" ] && pass "$what: SIG$signal exits 0" || fail "$what: exit code $code after SIG$signal"
   sleep 0.3
   for child in $children; do
@@ -90,7 +66,7 @@ grep -q '^ALSA lib' "$work/err" && fail "ALSA lines on standard error" || pass "
 
 # 3. The show's window is up: SIGINT ends it as Escape does, after a whole frame.
 SDL_AUDIODRIVER=dummy start --windowed --trace
-box=$(wait_window 'Your files suck.') && press "$box" Return
+answer_box 'Your files suck.' Return
 if wait_window 'quorvindale' >/dev/null; then
   sleep 1
   stop_and_check INT "window"
@@ -101,5 +77,4 @@ else
   fail "no show window"; abandon
 fi
 
-echo "failures: $failures"
-[ "$failures" -eq 0 ]
+finish

@@ -9,12 +9,12 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 finish() { echo "failures: $failures"; [ "$failures" -eq 0 ]; }
 
-# Waits up to 20 s for a window whose name matches; prints its id.
+# Waits up to 20 s for a window whose name matches the extended pattern; prints its id.
 wait_window() {
   local name=$1 id=""
   for _ in $(seq 1 200); do
     # xwininfo reads the UTF-8 names that SDL gives its windows; xdotool's search does not.
-    id=$(xwininfo -root -tree 2>/dev/null | grep -E "^ +0x[0-9a-f]+ \"[^\"]*${name}[^\"]*\":" | awk '{print $1}' | head -n 1)
+    id=$(xwininfo -root -tree 2>/dev/null | grep -E "^ +0x[0-9a-f]+ \"[^\"]*(${name})[^\"]*\":" | awk '{print $1}' | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
