@@ -25,7 +25,9 @@ constexpr const char* UNKNOWN_KIND =
     "flashstep: cannot capture to %s: the name must end in .mp4, .mkv or .webm, or contain %% for numbered "
     "PNG "
     "frames\n";
-constexpr int ENCODER_NICENESS = 10;  // below the renderer
+// The lowest priority there is (measured: nice 19 beat nice 10 by a tenth of the
+// capture's time; SCHED_IDLE hardly better, and it could starve on a busy machine).
+constexpr int ENCODER_NICENESS = 19;
 constexpr const char* NO_FFMPEG = "flashstep: cannot capture: the ffmpeg program was not found on PATH\n";
 constexpr const char* NOT_WRITABLE = "flashstep: cannot write %s: %s\n";
 constexpr const char* NO_START = "flashstep: cannot start ffmpeg: %s\n";
@@ -58,7 +60,8 @@ CaptureSettings settingsFor(const CaptureRequest& request, const RunPlan& plan, 
 void giveWayToRenderer(const PipedProgram& encoder) {
     errno = 0;
     const int ours = getpriority(PRIO_PROCESS, 0);
-    if (errno == 0) setpriority(PRIO_PROCESS, static_cast<id_t>(encoder.pid), ours + ENCODER_NICENESS);
+    if (errno == 0 && ours < ENCODER_NICENESS)
+        setpriority(PRIO_PROCESS, static_cast<id_t>(encoder.pid), ENCODER_NICENESS);
 }
 
 // Why a finished run is not a good capture, or empty when it is.
