@@ -9,7 +9,7 @@
 #                 host has the player and the data set at the same paths as here
 #   --ranges N    how many ranges (default: 4 per job slot, so one slow stretch does not hold up the end)
 #   --data DIR    the folder that holds data/ (default: the current folder)
-#   capture options: --size WxH, --crf N, --preset NAME, --fps N, --start TIME, --end TIME
+#   capture options: --size WxH, --crf N, --preset NAME, --fps N, --start TIME, --end TIME, --no-sound
 # The player: $FLASHSTEP, else flashstep on PATH, else build/app/flashstep (here, then in this checkout).
 set -euo pipefail
 
@@ -59,7 +59,13 @@ esac
 
 jobs="" hosts="" ranges="" data=$PWD
 range_options=() part_options=()
+join_options=()
 while [ $# -gt 0 ]; do
+  if [ "$1" = --no-sound ]; then
+    part_options+=("$1") join_options+=("$1")
+    shift
+    continue
+  fi
   [ $# -ge 2 ] || fail "$1 needs a value"
   case $1 in
     --jobs) jobs=$2 ;;
@@ -103,7 +109,7 @@ captured=$(date +%s.%N)
 
 parts=()
 for i in $(seq 1 "$count"); do parts+=("$work/$part-$i.$ext"); done
-"$player" --join "$out" "${parts[@]}" --data "$data"
+"$player" --join "$out" "${parts[@]}" --data "$data" "${join_options[@]}"
 joined=$(date +%s.%N)
 
 awk -v out="$out" -v n="$count" -v slots="$slots" -v a="$started" -v b="$captured" -v c="$joined" 'BEGIN {
