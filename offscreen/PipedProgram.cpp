@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,22 +12,13 @@
 #include <cstdlib>
 #include <cstring>
 
-extern char** environ;
+#include "offscreen/ChildSpawn.h"
 
 namespace {
 
 bool isExecutableFile(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(path.c_str(), X_OK) == 0;
-}
-
-// Status 0 from waitpid, retried across signals.
-bool waitForExit(pid_t pid) {
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return false;
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace
@@ -64,19 +54,7 @@ bool PipedProgram::start(const std::string& path, const std::vector<std::string>
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);  // dup2 drops close-on-exec
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(path.c_str()));
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    // The player blocks the signals it waits for on a thread; the child gets them back.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
-    const int result = posix_spawn(&pid, path.c_str(), &actions, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
+    const int result = spawnChild(path, args, actions, pid);
     posix_spawn_file_actions_destroy(&actions);
     close(ends[0]);
     if (result != 0) {
@@ -107,7 +85,7 @@ bool PipedProgram::finish() {
     if (input >= 0) close(input);
     input = -1;
     if (pid <= 0) return false;
-    const bool ok = waitForExit(pid);
+    const bool ok = exitStatusOf(pid) == 0;
     pid = -1;
     return ok;
 }
