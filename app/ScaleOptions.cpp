@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/GlLimits.h"
+#include "app/OptionChecks.h"
 #include "gfx/PictureArea.h"
 #include "scene/Scene.h"
 
@@ -56,7 +57,7 @@ void addEncodingOptions(CLI::App& cli, RunOptions& options, const CLI::Option* c
     cli.add_option("--crf", options.encoding.crf,
                    "libx264's constant rate factor for --capture to .mp4 or .mkv: 0 lossless, 18 (the "
                    "default) visually lossless, 51 worst; .webm keeps its own VP9 settings")
-        ->check(CLI::Range(0, 51))
+        ->check(wholeNumberFrom(0, 51))
         ->each([capture](const std::string&) { needsRun(capture, nullptr); });
     cli.add_option("--preset", options.encoding.preset,
                    "libx264's preset for --capture to .mp4 or .mkv (default " + options.encoding.preset +
@@ -84,7 +85,7 @@ void addScaleOptions(CLI::App& cli, RunOptions& options) {
                                  "Print the frames --capture would take (with --start, --end, --fps) as N "
                                  "adjacent ranges, one per line: --start Ams --end Bms")
                       ->type_name("N")
-                      ->check(CLI::Range(1, 1000000));
+                      ->check(wholeNumberFrom(1, 1000000));
     split->excludes(cli.get_option("--capture"))->excludes(cli.get_option("--benchmark"));
     auto* join =
         cli.add_option("--join", options.join,
