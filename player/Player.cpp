@@ -247,15 +247,15 @@ void Player::keepCheckpoint() {
 
 void Player::reload(const ShowChanges& changes) {
     double differsFromMs = NO_DIFFERENCE;
+    bool songChanged = changes.song;
     if (changes.script) {
         auto script = std::make_unique<DemoScript>(SCRIPT_FILE);
         differsFromMs = firstDifferenceMs(*demo::script, *script);
         carryQueuePlace(*demo::script, *script);
-        const bool songRenamed = std::strcmp(script->songfile, demo::script->songfile) != 0;
+        songChanged = songChanged || std::strcmp(script->songfile, demo::script->songfile) != 0;
         demo::script = std::move(script);
-        if (songRenamed) reopenSong();
     }
-    if (changes.song && !changes.script) reopenSong();
+    if (songChanged) reopenSong();
     if (changes.coords) {
         demo::scene->overlay->reloadCoordinates(ImageOverlay::COORDINATES_FILE);
         differsFromMs = 0.0;
