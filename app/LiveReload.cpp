@@ -16,10 +16,9 @@
 namespace {
 
 constexpr uint32_t SETTLE_MS = 100;
-constexpr const char* SCRIPT_FILE = "data/script.txt";
 
 std::vector<std::string> watchedFiles() {
-    std::vector<std::string> files = {SCRIPT_FILE, ImageOverlay::COORDINATES_FILE, demo::script->songfile};
+    std::vector<std::string> files = {DemoScript::SCRIPT_FILE, ImageOverlay::COORDINATES_FILE, demo::script->songfile};
     for (const PictureLoad& picture : showPictureLoads()) {
         files.emplace_back(picture.fileName);
         if (picture.maskFileName[0] != '\0') files.emplace_back(picture.maskFileName);
@@ -37,7 +36,7 @@ int32_t errorsIn(const std::vector<Finding>& findings) {
 LiveReload::LiveReload(Player& player) : player_(player), watch_(watchedFiles()) {}
 
 void LiveReload::note(const std::string& file) {
-    if (file == SCRIPT_FILE) {
+    if (file == DemoScript::SCRIPT_FILE) {
         pending_.script = true;
     } else if (file == ImageOverlay::COORDINATES_FILE) {
         pending_.coords = true;

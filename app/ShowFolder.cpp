@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "script/DemoScript.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* SCRIPT_FILE = "data/script.txt";
 
 bool enter(const std::string& folder) {
     if (chdir(folder.c_str()) == 0) return true;
@@ -34,7 +34,7 @@ std::string installedShowFolder(const std::string& executable) {
 bool enterShowFolder(const std::string& dataDir) {
     if (!dataDir.empty()) return enter(dataDir);
     std::error_code error;
-    if (fs::exists(SCRIPT_FILE, error)) return true;
+    if (fs::exists(DemoScript::SCRIPT_FILE, error)) return true;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
     if (error) return true;
     const std::string installed = installedShowFolder(executable.string());
@@ -43,7 +43,7 @@ bool enterShowFolder(const std::string& dataDir) {
 
 void warnIfScriptMissing() {
     std::error_code error;
-    if (fs::exists(SCRIPT_FILE, error)) return;
+    if (fs::exists(DemoScript::SCRIPT_FILE, error)) return;
     std::fprintf(stderr, "flashstep: warning: no script at %s; the show runs without its events\n",
-                 fs::absolute(SCRIPT_FILE, error).c_str());
+                 fs::absolute(DemoScript::SCRIPT_FILE, error).c_str());
 }

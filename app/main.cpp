@@ -80,7 +80,7 @@ void addEditOptions(CLI::App& cli, RunOptions& options) {
 // The times given as words, read now that the script's tempo is known; a usage
 // error like any other bad option.
 void resolveTimes(RunOptions& options) {
-    const DemoScript script("data/script.txt");
+    const DemoScript script(DemoScript::SCRIPT_FILE);
     auto timeOf = [&script](const std::string& option, const std::string& text) {
         const std::optional<double> ms = showTimeMs(text, script);
         if (!ms) {

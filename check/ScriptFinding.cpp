@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "script/DemoScript.h"
+
 namespace {
 constexpr std::size_t QUOTE_LIMIT = 40;
 }  // namespace
@@ -11,7 +13,7 @@ constexpr std::size_t QUOTE_LIMIT = 40;
 Finding scriptFinding(const WordSpan& at, Severity severity, const char* code, std::string message,
                       double seconds) {
     Finding finding;
-    finding.file = SCRIPT_FILE;
+    finding.file = DemoScript::SCRIPT_FILE;
     finding.line = at.line;
     finding.column = at.column;
     finding.severity = severity;

@@ -17,6 +17,7 @@
 #include "check/TimelineChecks.h"
 #include "overlay/ImageOverlay.h"
 #include "scene/ScenePictures.h"
+#include "script/DemoScript.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ std::vector<Finding> checkShow() {
         append(findings, std::move(inspection.findings));
     }
 
-    const std::optional<std::string> script = readText(SCRIPT_FILE);
+    const std::optional<std::string> script = readText(DemoScript::SCRIPT_FILE);
     if (script) {
         append(findings, checkScript(*script, facts));
     } else {

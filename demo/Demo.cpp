@@ -120,7 +120,7 @@ bool demoInit(GLWindow& window, KeyState& keys, const DemoHost& host) {
     // Decodes the scene's pictures while the script, the song and the mipmaps of
     // the pictures before are being made.
     ImagePrefetch prefetch(filesDecodedBy(showPictureLoads()));
-    demo::script = std::make_unique<DemoScript>("data/script.txt");
+    demo::script = std::make_unique<DemoScript>(DemoScript::SCRIPT_FILE);
     demo::music =
         std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{host.songClock, host.shell});
     demo::textureStore->decodedAhead = &prefetch;

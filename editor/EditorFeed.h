@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "check/Finding.h"
+#include "script/DemoScript.h"
 
 struct EditorFeed {
-    std::string scriptPath = "data/script.txt";
+    std::string scriptPath = DemoScript::SCRIPT_FILE;
     // A new script or new findings (a reload) bump this; the overlay then reads the
     // script's lines and the song again.
     uint32_t revision = 0;

@@ -25,7 +25,6 @@ namespace {
 // A run on the song as heard replays on the capture schedule at this rate.
 constexpr uint32_t HEARD_REPLAY_FPS = 60;
 constexpr uint64_t CHECKPOINT_EVERY_MS = 4000;
-constexpr const char* SCRIPT_FILE = "data/script.txt";
 
 FrameSchedule scheduleOf(const RunPlan& plan) {
     FrameSchedule schedule;
@@ -249,7 +248,7 @@ void Player::reload(const ShowChanges& changes) {
     double differsFromMs = NO_DIFFERENCE;
     bool songChanged = changes.song;
     if (changes.script) {
-        auto script = std::make_unique<DemoScript>(SCRIPT_FILE);
+        auto script = std::make_unique<DemoScript>(DemoScript::SCRIPT_FILE);
         differsFromMs = firstDifferenceMs(*demo::script, *script);
         carryQueuePlace(*demo::script, *script);
         songChanged = songChanged || std::strcmp(script->songfile, demo::script->songfile) != 0;

@@ -30,7 +30,7 @@ std::string songProblem(const std::string& file) {
 
 ShowSong readShowSong(bool measure) {
     ShowSong song;
-    const DemoScript script("data/script.txt");
+    const DemoScript script(DemoScript::SCRIPT_FILE);
     song.file = script.songfile;
     if (!measure) return song;
     if (!song.file.empty()) song.seconds = measureSongSeconds(song.file.c_str());

@@ -50,6 +50,8 @@ public:
     static constexpr int32_t MAX_EVENTS = 1000;
     static constexpr int32_t SYNC_STEPS = 32;
     static constexpr int32_t SONGFILE_SIZE = 80;
+    // Where a show keeps its script, from the show's folder.
+    static constexpr const char* SCRIPT_FILE = "data/script.txt";
 
     // Reads the whole file; a file that cannot be opened leaves the defaults and no events.
     explicit DemoScript(const char* path);

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr const char* SCRIPT_FILE = "data/script.txt";
 
 // The command is the process's last use of cairo and fontconfig: it leaves nothing cached.
 struct FontCachesReleased {
@@ -40,8 +39,8 @@ int runTimelineCommand(const std::string& outFile, const std::string& benchRepor
     if (format == TimelineFormat::Unknown)
         return fail("cannot tell the form of \"" + outFile +
                     "\" from its ending (use .png, .svg, .pdf, .html or .json)");
-    if (!std::ifstream(SCRIPT_FILE))
-        return fail(std::string("cannot read the script \"") + SCRIPT_FILE + "\"");
+    if (!std::ifstream(DemoScript::SCRIPT_FILE))
+        return fail(std::string("cannot read the script \"") + DemoScript::SCRIPT_FILE + "\"");
     std::optional<BenchLane> bench;
     if (!benchReport.empty()) {
         std::string error;
@@ -50,13 +49,13 @@ int runTimelineCommand(const std::string& outFile, const std::string& benchRepor
     }
 
     const FontCachesReleased released;
-    const auto script = std::make_unique<DemoScript>(SCRIPT_FILE);
+    const auto script = std::make_unique<DemoScript>(DemoScript::SCRIPT_FILE);
     const Waveform wave = decodeWaveform(script->songfile);
     if (wave.seconds < 0.0)
         std::fprintf(stderr, "flashstep: cannot read the song \"%s\"; the timeline ends at the last event\n",
                      script->songfile);
     const Timeline timeline =
-        buildTimeline(*script, locateEventLines(SCRIPT_FILE), wave.seconds, checkShow());
+        buildTimeline(*script, locateEventLines(DemoScript::SCRIPT_FILE), wave.seconds, checkShow());
     std::string error;
     if (!writeTimeline(format, outFile, timelineDrawing(timeline, wave, bench ? &*bench : nullptr), error))
         return fail(error);
