@@ -9,7 +9,7 @@ show_dir=$2
 source "$(dirname "$0")/x_helpers.sh"
 export SDL_AUDIODRIVER=dummy
 
-start() { (cd "$show_dir" && exec "$exe" --edit --windowed --dt 20 --trace "$@" >"$work/out" 2>"$work/err") & pid=$!; }
+start() { start_editor "$show_dir" "$@"; }
 lines() { grep -c '^frame=' "$work/out"; }
 # Waits up to 20 s for the trace to reach `$1` lines.
 wait_lines() { for _ in $(seq 1 200); do [ "$(lines)" -ge "$1" ] && return 0; sleep 0.1; done; return 1; }

@@ -20,7 +20,7 @@ WIDTH=640
 STRIP_TOP=384
 FIRST_FINDING_Y=201
 
-start() { local folder=$1; shift; (cd "$folder" && exec "$exe" --edit --windowed --dt 20 --trace "$@" >"$work/out" 2>"$work/err") & pid=$!; }
+start() { start_editor "$@"; }
 lines() { grep -c '^frame=' "$work/out"; }
 wait_lines() { for _ in $(seq 1 200); do [ "$(lines)" -ge "$1" ] && return 0; sleep 0.1; done; return 1; }
 # "frame t" of the first frame after the trace jumped by more than 50 frames.

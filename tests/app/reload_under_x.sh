@@ -31,7 +31,7 @@ wait_status() { for _ in $(seq 1 100); do [ "$(grep -c "$1" "$work/err")" -ge "$
 last_t() { awk -F'[ =]' '/^frame=/{t=$4} END{print t + 0}' "$work/out"; }
 
 for _ in $(seq 1 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-(cd "$show" && exec "$exe" --edit --windowed --dt 20 --trace >"$work/out" 2>"$work/err") & pid=$!
+start_editor "$show"
 if ! win=$(wait_window "flashstep") || ! wait_lines 20; then
   fail "no edit window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null; exit 1
 fi
