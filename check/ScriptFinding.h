@@ -7,7 +7,6 @@
 #include "check/Finding.h"
 #include "script/ScriptWords.h"
 
-
 // A finding in data/script.txt at the start of the word `at`.
 Finding scriptFinding(const WordSpan& at, Severity severity, const char* code, std::string message,
                       double seconds = -1.0);

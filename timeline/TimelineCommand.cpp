@@ -18,7 +18,6 @@
 
 namespace {
 
-
 // The command is the process's last use of cairo and fontconfig: it leaves nothing cached.
 struct FontCachesReleased {
     FontCachesReleased() = default;

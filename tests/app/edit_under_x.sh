@@ -15,8 +15,6 @@ lines() { grep -c '^frame=' "$work/out"; }
 wait_lines() { for _ in $(seq 1 200); do [ "$(lines)" -ge "$1" ] && return 0; sleep 0.1; done; return 1; }
 frames() { awk -F'[ =]' '/^frame=/{print $2}' "$work/out"; }
 
-for _ in $(seq 1 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-
 # 1. Right goes a pattern on (96 frames of 20 ms), Space pauses and resumes, Home goes to the start.
 start
 if win=$(wait_window "flashstep") && wait_lines 10; then

@@ -51,8 +51,6 @@ changed_pixels() {
     END { print inside + 0, outside + 0 }'
 }
 
-for _ in $(seq 1 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-
 # 1. Paused, with the overlay hidden, shown and hidden again.
 start "$show_dir"
 if win=$(wait_window "flashstep") && wait_lines 20; then

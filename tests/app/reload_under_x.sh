@@ -30,7 +30,6 @@ wait_lines() { for _ in $(seq 1 200); do [ "$(lines)" -ge "$1" ] && return 0; sl
 wait_status() { for _ in $(seq 1 100); do [ "$(grep -c "$1" "$work/err")" -ge "$2" ] && return 0; sleep 0.1; done; return 1; }
 last_t() { awk -F'[ =]' '/^frame=/{t=$4} END{print t + 0}' "$work/out"; }
 
-for _ in $(seq 1 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 start_editor "$show"
 if ! win=$(wait_window "flashstep") || ! wait_lines 20; then
   fail "no edit window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null; exit 1

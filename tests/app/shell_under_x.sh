@@ -20,10 +20,6 @@ SCRIPT
 # Starts the player in the background as a child of this shell (so `wait` sees its code); sets pid.
 start() { (cd "$work/show" && exec "$exe" "$@" >"$work/out" 2>"$work/err") & pid=$!; }
 
-# The X server may still be starting: boxes shown before it answers fall back to
-# standard error.
-for _ in $(seq 1 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-
 # 1. The question: answered No (Escape), the window opens 640 x 480; Escape ends with 0.
 #    No sound output (a driver that does not exist): its message box comes first,
 #    then the missing song's.
