@@ -12,6 +12,8 @@ packages=(
   parallel rsync
   libcairo2-dev chromium
   clang-14 libclang-rt-14-dev
+  libaubio-dev libpng-dev ninja-build
+  slurm-wlm munge openssh-server
 )
 
 missing=()
