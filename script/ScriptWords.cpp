@@ -31,8 +31,12 @@ int WordReader::take() {
     int c = peek();
     if (c == Traits::eof()) return c;
     source_->sbumpc();
+    ++offset_;
     // Text mode: a carriage return before a line feed is dropped, so Windows line ends read alike.
-    if (c == '\r' && source_->sgetc() == '\n') c = source_->sbumpc();
+    if (c == '\r' && source_->sgetc() == '\n') {
+        c = source_->sbumpc();
+        ++offset_;
+    }
     if (c == '\n') {
         if (line_ < INT32_MAX) ++line_;
         column_ = 1;
@@ -49,7 +53,7 @@ WordSpan WordReader::readWord(char* word, std::size_t capacity) {
         take();
         c = peek();
     }
-    WordSpan span{line_, column_, 0, !lineHasWord_};
+    WordSpan span{line_, column_, 0, !lineHasWord_, offset_};
     std::size_t kept = 0;
     while (c != Traits::eof() && !isWordSpace(c)) {
         if (kept + 1 < capacity) word[kept++] = static_cast<char>(c);

@@ -8,12 +8,14 @@
 #include <streambuf>
 
 // Where a word starts (line and byte column, both from 1), its whole length in the input
-// (0 only at the end), and whether it is the first word of its line.
+// (0 only at the end), whether it is the first word of its line, and its first byte's place
+// in the input (from 0, every byte counted, carriage returns too), so the text can be rewritten.
 struct WordSpan {
     int32_t line = 0;
     int32_t column = 0;
     std::size_t length = 0;
     bool startsLine = false;
+    std::size_t offset = 0;
 };
 
 class WordReader {
@@ -44,5 +46,6 @@ private:
     // Position of the next character to be taken.
     int32_t line_ = 1;
     int32_t column_ = 1;
+    std::size_t offset_ = 0;
     bool lineHasWord_ = false;
 };
