@@ -46,6 +46,9 @@ struct RunOptions {
     bool check = false;
     std::string timelineFile;
     std::string benchReport;  // a --benchmark --json report for the timeline's cost lane
+    // Rewriting the script: FROM and BY as given (empty: no shift); a dry run prints the diff.
+    std::vector<std::string> shift;
+    bool dryRun = false;
     // Authoring in a window: pause, seek and loop by keys, a status line.
     bool edit = false;
     bool fixedFrameTime = false;  // --dt given: frames of dtMs on a virtual clock

@@ -14,6 +14,7 @@
 #include "app/RunOptions.h"
 #include "app/ScaleOptions.h"
 #include "app/Shell.h"
+#include "app/ShiftCommand.h"
 #include "app/ShowFolder.h"
 #include "check/CheckCommand.h"
 #include "offscreen/Benchmark.h"
@@ -65,6 +66,19 @@ void addToolOptions(CLI::App& cli, RunOptions& options) {
         check->excludes(show);
         timeline->excludes(show);
     }
+}
+
+void addShiftOptions(CLI::App& cli, RunOptions& options) {
+    auto* shift = cli.add_option("--shift", options.shift,
+                                 "Move every event of data/script.txt at or after FROM by BY (times as for "
+                                 "--start; BY may be negative, e.g. -2:0), rewriting only their time words")
+                      ->type_name("FROM BY")
+                      ->expected(2);
+    cli.add_flag("--dry-run", options.dryRun, "With --shift: print the change as a unified diff; write nothing")
+        ->needs(shift);
+    for (const char* other : {"--frames", "--capture", "--benchmark", "--start", "--trace", "--check", "--timeline",
+                              "--edit", "--join", "--split"})
+        shift->excludes(other);
 }
 
 void addEditOptions(CLI::App& cli, RunOptions& options) {
@@ -160,6 +174,7 @@ int main(int argc, char** argv) {
     addScaleOptions(cli, options);
     addToolOptions(cli, options);
     addEditOptions(cli, options);
+    addShiftOptions(cli, options);
     auto* dtOption = cli.get_option("--dt");
     CLI11_PARSE(cli, argc, argv);
     options.fixedFrameTime = dtOption->count() > 0;
@@ -172,11 +187,13 @@ int main(int argc, char** argv) {
         if (!file->empty()) *file = std::filesystem::absolute(*file).string();
     }
     for (std::string& file : options.join) file = std::filesystem::absolute(file).string();
-    const bool tool = options.check || !options.timelineFile.empty() || !options.join.empty();
+    const bool tool =
+        options.check || !options.timelineFile.empty() || !options.join.empty() || !options.shift.empty();
     // A window run without a display would play to nobody: said before anything else.
     if (!tool && !options.fixedRate() && !options.deterministic() && !requireDisplay()) return 1;
     if (!enterShowFolder(options.dataDir)) return 1;
     if (options.check) return runCheckCommand(options.json, stdout);
+    if (!options.shift.empty()) return runShiftCommand(options.shift[0], options.shift[1], options.dryRun);
     if (!options.timelineFile.empty()) return runTimelineCommand(options.timelineFile, options.benchReport);
     if (!options.join.empty())
         return runJoin({options.join[0], {options.join.begin() + 1, options.join.end()}, !options.noSound});

@@ -46,9 +46,9 @@ ScriptEditResult checkedEdit(const ScriptText& script, std::string text, const s
 }
 
 std::string describeEntry(const ScriptText& script, const ScriptEntry& entry) {
-    return "line " + std::to_string(entry.line) + " (" + describeTime(script.timeWord(entry), entry.timeMs) + ")";
+    return "line " + std::to_string(entry.line) + " at " + describeTime(script.timeWord(entry), entry.timeMs);
 }
 
 std::string describeTime(const std::string& word, int32_t ms) {
-    return word + ", " + seconds(ms);
+    return word + " (" + seconds(ms) + ")";
 }

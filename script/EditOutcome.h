@@ -35,7 +35,7 @@ ScriptEditResult refused(const ScriptText& script, std::string why);
 ScriptEditResult checkedEdit(const ScriptText& script, std::string text, const std::vector<EntryFacts>& expected,
                              int32_t rewritten);
 
-// "line 12 (15:0, 28.80 s)": where an entry stands and when it is due, as people look it up.
+// "line 12 at 15:0 (28.80 s)": where an entry stands and when it is due, as people look it up.
 std::string describeEntry(const ScriptText& script, const ScriptEntry& entry);
-// "15:0, 28.80 s" for a time word and the time it stands for.
+// "15:0 (28.80 s)" for a time word and the time it stands for.
 std::string describeTime(const std::string& word, int32_t ms);

@@ -94,7 +94,7 @@ TEST(ScriptEdit, RewritesOnlyWhatTheEditChanges) {
          "1:0 putki on   # pipes\n\n1:0 kumma on\n3:0 end 0\n5:0 lorenz on\n"},
         {"a shift back past an event that stays is refused", SHOW,
          [](const ScriptText& s) { return shiftEvents(s, 3840, -2880); }, SHOW,
-         "past line 5 (1:0, 1.92 s)"},
+         "past line 5 at 1:0 (1.92 s)"},
         {"a shift back before the song's start is refused", SHOW,
          [](const ScriptText& s) { return shiftEvents(s, 0, -1); }, SHOW, "before the song's start"},
         {"a shift keeps a beat time in beats", "init bpm 130\n1 hohto on\n1.5 lorenz on\n",
