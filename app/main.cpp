@@ -73,7 +73,8 @@ void addShiftOptions(CLI::App& cli, RunOptions& options) {
                                  "Move every event of data/script.txt at or after FROM by BY (times as for "
                                  "--start; BY may be negative, e.g. -2:0), rewriting only their time words")
                       ->type_name("FROM BY")
-                      ->expected(2);
+                      ->type_size(2)
+                      ->expected(1);
     cli.add_flag("--dry-run", options.dryRun, "With --shift: print the change as a unified diff; write nothing")
         ->needs(shift);
     for (const char* other : {"--frames", "--capture", "--benchmark", "--start", "--trace", "--check", "--timeline",
