@@ -192,6 +192,8 @@ int main(int argc, char** argv) {
         options.check || !options.timelineFile.empty() || !options.join.empty() || !options.shift.empty();
     // A window run without a display would play to nobody: said before anything else.
     if (!tool && !options.fixedRate() && !options.deterministic() && !requireDisplay()) return 1;
+    // --shift rewrites the show it is pointed at, never the data set installed with the player.
+    if (!options.shift.empty() && options.dataDir.empty()) options.dataDir = ".";
     if (!enterShowFolder(options.dataDir)) return 1;
     if (options.check) return runCheckCommand(options.json, stdout);
     if (!options.shift.empty()) return runShiftCommand(options.shift[0], options.shift[1], options.dryRun);
