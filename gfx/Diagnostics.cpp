@@ -69,3 +69,11 @@ void reportOutOfMemory(const char* fileName) {
 void reportNameTooLong(const char* fileName, size_t length) {
     writeMessage("texture file name too long (%zu characters, at most 99): \"%s\"\n", length, fileName);
 }
+
+void reportPngError(const char* fileName, const char* message) {
+    writeMessage("PNG error in \"%s\": %s\n", fileName, message);
+}
+
+void reportPngWarning(const char* fileName, const char* message) {
+    writeMessage("PNG warning in \"%s\": %s\n", fileName, message);
+}

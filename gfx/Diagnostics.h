@@ -11,6 +11,9 @@ void reportOutOfMemory(const char* fileName);
 void reportDepthNotSupported(int32_t bytesPerPixel);
 void reportPictureDepthNotSupported(int32_t bytesPerPixel);
 void reportNameTooLong(const char* fileName, size_t length);
+// libpng's messages, with the file they are about.
+void reportPngError(const char* fileName, const char* message);
+void reportPngWarning(const char* fileName, const char* message);
 
 // While one lives on a thread, that thread's messages (these and the JPEG
 // library's) are counted instead of written: a decode done ahead of time stays

@@ -1,5 +1,5 @@
-// Picture decoding: JPEG files to 8-bit RGBA blocks, bottom row first, so that the
-// block goes to glTexImage2D unchanged and t = 1 is the top of the picture.
+// Picture decoding: JPEG and PNG files to 8-bit RGBA blocks, bottom row first, so
+// that the block goes to glTexImage2D unchanged and t = 1 is the top of the picture.
 // Diagnostics go to standard error; nothing here touches GL.
 #pragma once
 
@@ -8,7 +8,12 @@
 
 using PixelBlock = std::unique_ptr<uint8_t[]>;
 
-// Every picture is JPEG, whatever its extension. On success writes the size and
-// bytesPerPixel (always 4) and returns the RGBA block; null on failure.
+// The decoder is chosen by the file's first bytes, never by its name: a PNG
+// signature goes to loadPng, anything else to loadJpeg. On success writes the size
+// and bytesPerPixel (always 4) and returns the RGBA block; null on failure.
 PixelBlock loadImage(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel);
+// Alpha is 255 for every pixel; only a mask changes it.
 PixelBlock loadJpeg(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel);
+// Any PNG (gray, palette, 16-bit, interlaced) as 8-bit RGBA; its alpha channel (or
+// transparency chunk) becomes the block's alpha, 255 where the file has none.
+PixelBlock loadPng(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel);

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "gfx/Draw2D.h"
 #include "gfx/Texture.h"
 #include "tests/gfx/GlTest.h"
 #include "tests/support/JpegWriter.h"
+#include "tests/support/PngWriter.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -30,6 +32,17 @@ std::vector<uint8_t> readRgba(const Texture& texture) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;
+}
+
+// The picture over the whole window, blended as masked overlay pictures are,
+// onto a clear of blue.
+void drawOverBlue(Texture& picture) {
+    glClearColor(0, 0, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    picture.useAlphaBlend();
+    begin2D(-10000);
+    picture.drawQuad(0, 0, 1, 1, 640, 480);
+    end2D();
 }
 
 using TextureTest = GlTest;
@@ -113,6 +126,43 @@ TEST_F(TextureTest, MaskRedBecomesAlphaAndColoursStay) {
         EXPECT_NEAR(px[1], 40, 2);
         EXPECT_NEAR(px[2], 90, 2);
     }
+}
+
+// 16 x 16: the left half opaque, the right half clear, as halvesJpeg() masks it.
+TEST_F(TextureTest, APngsAlphaIsItsMaskDrawnAsAJpegWithAMaskFileIs) {
+    std::vector<uint8_t> rgba;
+    for (int p = 0; p < 16 * 16; ++p) rgba.insert(rgba.end(), {200, 40, 90, uint8_t(p % 16 < 8 ? 255 : 0)});
+    TempDir dir;
+    const std::string png = dir.write("picture.png", rgbaPng(16, 16, rgba));
+    const std::string jpeg = dir.write("picture.jpg", colourJpeg(16, 16, 200, 40, 90));
+    const std::string mask = dir.write("mask.jpg", halvesJpeg());
+    Texture fromPng;
+    fromPng.loadFromFile(png.c_str(), "", GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+    Texture fromJpeg;
+    fromJpeg.loadFromFile(jpeg.c_str(), mask.c_str(), GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+
+    drawOverBlue(fromPng);
+    const std::array<uint8_t, 4> pngShown = pixelAt(100, 240);
+    const std::array<uint8_t, 4> pngHidden = pixelAt(540, 240);
+    EXPECT_EQ(pngShown, (std::array<uint8_t, 4>{200, 40, 90, 255}));
+    EXPECT_EQ(pngHidden, (std::array<uint8_t, 4>{0, 0, 255, 255}));
+    drawOverBlue(fromJpeg);
+    for (int x : {20, 100, 250, 390, 540, 620}) {
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NEAR(pixelAt(x, 240)[c], x < 320 ? pngShown[c] : pngHidden[c], 2) << "x " << x;
+    }
+}
+
+TEST_F(TextureTest, ABrokenPngStillGivesATextureThatBinds) {
+    TempDir dir;
+    const std::string png = rgbaPng(16, 16, std::vector<uint8_t>(16 * 16 * 4, 90));
+    const std::string cut = dir.write("cut.png", png.substr(0, png.size() - 30));
+    Texture texture;
+    testing::internal::CaptureStderr();
+    texture.loadFromFile(cut.c_str(), "", GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+    EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+    EXPECT_NE(texture.textureId, 0u);
+    EXPECT_EQ(texture.width, 0);
 }
 
 TEST_F(TextureTest, MissingMaskLeavesThePictureOpaque) {
