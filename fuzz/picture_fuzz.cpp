@@ -1,6 +1,7 @@
-// libFuzzer target for picture decoding: any bytes go through loadImage as a file,
-// and every picture that decodes is merged as an alpha mask into picture blocks
-// smaller, equal and larger than itself. No GL; the sanitizers watch the rest.
+// libFuzzer targets for picture decoding, built once per decoder (jpeg_fuzz, png_fuzz):
+// any bytes go to the decoder as a file, and every picture that decodes is merged as
+// an alpha mask into picture blocks smaller, equal and larger than itself. No GL; the
+// sanitizers watch the rest.
 #include <unistd.h>
 
 #include <cstdint>
@@ -13,12 +14,21 @@
 #include "gfx/Image.h"
 #include "gfx/ImageLimits.h"
 
+#if FUZZ_PNG
+// A PNG keeps the alpha its file gives.
+#define DECODE loadPng
+constexpr bool ALWAYS_OPAQUE = false;
+#else
+#define DECODE loadJpeg
+constexpr bool ALWAYS_OPAQUE = true;
+#endif
+
 namespace {
 
 // One scratch file per fuzzing process, removed when it exits.
 struct ScratchFile {
     ScratchFile() {
-        char name[] = "/tmp/flashstep-jpeg-fuzz-XXXXXX";
+        char name[] = "/tmp/flashstep-picture-fuzz-XXXXXX";
         const int fd = mkstemp(name);
         if (fd < 0) std::abort();
         close(fd);
@@ -68,10 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t width = 0;
     int32_t height = 0;
     int32_t bytesPerPixel = 0;
-    const PixelBlock mask = loadImage(scratchPath().c_str(), width, height, bytesPerPixel);
+    const PixelBlock mask = DECODE(scratchPath().c_str(), width, height, bytesPerPixel);
     if (mask == nullptr) return 0;
     if (bytesPerPixel != 4 || width <= 0 || height <= 0) std::abort();
-    for (size_t p = 0; p < static_cast<size_t>(width) * height; ++p) {
+    if (!pictureSizeAllowed(static_cast<uint64_t>(width), static_cast<uint64_t>(height))) std::abort();
+    for (size_t p = 0; ALWAYS_OPAQUE && p < static_cast<size_t>(width) * height; ++p) {
         if (mask[p * 4 + 3] != 255) std::abort();
     }
     mergeIntoPicture(7, 5, mask.get(), width, height);
