@@ -64,15 +64,43 @@ TEST(LoadPng, EveryColourTypeDepthAndInterlacingGivesTheSameRgba) {
         PngPicture picture;
     };
     const Case cases[] = {
-        {"rgba8", {2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false,
-                   {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 255, 255, 255, 255}, {}, {}}},
-        {"rgba16", {2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 16, false,
-                    {255, 255, 0, 0, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 128, 128,
-                     0, 0, 0, 0, 255, 255, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}, {}, {}}},
-        {"palette with transparency", {2, 2, PNG_COLOR_TYPE_PALETTE, 2, false, {0x10, 0xB0},
-                                       {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255}, {255, 128, 0}}},
-        {"interlaced rgba", {2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, true,
-                             {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 255, 255, 255, 255}, {}, {}}},
+        {"rgba8",
+         {2,
+          2,
+          PNG_COLOR_TYPE_RGB_ALPHA,
+          8,
+          false,
+          {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 255, 255, 255, 255},
+          {},
+          {}}},
+        {"rgba16",
+         {2,
+          2,
+          PNG_COLOR_TYPE_RGB_ALPHA,
+          16,
+          false,
+          {255, 255, 0, 0, 0,   0,   255, 255, 0,   0,   255, 255, 0,   0,   128, 128,
+           0,   0,   0, 0, 255, 255, 0,   0,   255, 255, 255, 255, 255, 255, 255, 255},
+          {},
+          {}}},
+        {"palette with transparency",
+         {2,
+          2,
+          PNG_COLOR_TYPE_PALETTE,
+          2,
+          false,
+          {0x10, 0xB0},
+          {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255},
+          {255, 128, 0}}},
+        {"interlaced rgba",
+         {2,
+          2,
+          PNG_COLOR_TYPE_RGB_ALPHA,
+          8,
+          true,
+          {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 255, 255, 255, 255},
+          {},
+          {}}},
     };
     TempDir dir;
     for (const Case& c : cases) {
@@ -94,15 +122,20 @@ TEST(LoadPng, GrayFormsSpreadToRgbAndPicturesWithoutAlphaAreOpaque) {
         std::vector<std::vector<int>> pixels;  // top row first
     };
     const Case cases[] = {
-        {"gray 1-bit", {2, 1, PNG_COLOR_TYPE_GRAY, 1, false, {0x80}, {}, {}},
+        {"gray 1-bit",
+         {2, 1, PNG_COLOR_TYPE_GRAY, 1, false, {0x80}, {}, {}},
          {{255, 255, 255, 255}, {0, 0, 0, 255}}},
-        {"gray 4-bit", {2, 1, PNG_COLOR_TYPE_GRAY, 4, false, {0x5F}, {}, {}},
+        {"gray 4-bit",
+         {2, 1, PNG_COLOR_TYPE_GRAY, 4, false, {0x5F}, {}, {}},
          {{85, 85, 85, 255}, {255, 255, 255, 255}}},
-        {"gray 16-bit", {2, 1, PNG_COLOR_TYPE_GRAY, 16, false, {0x12, 0x34, 0xFF, 0xFF}, {}, {}},
+        {"gray 16-bit",
+         {2, 1, PNG_COLOR_TYPE_GRAY, 16, false, {0x12, 0x34, 0xFF, 0xFF}, {}, {}},
          {{18, 18, 18, 255}, {255, 255, 255, 255}}},
-        {"gray with alpha", {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, {90, 0, 200, 77}, {}, {}},
+        {"gray with alpha",
+         {2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, {90, 0, 200, 77}, {}, {}},
          {{90, 90, 90, 0}, {200, 200, 200, 77}}},
-        {"rgb", {1, 2, PNG_COLOR_TYPE_RGB, 8, false, {10, 20, 30, 40, 50, 60}, {}, {}},
+        {"rgb",
+         {1, 2, PNG_COLOR_TYPE_RGB, 8, false, {10, 20, 30, 40, 50, 60}, {}, {}},
          {{10, 20, 30, 255}, {40, 50, 60, 255}}},
     };
     TempDir dir;
@@ -120,10 +153,12 @@ TEST(LoadPng, InterlacedPassesLandInTheirRowsAtAnOddSize) {
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 9; ++x) samples.insert(samples.end(), {uint8_t(x * 20), uint8_t(y * 30), 7});
     TempDir dir;
-    const Decoded d = decode(dir.write("adam7.png", encodePng({9, 7, PNG_COLOR_TYPE_RGB, 8, true, samples, {}, {}})));
+    const Decoded d =
+        decode(dir.write("adam7.png", encodePng({9, 7, PNG_COLOR_TYPE_RGB, 8, true, samples, {}, {}})));
     ASSERT_NE(d.pixels, nullptr);
     for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 9; ++x) ASSERT_EQ(d.at(x, y), (std::vector<int>{x * 20, y * 30, 7, 255})) << x << "," << y;
+        for (int x = 0; x < 9; ++x)
+            ASSERT_EQ(d.at(x, y), (std::vector<int>{x * 20, y * 30, 7, 255})) << x << "," << y;
 }
 
 TEST(LoadImage, TheSignatureChoosesTheDecoderWhateverTheName) {

@@ -15,8 +15,8 @@ void appendBytes(png_structp png, png_bytep data, png_size_t length) {
 void flushNothing(png_structp) {}
 
 size_t rowBytes(const PngPicture& p) {
-    const int channels = p.colourType == PNG_COLOR_TYPE_RGB_ALPHA  ? 4
-                         : p.colourType == PNG_COLOR_TYPE_RGB      ? 3
+    const int channels = p.colourType == PNG_COLOR_TYPE_RGB_ALPHA    ? 4
+                         : p.colourType == PNG_COLOR_TYPE_RGB        ? 3
                          : p.colourType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
                                                                      : 1;
     return (static_cast<size_t>(p.width) * channels * p.bitDepth + 7) / 8;

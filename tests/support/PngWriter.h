@@ -13,8 +13,8 @@ struct PngPicture {
     int colourType = 0;  // PNG_COLOR_TYPE_...
     int bitDepth = 8;
     bool interlaced = false;
-    std::vector<uint8_t> samples;  // rows of packed samples; 16-bit samples big-endian
-    std::vector<uint8_t> palette;  // RGB triples, for the palette type
+    std::vector<uint8_t> samples;       // rows of packed samples; 16-bit samples big-endian
+    std::vector<uint8_t> palette;       // RGB triples, for the palette type
     std::vector<uint8_t> paletteAlpha;  // a transparency chunk for palette entries
 };
 

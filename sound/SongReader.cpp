@@ -1,0 +1,38 @@
+// libsndfile opens, decodes and closes; a file with no channels or no rate is
+// refused as if it could not be opened.
+#include "sound/SongReader.h"
+
+#include <sndfile.h>
+
+SongReader::SongReader(const std::string& path) {
+    SF_INFO info{};
+    file_ = sf_open(path.c_str(), SFM_READ, &info);
+    if (file_ == nullptr) {
+        error_ = sf_strerror(nullptr);
+        return;
+    }
+    if (info.channels <= 0 || info.samplerate <= 0) {
+        sf_close(file_);
+        file_ = nullptr;
+        error_ = "no channels or no sample rate";
+        return;
+    }
+    sampleRate_ = info.samplerate;
+    channels_ = info.channels;
+}
+
+SongReader::~SongReader() {
+    if (file_ != nullptr) sf_close(file_);
+}
+
+bool SongReader::read(std::vector<float>& frames, std::size_t maxFrames) {
+    if (file_ == nullptr) {
+        frames.clear();
+        return false;
+    }
+    const auto channels = static_cast<std::size_t>(channels_);
+    frames.resize(maxFrames * channels);
+    const sf_count_t got = sf_readf_float(file_, frames.data(), static_cast<sf_count_t>(maxFrames));
+    frames.resize(got > 0 ? static_cast<std::size_t>(got) * channels : 0);
+    return got > 0;
+}
