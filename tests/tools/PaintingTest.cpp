@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "tools/datagen/Blur.h"
-#include "tools/datagen/Fonts.h"
+#include "generator/Fonts.h"
 #include "tools/datagen/PeriodicNoise.h"
-#include "tools/datagen/TextRenderer.h"
+#include "generator/TextRenderer.h"
 
 TEST(PeriodicNoise, RepeatsExactlyAfterOnePictureWidthInBothDirections) {
     const PeriodicNoise noise(42);

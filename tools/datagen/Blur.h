@@ -2,7 +2,7 @@
 // Edges either wrap (tiling textures) or hold their last pixel (cards).
 #pragma once
 
-#include "tools/datagen/Raster.h"
+#include "generator/Raster.h"
 
 enum class Edge { Clamp, Wrap };
 

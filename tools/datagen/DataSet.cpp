@@ -7,10 +7,10 @@
 #include <iostream>
 
 #include "tools/datagen/CoordsWriter.h"
-#include "tools/datagen/Fonts.h"
+#include "generator/Fonts.h"
 #include "tools/datagen/PictureSet.h"
 #include "tools/datagen/ShowScript.h"
-#include "tools/datagen/Song.h"
+#include "generator/Song.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "tools/datagen/Blur.h"
 #include "tools/datagen/Pictures.h"
-#include "tools/datagen/Rng.h"
+#include "generator/Rng.h"
 #include "tools/datagen/Shapes.h"
 
 namespace {

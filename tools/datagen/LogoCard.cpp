@@ -4,7 +4,7 @@
 
 #include "tools/datagen/Blur.h"
 #include "tools/datagen/CardText.h"
-#include "tools/datagen/Fonts.h"
+#include "generator/Fonts.h"
 #include "tools/datagen/Shapes.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "tools/datagen/PeriodicNoise.h"
 #include "tools/datagen/Pictures.h"
-#include "tools/datagen/Rng.h"
+#include "generator/Rng.h"
 
 namespace {
 constexpr int SIZE = 256;

@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "tools/datagen/JpegWriter.h"
+#include "generator/JpegWriter.h"
 #include "tools/datagen/Pictures.h"
 #include "tools/datagen/TextCards.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/datagen/TextRenderer.h"
+#include "generator/TextRenderer.h"
 
 struct PieceBlock {
     int overlayIndex = 0;

@@ -3,8 +3,8 @@
 // Nothing here writes files; PictureSet.cpp names and saves them.
 #pragma once
 
-#include "tools/datagen/Raster.h"
-#include "tools/datagen/TextRenderer.h"
+#include "generator/Raster.h"
+#include "generator/TextRenderer.h"
 
 constexpr int SCREEN_WIDTH = 640;
 constexpr int SCREEN_HEIGHT = 480;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tools/datagen/TextRenderer.h"
+#include "generator/TextRenderer.h"
 
 constexpr int PIECE_MARGIN = 14;
 

@@ -3,7 +3,7 @@
 // maximum, so overlapping shapes never add up past 1.
 #pragma once
 
-#include "tools/datagen/Raster.h"
+#include "generator/Raster.h"
 
 struct Point {
     float x = 0.0f;

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
-#include "tools/datagen/ScriptBuilder.h"
+#include "generator/ScriptBuilder.h"
 #include "tools/datagen/ShowPictures.h"
-#include "tools/datagen/SongStructure.h"
+#include "generator/SongStructure.h"
 #include "tools/datagen/TextCards.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "tools/datagen/Fonts.h"
+#include "generator/Fonts.h"
 #include "tools/datagen/TextCards.h"
 
 namespace {

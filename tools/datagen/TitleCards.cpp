@@ -6,8 +6,8 @@
 
 #include "tools/datagen/Blur.h"
 #include "tools/datagen/CardText.h"
-#include "tools/datagen/Fonts.h"
-#include "tools/datagen/Rng.h"
+#include "generator/Fonts.h"
+#include "generator/Rng.h"
 #include "tools/datagen/Shapes.h"
 
 namespace {

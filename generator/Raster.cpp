@@ -1,5 +1,5 @@
 // Combining masks and canvases; every operation keeps the target's size.
-#include "tools/datagen/Raster.h"
+#include "generator/Raster.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // Glue of the song modules: arrange, mix, master, encode, fix the serial.
-#include "tools/datagen/Song.h"
+#include "generator/Song.h"
 
-#include "tools/datagen/Arrangement.h"
-#include "tools/datagen/Mix.h"
-#include "tools/datagen/OggSerial.h"
-#include "tools/datagen/VorbisWriter.h"
+#include "generator/Arrangement.h"
+#include "generator/Mix.h"
+#include "generator/OggSerial.h"
+#include "generator/VorbisWriter.h"
 
 namespace {
 // Vorbis quality 0..1 (0.3 is about 110 kbit/s for this stereo song).

@@ -3,11 +3,11 @@
 // drops and finale play everything, the break drops the drums, the rise rolls
 // the snare faster and faster under a noise sweep, and the outro winds down to
 // one held chord.
-#include "tools/datagen/Arrangement.h"
+#include "generator/Arrangement.h"
 
-#include "tools/datagen/Drums.h"
-#include "tools/datagen/Harmony.h"
-#include "tools/datagen/Synths.h"
+#include "generator/Drums.h"
+#include "generator/Harmony.h"
+#include "generator/Synths.h"
 
 namespace {
 

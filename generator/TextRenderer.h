@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "tools/datagen/Raster.h"
+#include "generator/Raster.h"
 
 struct FT_LibraryRec_;
 struct FT_FaceRec_;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/datagen/StereoBuffer.h"
+#include "generator/StereoBuffer.h"
 
 StereoBuffer synthesiseSong();
 // Encodes as Ogg Vorbis and makes the file's bytes repeatable (fixed stream

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/datagen/StereoBuffer.h"
+#include "generator/StereoBuffer.h"
 
 // quality 0..1, higher is better and larger. False, with a message, on failure.
 bool writeOggVorbis(const std::string& path, const StereoBuffer& buffer, double quality);

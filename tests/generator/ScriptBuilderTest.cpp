@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "tools/datagen/ScriptBuilder.h"
+#include "generator/ScriptBuilder.h"
 
 TEST(ScriptTimeWord, IsPatternColonBeatInItsShortestExactForm) {
     const struct {

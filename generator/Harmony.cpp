@@ -1,5 +1,5 @@
 // The phrases are written per chord of the loop, so the lead always fits the pad.
-#include "tools/datagen/Harmony.h"
+#include "generator/Harmony.h"
 
 namespace {
 

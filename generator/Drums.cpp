@@ -1,12 +1,12 @@
 // Kick: a sine falling in pitch with a click; clap: three bursts of band-passed
 // noise and a tail; hats and crash: six detuned square waves (the classic metal
 // chord) plus noise, high-passed. All decays are exponential.
-#include "tools/datagen/Drums.h"
+#include "generator/Drums.h"
 
 #include <cmath>
 
-#include "tools/datagen/Dsp.h"
-#include "tools/datagen/Rng.h"
+#include "generator/Dsp.h"
+#include "generator/Rng.h"
 
 namespace drums {
 namespace {

@@ -1,5 +1,5 @@
 // Frames go to libsndfile interleaved, in blocks, as floats.
-#include "tools/datagen/VorbisWriter.h"
+#include "generator/VorbisWriter.h"
 
 #include <sndfile.h>
 
@@ -7,7 +7,7 @@
 #include <iostream>
 #include <vector>
 
-#include "tools/datagen/SongStructure.h"
+#include "generator/SongStructure.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ bool writeOggVorbis(const std::string& path, const StereoBuffer& buffer, double 
     info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (file == nullptr) {
-        std::cerr << "flashstep-datagen: cannot write " << path << ": " << sf_strerror(nullptr) << "\n";
+        std::cerr << "cannot write " << path << ": " << sf_strerror(nullptr) << "\n";
         return false;
     }
     // libsndfile speaks of compression: 0 is the best quality.
@@ -46,6 +46,6 @@ bool writeOggVorbis(const std::string& path, const StereoBuffer& buffer, double 
     sf_command(file, SFC_SET_COMPRESSION_LEVEL, &compression, sizeof(compression));
     const bool written = writeFrames(file, buffer);
     if (!written)
-        std::cerr << "flashstep-datagen: encoding " << path << " failed: " << sf_strerror(file) << "\n";
+        std::cerr << "encoding " << path << " failed: " << sf_strerror(file) << "\n";
     return sf_close(file) == 0 && written;
 }

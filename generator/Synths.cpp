@@ -1,10 +1,10 @@
 // Voices are rendered one note at a time with their own oscillators and filters;
 // notes overlap freely in the buffer. Detuned copies are panned apart for width.
-#include "tools/datagen/Synths.h"
+#include "generator/Synths.h"
 
 #include <cmath>
 
-#include "tools/datagen/Dsp.h"
+#include "generator/Dsp.h"
 
 namespace synths {
 

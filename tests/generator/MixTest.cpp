@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tools/datagen/Mix.h"
+#include "generator/Mix.h"
 
 TEST(Master, ScalesAnyMixSoItsPeakIsTheCeiling) {
     for (double level : {0.01, 0.8, 7.5}) {

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "tools/datagen/StereoBuffer.h"
+#include "generator/StereoBuffer.h"
 
 namespace drums {
 

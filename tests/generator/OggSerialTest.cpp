@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tests/support/TempDir.h"
-#include "tools/datagen/OggSerial.h"
-#include "tools/datagen/VorbisWriter.h"
+#include "generator/OggSerial.h"
+#include "generator/VorbisWriter.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "tools/datagen/Arrangement.h"
-#include "tools/datagen/SongStructure.h"
+#include "generator/Arrangement.h"
+#include "generator/SongStructure.h"
 
 TEST(SongStructure, SectionsFollowEachOtherWithoutGapsAndEndWithTheSong) {
     int next = 0;

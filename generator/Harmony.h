@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tools/datagen/SongStructure.h"
+#include "generator/SongStructure.h"
 
 struct Chord {
     int bass = 0;             // MIDI note of the bass line

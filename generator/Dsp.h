@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "tools/datagen/SongStructure.h"
+#include "generator/SongStructure.h"
 
 namespace dsp {
 

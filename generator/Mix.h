@@ -3,8 +3,8 @@
 // end, then a soft saturation and a scale to just below full scale.
 #pragma once
 
-#include "tools/datagen/Arrangement.h"
-#include "tools/datagen/StereoBuffer.h"
+#include "generator/Arrangement.h"
+#include "generator/StereoBuffer.h"
 
 // The master's ceiling: about -1.4 dBFS, headroom for the encoder's overshoot.
 constexpr double MASTER_CEILING = 0.85;

@@ -1,7 +1,7 @@
 // Page layout: "OggS", version, flags, granule position (8 bytes), serial (4, at
 // offset 14), sequence number (4), checksum (4, at offset 22), segment count (at
 // 26), the segment table, then the body. Integers are little-endian.
-#include "tools/datagen/OggSerial.h"
+#include "generator/OggSerial.h"
 
 #include <array>
 #include <cstring>
@@ -74,13 +74,13 @@ bool setOggSerialInFile(const std::string& path, uint32_t serial) {
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in.is_open() || !setOggSerial(bytes, serial)) {
-        std::cerr << "flashstep-datagen: " << path << " is not a readable Ogg file\n";
+        std::cerr << path << " is not a readable Ogg file\n";
         return false;
     }
     in.close();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) std::cerr << "flashstep-datagen: cannot rewrite " << path << "\n";
+    if (!out) std::cerr << "cannot rewrite " << path << "\n";
     return static_cast<bool>(out);
 }

@@ -1,11 +1,11 @@
 // The ducking envelope is computed once from the kick frames; everything else is
 // a single pass over the buffers.
-#include "tools/datagen/Mix.h"
+#include "generator/Mix.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "tools/datagen/Dsp.h"
+#include "generator/Dsp.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "tools/datagen/StereoBuffer.h"
+#include "generator/StereoBuffer.h"
 
 namespace synths {
 

@@ -1,6 +1,6 @@
 // FreeType faces are opened once per file and kept; glyphs are rendered 8-bit
 // anti-aliased and copied into the target at whole-pixel pen positions.
-#include "tools/datagen/TextRenderer.h"
+#include "generator/TextRenderer.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -1,5 +1,5 @@
 // libjpeg compression of 8-bit rows, top row first (the file's natural order).
-#include "tools/datagen/JpegWriter.h"
+#include "generator/JpegWriter.h"
 
 #include <jpeglib.h>
 

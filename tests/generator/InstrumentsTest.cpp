@@ -5,9 +5,9 @@
 #include <cmath>
 #include <functional>
 
-#include "tools/datagen/Drums.h"
-#include "tools/datagen/Harmony.h"
-#include "tools/datagen/Synths.h"
+#include "generator/Drums.h"
+#include "generator/Harmony.h"
+#include "generator/Synths.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "tools/datagen/SongStructure.h"
-#include "tools/datagen/StereoBuffer.h"
+#include "generator/SongStructure.h"
+#include "generator/StereoBuffer.h"
 
 struct PatternPlan {
     const char* kick = nullptr;  // drum rows; null where the drum rests

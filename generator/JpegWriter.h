@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tools/datagen/Raster.h"
+#include "generator/Raster.h"
 
 constexpr int JPEG_QUALITY = 90;
 

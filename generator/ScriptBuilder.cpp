@@ -1,5 +1,5 @@
 // A note longer than fits behind its event becomes a comment line above it.
-#include "tools/datagen/ScriptBuilder.h"
+#include "generator/ScriptBuilder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -60,7 +60,7 @@ void ScriptBuilder::appendSection(std::string& out, const Section& section, doub
     });
     if (!events.empty() && events.front().time.beats(beatsPerPattern_) < lastBeat) {
         const std::string title = section.lines.empty() ? "(untitled)" : section.lines.front();
-        std::cerr << "flashstep-datagen: script section \"" << title << "\" starts too early\n";
+        std::cerr << "script section \"" << title << "\" starts too early\n";
         std::abort();
     }
     out += "\n";
