@@ -103,7 +103,7 @@ PatternPlan outroPlan(int k) {
         plan.leadGain = 1.0 - 0.2 * k;
     } else if (k < 8) {
         plan.padBrightness = 0.55 - 0.05 * (k - 4);
-    } else if (k == 8) {
+    } else if (k == LAST_HIT_PATTERN - section(Part::Outro).firstPattern) {
         // The last word: one kick and cymbal under a chord held to the end.
         plan.kick = rows::LAST_HIT;
         plan.crash = true;
@@ -113,14 +113,15 @@ PatternPlan outroPlan(int k) {
     return plan;
 }
 
-std::size_t stepFrame(int pattern, int step) {
-    return static_cast<std::size_t>(pattern) * FRAMES_PER_PATTERN +
+// Frames are counted from the pattern's place in what is being arranged.
+std::size_t stepFrame(int place, int step) {
+    return static_cast<std::size_t>(place) * FRAMES_PER_PATTERN +
            static_cast<std::size_t>(step) * FRAMES_PER_STEP;
 }
 
-void renderDrums(SongBuses& buses, int pattern, const PatternPlan& plan) {
+void renderDrums(SongBuses& buses, int place, const PatternPlan& plan) {
     for (int step = 0; step < PATTERN_LENGTH; ++step) {
-        const std::size_t at = stepFrame(pattern, step);
+        const std::size_t at = stepFrame(place, step);
         if (plan.kick && hit(plan.kick, step)) {
             drums::kick(buses.drums, at, 0.9);
             buses.kicks.push_back(at);
@@ -132,29 +133,30 @@ void renderDrums(SongBuses& buses, int pattern, const PatternPlan& plan) {
             drums::closedHat(buses.drums, at, 0.2 * plan.hatGain * accent);
         if (plan.openHat && hit(plan.openHat, step)) drums::openHat(buses.drums, at, 0.16 * plan.hatGain);
     }
-    if (plan.crash) drums::crash(buses.effects, stepFrame(pattern, 0), 0.3);
-    if (plan.riserFrames > 0) drums::riser(buses.effects, stepFrame(pattern, 0), plan.riserFrames, 0.35);
+    if (plan.crash) drums::crash(buses.effects, stepFrame(place, 0), 0.3);
+    if (plan.riserFrames > 0) drums::riser(buses.effects, stepFrame(place, 0), plan.riserFrames, 0.35);
 }
 
-void renderTonal(SongBuses& buses, int pattern, const PatternPlan& plan) {
+// What plays comes from the pattern's number in the whole song; where, from its place.
+void renderTonal(SongBuses& buses, int place, int pattern, const PatternPlan& plan) {
     const Chord& chord = chordAt(pattern);
     if (plan.bass) {
         for (int step = 0; step < PATTERN_LENGTH; ++step) {
             if (!hit(plan.bass, step)) continue;
-            synths::bass(buses.bass, stepFrame(pattern, step), FRAMES_PER_STEP * 3 / 4, chord.bass,
+            synths::bass(buses.bass, stepFrame(place, step), FRAMES_PER_STEP * 3 / 4, chord.bass,
                          plan.bassBrightness, 0.42);
         }
     }
     const Section s = sectionAt(pattern);
     const bool padStarts = (pattern - s.firstPattern) % plan.padPatterns == 0;
     if (plan.padBrightness > 0.0 && padStarts) {
-        synths::pad(buses.pad, stepFrame(pattern, 0),
+        synths::pad(buses.pad, stepFrame(place, 0),
                     static_cast<std::size_t>(plan.padPatterns) * FRAMES_PER_PATTERN, chord.voices,
                     plan.padBrightness, 0.5 * plan.padGain);
     }
     if (plan.leadGain > 0.0) {
         for (const Note& note : leadPhrase(s.part, pattern)) {
-            synths::lead(buses.lead, stepFrame(pattern, note.step),
+            synths::lead(buses.lead, stepFrame(place, note.step),
                          static_cast<std::size_t>(note.length) * FRAMES_PER_STEP * 7 / 8, note.pitch,
                          plan.leadBrightness, 0.22 * plan.leadGain * note.level);
         }
@@ -185,11 +187,17 @@ PatternPlan planFor(int pattern) {
 }
 
 SongBuses arrange() {
-    SongBuses buses;
-    for (int pattern = 0; pattern < SONG_PATTERNS; ++pattern) {
-        const PatternPlan plan = planFor(pattern);
-        renderDrums(buses, pattern, plan);
-        renderTonal(buses, pattern, plan);
+    std::vector<int> patterns(SONG_PATTERNS);
+    for (int pattern = 0; pattern < SONG_PATTERNS; ++pattern) patterns[pattern] = pattern;
+    return arrange(patterns);
+}
+
+SongBuses arrange(const std::vector<int>& patterns) {
+    SongBuses buses(patterns.size() * FRAMES_PER_PATTERN + TAIL_FRAMES);
+    for (std::size_t place = 0; place < patterns.size(); ++place) {
+        const PatternPlan plan = planFor(patterns[place]);
+        renderDrums(buses, static_cast<int>(place), plan);
+        renderTonal(buses, static_cast<int>(place), patterns[place], plan);
     }
     return buses;
 }

@@ -31,12 +31,19 @@ struct PatternPlan {
 PatternPlan planFor(int pattern);
 
 struct SongBuses {
-    StereoBuffer drums{song::SONG_FRAMES};
-    StereoBuffer bass{song::SONG_FRAMES};
-    StereoBuffer pad{song::SONG_FRAMES};
-    StereoBuffer lead{song::SONG_FRAMES};
-    StereoBuffer effects{song::SONG_FRAMES};
+    explicit SongBuses(std::size_t frames)
+        : drums(frames), bass(frames), pad(frames), lead(frames), effects(frames) {}
+
+    StereoBuffer drums;
+    StereoBuffer bass;
+    StereoBuffer pad;
+    StereoBuffer lead;
+    StereoBuffer effects;
     std::vector<std::size_t> kicks;  // frames of every kick, for the mix's ducking
 };
 
+// The whole song, every pattern in order.
 SongBuses arrange();
+// The song's patterns in the order given, each played as in the whole song, only
+// earlier or later; the buses end TAIL_FRAMES after the last of them.
+SongBuses arrange(const std::vector<int>& patterns);

@@ -23,12 +23,10 @@ std::vector<float> duckingEnvelope(const std::vector<std::size_t>& kicks, std::s
     return envelope;
 }
 
-// 1 until the outro's last hit, then down to silence at the end of the tail.
-double endingFade(std::size_t frame) {
-    const song::Section outro = song::section(song::Part::Outro);
-    const std::size_t from = static_cast<std::size_t>(outro.firstPattern + 8) * song::FRAMES_PER_PATTERN;
+// 1 until the last hit, then down to silence at the end of the tail.
+double endingFade(std::size_t frame, std::size_t from, std::size_t frames) {
     if (frame < from) return 1.0;
-    const double x = static_cast<double>(frame - from) / static_cast<double>(song::SONG_FRAMES - from);
+    const double x = static_cast<double>(frame - from) / static_cast<double>(frames - from);
     return std::pow(std::max(0.0, 1.0 - x), 1.5);
 }
 
@@ -71,12 +69,13 @@ void master(StereoBuffer& buffer, double ceiling) {
     }
 }
 
-StereoBuffer mixSong(SongBuses& buses) {
+StereoBuffer mixSong(SongBuses& buses, std::size_t fadeFrom) {
+    const std::size_t frames = buses.drums.frames();
     addPingPongEcho(buses.lead, 3 * song::FRAMES_PER_STEP, 0.4, 0.45);
-    const std::vector<float> duck = duckingEnvelope(buses.kicks, song::SONG_FRAMES, 0.55);
-    StereoBuffer out(song::SONG_FRAMES);
+    const std::vector<float> duck = duckingEnvelope(buses.kicks, frames, 0.55);
+    StereoBuffer out(frames);
     for (std::size_t i = 0; i < out.frames(); ++i) {
-        const double fade = endingFade(i);
+        const double fade = endingFade(i, fadeFrom, frames);
         const double l = buses.drums.left[i] + buses.effects.left[i] + buses.lead.left[i] +
                          (buses.bass.left[i] + buses.pad.left[i]) * duck[i];
         const double r = buses.drums.right[i] + buses.effects.right[i] + buses.lead.right[i] +

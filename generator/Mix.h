@@ -17,4 +17,5 @@ double peak(const StereoBuffer& buffer);
 // A silent buffer stays silent.
 void master(StereoBuffer& buffer, double ceiling);
 
-StereoBuffer mixSong(SongBuses& buses);
+// The buses mixed, faded from `fadeFrom` (the last hit) to silence at their end.
+StereoBuffer mixSong(SongBuses& buses, std::size_t fadeFrom);

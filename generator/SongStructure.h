@@ -44,6 +44,9 @@ constexpr Section section(Part part) {
     return {};
 }
 
+// The outro's one kick and cymbal under a held chord: from here the song fades out.
+constexpr int LAST_HIT_PATTERN = section(Part::Outro).firstPattern + 8;
+
 constexpr Section sectionAt(int pattern) {
     for (const Section& s : SECTIONS) {
         if (pattern >= s.firstPattern && pattern < s.firstPattern + s.patternCount) return s;

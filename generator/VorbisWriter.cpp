@@ -45,7 +45,6 @@ bool writeOggVorbis(const std::string& path, const StereoBuffer& buffer, double 
     double compression = 1.0 - quality;
     sf_command(file, SFC_SET_COMPRESSION_LEVEL, &compression, sizeof(compression));
     const bool written = writeFrames(file, buffer);
-    if (!written)
-        std::cerr << "encoding " << path << " failed: " << sf_strerror(file) << "\n";
+    if (!written) std::cerr << "encoding " << path << " failed: " << sf_strerror(file) << "\n";
     return sf_close(file) == 0 && written;
 }

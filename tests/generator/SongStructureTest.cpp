@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "generator/Arrangement.h"
 #include "generator/SongStructure.h"
@@ -35,4 +36,20 @@ TEST(SongStructure, EveryDrumRowThatPlaysIsOnePatternLong) {
         }
         EXPECT_GE(plan.padPatterns, 1) << "pattern " << pattern;
     }
+}
+
+TEST(SongStructure, APatternArrangedElsewherePlaysItsOwnDrumsAtItsNewPlace) {
+    const SongBuses whole = arrange();
+    const SongBuses moved = arrange({song::LAST_HIT_PATTERN, 16});
+    std::vector<std::size_t> expected;
+    for (int pattern : {song::LAST_HIT_PATTERN, 16}) {
+        const std::size_t from = static_cast<std::size_t>(pattern) * song::FRAMES_PER_PATTERN;
+        const std::size_t place = expected.empty() ? 0 : song::FRAMES_PER_PATTERN;
+        for (std::size_t kick : whole.kicks) {
+            if (kick >= from && kick < from + song::FRAMES_PER_PATTERN)
+                expected.push_back(kick - from + place);
+        }
+    }
+    EXPECT_EQ(moved.kicks, expected);
+    EXPECT_EQ(moved.drums.frames(), 2u * song::FRAMES_PER_PATTERN + song::TAIL_FRAMES);
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "generator/Song.h"
+#include "generator/SongStructure.h"
 #include "sound/BeatGrid.h"
 #include "sound/SongListening.h"
 #include "tests/support/BeatSong.h"
@@ -89,4 +91,16 @@ TEST(SongListening, AnUnreadableSongSaysWhy) {
     error.clear();
     EXPECT_FALSE(listenToSong(dir.write("text.wav", "not a song at all\n"), error));
     EXPECT_NE(error, "");
+}
+
+// Real music, with pads, bass and hats around the kicks: the short song the
+// generator makes for a new show, at its tempo and from its first pattern.
+TEST(BeatGrid, HearsTheGeneratedShortSongAt125FromItsStart) {
+    TempDir dir;
+    const std::string path = dir.file("short.ogg");
+    ASSERT_TRUE(writeSong(path, synthesiseShortSong()));
+    const std::optional<BeatGrid> grid = gridOf(path);
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->bpm, song::BPM);
+    EXPECT_NEAR(grid->firstBeatSeconds, 0.0, 0.020);
 }
