@@ -1,6 +1,6 @@
-// Loads the script once: header lines set tempo, pattern geometry and song file, event lines
-// append timed events, anything else is a comment statement. The queue operations are in
-// DemoScriptQueue.cpp; the statements themselves are split by ScriptStatementReader.
+// Loads the script once: header lines set tempo, pattern geometry, song file and the song time of
+// the first beat, event lines append timed events, anything else is a comment statement. The queue
+// operations are in DemoScriptQueue.cpp; the statements themselves are split by ScriptStatementReader.
 #include "script/DemoScript.h"
 
 #include <algorithm>
@@ -37,6 +37,8 @@ void applyHeader(DemoScript& script, const char* key, const char* value) {
         if (speed > 0) script.patternSpeed = speed;
     } else if (std::strcmp(key, "songfile") == 0) {
         copyWord(script.songfile, sizeof script.songfile, value);
+    } else if (std::strcmp(key, "offset") == 0) {
+        script.offsetMs = headerInteger(value);
     }
 }
 

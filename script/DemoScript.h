@@ -76,6 +76,8 @@ public:
     int32_t patternLength = 16;
     int32_t patternSpeed = 4;
     char songfile[SONGFILE_SIZE] = {};
+    // Song time of pattern 0 beat 0, in milliseconds, as "init offset" gives it; 0 without.
+    int32_t offsetMs = 0;
     float stepPeriod = 0.0f;
     int32_t cursor = 0;
     int32_t eventCount = 0;

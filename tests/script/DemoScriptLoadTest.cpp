@@ -120,6 +120,13 @@ TEST(ScriptLoading, HeaderValuesStayUsable) {
     }
 }
 
+TEST(ScriptLoading, OffsetHeaderGivesTheSongTimeOfTheFirstBeatZeroWithout) {
+    EXPECT_EQ(loadScript("init bpm 120\n1 lorenz on\n")->offsetMs, 0);
+    EXPECT_EQ(loadScript("init offset 1234\n")->offsetMs, 1234);
+    EXPECT_EQ(loadScript("init offset 250ms # a comment\n")->offsetMs, 250);
+    EXPECT_EQ(loadScript("init offset 500\ninit offset 40\n")->offsetMs, 40) << "the last line holds";
+}
+
 TEST(ScriptLoading, MissingFileKeepsTheDefaults) {
     const DemoScript script("/nonexistent/flashstep/script.txt");
     EXPECT_EQ(script.bpm, 125);
