@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Shell.h"
+#include "newshow/NewShow.h"
 #include "offscreen/CaptureFormat.h"
 #include "player/Player.h"
 
@@ -55,6 +56,9 @@ struct RunOptions {
     std::string loop;             // "A..B", read like start and end
     double loopStartMs = -1.0;    // negative: no loop
     double loopEndMs = -1.0;
+    // A new show written into a folder instead of playing one (--new, --song, --bpm).
+    NewShowRequest newShow;
+    int64_t newShowBpm = 0;  // 0: found from the song
 
     bool deterministic() const { return frames > 0; }
     bool fixedRate() const { return !captureFile.empty() || benchmark || split > 0; }

@@ -1,11 +1,13 @@
 // flashstep: the entry point. Without options it is the plain show (it asks
 // whether to run full screen); the options add a deterministic, traceable run,
-// frame-exact capture to a video and a benchmark of the whole show.
+// frame-exact capture to a video, a benchmark of the whole show, the tools and a
+// new show of one's own.
 
 #include <CLI/CLI.hpp>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 
 #include "app/DisplayCheck.h"
@@ -159,6 +161,25 @@ void addCaptureOptions(CLI::App& cli, RunOptions& options) {
     });
 }
 
+void addNewShowOptions(CLI::App& cli, RunOptions& options) {
+    auto* newShow = cli.add_option("--new", options.newShow.folder,
+                                   "Write a complete new show into DIR (new or empty) and exit: script, "
+                                   "coordinates, placeholder pictures, a song, README.txt")
+                        ->type_name("DIR");
+    auto* song = cli.add_option("--song", options.newShow.songFile,
+                                "With --new: the show's song (any format the player reads), copied in; its "
+                                "tempo and first beat found from the audio")
+                     ->type_name("FILE")
+                     ->needs(newShow);
+    cli.add_option("--bpm", options.newShowBpm, "With --new --song: the song's tempo, instead of the one found")
+        ->type_name("N")
+        ->check(wholeNumberFrom(1, 1000))
+        ->needs(song);
+    for (const char* other : {"--frames", "--capture", "--benchmark", "--start", "--trace", "--check",
+                              "--timeline", "--edit", "--data", "--split", "--join", "--shift"})
+        newShow->excludes(other);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -176,6 +197,7 @@ int main(int argc, char** argv) {
     addToolOptions(cli, options);
     addEditOptions(cli, options);
     addShiftOptions(cli, options);
+    addNewShowOptions(cli, options);
     auto* dtOption = cli.get_option("--dt");
     CLI11_PARSE(cli, argc, argv);
     options.fixedFrameTime = dtOption->count() > 0;
@@ -183,6 +205,10 @@ int main(int argc, char** argv) {
         return cli.exit(CLI::ValidationError("--json", "needs --benchmark or --check"));
     }
 
+    if (!options.newShow.folder.empty()) {
+        if (options.newShowBpm > 0) options.newShow.bpm = static_cast<int32_t>(options.newShowBpm);
+        return writeNewShow(options.newShow, std::cout, std::cerr);
+    }
     // Output names are meant from where we were started, not from the data folder.
     for (std::string* file : {&options.captureFile, &options.timelineFile, &options.benchReport}) {
         if (!file->empty()) *file = std::filesystem::absolute(*file).string();

@@ -33,8 +33,8 @@ void ScriptBuilder::comment(const std::string& text) {
     for (const std::string& line : wrapComment(text)) headerLines_.push_back("# " + line);
 }
 
-void ScriptBuilder::header(const std::string& key, const std::string& value) {
-    headerLines_.push_back("init " + key + " " + value);
+void ScriptBuilder::header(const std::string& key, const std::string& value, const std::string& note) {
+    headerLines_.push_back("init " + key + " " + value + (note.empty() ? "" : " # " + note));
 }
 
 void ScriptBuilder::section(const std::string& title) {

@@ -26,7 +26,8 @@ public:
     explicit ScriptBuilder(int beatsPerPattern) : beatsPerPattern_(beatsPerPattern) {}
 
     void comment(const std::string& text);
-    void header(const std::string& key, const std::string& value);
+    // A header line, with a note behind it when one is given.
+    void header(const std::string& key, const std::string& value, const std::string& note = "");
     // Starts a block of events introduced by a comment.
     void section(const std::string& title);
     void event(ScriptTime time, const std::string& keyword, const std::string& argument,

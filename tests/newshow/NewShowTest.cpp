@@ -1,0 +1,148 @@
+// flashstep --new as a newcomer runs it: a fresh folder becomes a show that checks
+// clean, plays and draws its timeline; every keyword and every picture is there;
+// an author's song comes in with its tempo and first beat; and folders that hold
+// anything, or a song that cannot be read, are refused with nothing touched.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "newshow/ShowPictureFiles.h"
+#include "script/DemoScript.h"
+#include "tests/support/BeatSong.h"
+#include "tests/support/Files.h"
+#include "tests/support/PlayerRun.h"
+#include "tests/support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every entry under the folder, as paths relative to it.
+std::set<std::string> entriesOf(const fs::path& folder) {
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        entries.insert(fs::relative(entry.path(), folder).string());
+    return entries;
+}
+
+// The script's event and header lines that carry no note.
+std::vector<std::string> linesWithoutANote(const std::string& script) {
+    std::vector<std::string> bare;
+    std::istringstream lines(script);
+    for (std::string line; std::getline(lines, line);) {
+        const bool statement = !line.empty() && (std::isdigit(static_cast<unsigned char>(line[0])) ||
+                                                 line.rfind("init ", 0) == 0);
+        const bool end = line.find(" end ") != std::string::npos;
+        if (statement && !end && line.find(" # ") == std::string::npos) bare.push_back(line);
+    }
+    return bare;
+}
+
+std::string headerValue(const std::string& script, const std::string& key) {
+    std::smatch match;
+    const std::regex pattern("init " + key + " ([0-9]+)");
+    return std::regex_search(script, match, pattern) ? match[1].str() : "";
+}
+
+}  // namespace
+
+TEST(NewShow, AFreshFolderBecomesAShowThatChecksCleanPlaysAndDraws) {
+    TempDir dir;
+    const std::string show = dir.file("my show");
+    const PlayerRun made = runPlayer(dir.path(), "--new 'my show'");
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_NE(made.out.find("--edit"), std::string::npos) << made.out;
+
+    const PlayerRun check = runPlayer(show, "--check");
+    EXPECT_EQ(check.exitCode, 0) << check.out;
+    EXPECT_NE(check.out.find("0 errors, 0 warnings"), std::string::npos) << check.out;
+    const PlayerRun play = runPlayer(show, "--frames 300 --dt 16 --trace");
+    EXPECT_EQ(play.exitCode, 0) << play.err;
+    EXPECT_EQ(play.lines.size(), 300u);
+    const PlayerRun timeline = runPlayer(show, "--timeline x.png");
+    EXPECT_EQ(timeline.exitCode, 0) << timeline.err;
+    EXPECT_GT(fs::file_size(fs::path(show) / "x.png"), 10000u);
+
+    const std::set<std::string> files = entriesOf(show);
+    for (const char* file : {"README.txt", "data/script.txt", "data/coords.txt", "data/song.ogg"})
+        EXPECT_EQ(files.count(file), 1u) << file;
+    for (const ShowPictureFile& picture : showPictureFiles())
+        EXPECT_EQ(files.count(picture.path), 1u) << picture.path;
+    const std::string readme = readFile(show + "/README.txt");
+    for (const char* step : {"--edit", "--check", "--timeline", "--capture"})
+        EXPECT_NE(readme.find(step), std::string::npos) << step;
+}
+
+TEST(NewShow, TheScriptUsesEveryKeywordAndSaysWhatEachLineDoes) {
+    TempDir dir;
+    ASSERT_EQ(runPlayer(dir.path(), "--new show").exitCode, 0);
+    const std::string path = dir.file("show/data/script.txt");
+    const auto script = std::make_unique<DemoScript>(path.c_str());
+    std::set<int32_t> kinds;
+    for (int32_t i = 0; i < script->eventCount; ++i) kinds.insert(script->events[i].kind);
+    for (int32_t kind = EVENT_PALIKAT; kind <= EVENT_ROTATE_SPEED; ++kind) {
+        if (kind == 7 || kind == 8) continue;  // never produced
+        EXPECT_EQ(kinds.count(kind), 1u) << "event kind " << kind;
+    }
+    EXPECT_EQ(kinds.count(EVENT_NONE), 0u);
+    const std::string text = readFile(path);
+    EXPECT_NE(text.find(" end "), std::string::npos);
+    EXPECT_EQ(linesWithoutANote(text), std::vector<std::string>{});
+    EXPECT_EQ(headerValue(text, "bpm"), "125");
+    EXPECT_EQ(headerValue(text, "offset"), "") << "a generated song starts on its first beat";
+}
+
+TEST(NewShow, AnAuthorsSongComesInWithItsTempoAndFirstBeat) {
+    TempDir dir;
+    const std::string song = dir.file("my song.flac");
+    writeBeatSong(song, {128, 1.5, 40.0, true});
+    const PlayerRun found = runPlayer(dir.path(), "--new found --song 'my song.flac'");
+    ASSERT_EQ(found.exitCode, 0) << found.err;
+    const std::string script = readFile(dir.file("found/data/script.txt"));
+    EXPECT_NE(script.find("init songfile data/song.flac"), std::string::npos);
+    EXPECT_EQ(readFile(dir.file("found/data/song.flac")), readFile(song));
+    EXPECT_EQ(headerValue(script, "bpm"), "128");
+    EXPECT_NEAR(std::stoi(headerValue(script, "offset")), 1500, 20);
+    const PlayerRun check = runPlayer(dir.file("found"), "--check");
+    EXPECT_NE(check.out.find("0 errors"), std::string::npos) << check.out;
+    EXPECT_EQ(runPlayer(dir.file("found"), "--frames 60 --dt 16").exitCode, 0);
+
+    ASSERT_EQ(runPlayer(dir.path(), "--new given --song 'my song.flac' --bpm 64").exitCode, 0);
+    const std::string given = readFile(dir.file("given/data/script.txt"));
+    EXPECT_EQ(headerValue(given, "bpm"), "64");
+    EXPECT_NEAR(std::stoi(headerValue(given, "offset")), 1500, 20);
+}
+
+TEST(NewShow, AnythingButANewOrEmptyFolderIsRefusedWithNothingTouched) {
+    TempDir dir;
+    dir.write("busy/notes.txt", "mine\n");
+    dir.write("plain-file", "mine\n");
+    fs::create_directory(dir.file("empty"));
+    struct Case {
+        const char* arguments;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"--new busy", "not empty"},
+        {"--new plain-file", "not a folder"},
+        {"--new fresh --song missing.ogg", "cannot read the song missing.ogg"},
+        {"--new empty --song plain-file", "cannot read the song plain-file"},
+    };
+    const std::set<std::string> before = entriesOf(dir.path());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const PlayerRun run = runPlayer(dir.path(), c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_EQ(entriesOf(dir.path()), before) << "nothing made, nothing left behind";
+        EXPECT_EQ(readFile(dir.file("busy/notes.txt")), "mine\n");
+    }
+    const PlayerRun intoEmpty = runPlayer(dir.path(), "--new empty");
+    EXPECT_EQ(intoEmpty.exitCode, 0) << intoEmpty.err;
+    EXPECT_TRUE(fs::exists(dir.file("empty/data/script.txt")));
+}
