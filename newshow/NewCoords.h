@@ -5,14 +5,8 @@
 #include <string>
 #include <vector>
 
-// A rectangle of the 640 x 480 screen, in pixels, right and bottom exclusive.
-struct ScreenPiece {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
+#include "generator/TextRenderer.h"
 
-// Four bands, top to bottom: what nextPiece reveals in turn.
-std::vector<ScreenPiece> newShowPieces();
+// Four bands of the 640 x 480 screen, top to bottom: what nextPiece reveals in turn.
+std::vector<TextBox> newShowPieces();
 std::string newShowCoordinates();

@@ -90,9 +90,9 @@ Mask labelOf(TextRenderer& text, const ShowPictureFile& picture, float centre) {
 // The bands that nextPiece reveals, each named, so a reveal shows which piece came.
 Mask pieceLabels(TextRenderer& text, const ShowPictureFile& picture) {
     Mask labels(picture.width, picture.height);
-    const std::vector<ScreenPiece> pieces = newShowPieces();
+    const std::vector<TextBox> pieces = newShowPieces();
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const ScreenPiece& p = pieces[i];
+        const TextBox& p = pieces[i];
         fillRect(labels, p.left, p.bottom - 1, p.right, p.bottom, 0.6f);
         const TextStyle style{fonts::SANS_BOLD, 20, 0.0f};
         text.draw(labels, "piece " + std::to_string(i + 1), style, p.left + 14.0f, p.top + 28);

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "tools/datagen/CoordsWriter.h"
+#include "generator/CoordsWriter.h"
 #include "generator/Fonts.h"
 #include "tools/datagen/PictureSet.h"
 #include "tools/datagen/ShowScript.h"

@@ -6,12 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/CoordsWriter.h"
 #include "generator/TextRenderer.h"
-
-struct PieceBlock {
-    int overlayIndex = 0;
-    std::vector<TextBox> pieces;
-};
 
 // False (with a message on standard error) when a file could not be written.
 bool writePictures(const std::string& dataDir, TextRenderer& text, std::vector<PieceBlock>& pieceBlocks);

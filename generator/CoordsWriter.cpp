@@ -1,14 +1,14 @@
 // The player reads words, not lines; one piece per line keeps the file readable.
-#include "tools/datagen/CoordsWriter.h"
+#include "generator/CoordsWriter.h"
 
 #include <cstdlib>
 #include <iostream>
 
-std::string coordsText(const std::vector<PieceBlock>& blocks) {
-    std::string out = "pieces of the pictures revealed one by one, x1 y1 x2 y2 in 640 x 480 pixels\n";
+std::string coordsText(const std::vector<PieceBlock>& blocks, const std::string& heading) {
+    std::string out = heading;
     for (const PieceBlock& block : blocks) {
         if (block.pieces.size() > static_cast<std::size_t>(MAX_PIECES)) {
-            std::cerr << "flashstep-datagen: picture " << block.overlayIndex << " has too many pieces\n";
+            std::cerr << "coordinates: picture " << block.overlayIndex << " has too many pieces\n";
             std::abort();
         }
         out += "\nnew " + std::to_string(block.overlayIndex) + "\n";
