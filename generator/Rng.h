@@ -1,4 +1,5 @@
-// A small seeded generator (splitmix64) for every random choice of the data set.
+// A small seeded generator (splitmix64) for every random choice of the generated
+// pictures and songs.
 // Same seed, same sequence on every run and machine; it never reads the clock or
 // the system's entropy. Not the player's own generator, which lives in demo/.
 #pragma once
