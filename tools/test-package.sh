@@ -23,11 +23,13 @@ for file in ./usr/bin/flashstep ./usr/share/flashstep/data/script.txt ./usr/shar
   grep -q " $file\$" <<<"$contents" || fail "$file is not in the package"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libsdl2 libsndfile1 libjpeg62-turbo libglu1 libasound2 libgl1-mesa-dri; do
+for library in libsdl2 libsndfile1 libjpeg62-turbo libpng16 libaubio5 libfreetype6 fonts-dejavu-core libglu1 \
+  libasound2 libgl1-mesa-dri; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = "ffmpeg" ] || fail "ffmpeg is not recommended"
 zcat "$(dirname "$deb")/packaging/flashstep.1.gz" | grep -q '^.SH "SCRIPT FORMAT"' || fail "manual page lacks the script format"
+zcat "$(dirname "$deb")/packaging/flashstep.1.gz" | grep -q '^.SH "A SHOW OF YOUR OWN"' || fail "manual page lacks --new"
 
 # The trace every installed player must print, from the build's own player and data.
 run_args=(--frames 5 --trace)
