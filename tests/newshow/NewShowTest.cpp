@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -43,10 +42,13 @@ std::vector<std::string> linesWithoutANote(const std::string& script) {
     return bare;
 }
 
+// The value of a header line, "" when there is none.
 std::string headerValue(const std::string& script, const std::string& key) {
-    std::smatch match;
-    const std::regex pattern("init " + key + " ([0-9]+)");
-    return std::regex_search(script, match, pattern) ? match[1].str() : "";
+    const std::string start = "init " + key + " ";
+    const size_t at = script.find(start);
+    if (at == std::string::npos) return "";
+    const size_t from = at + start.size();
+    return script.substr(from, script.find_first_of(" \n", from) - from);
 }
 
 }  // namespace
