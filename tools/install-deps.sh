@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri
-  libjpeg62-turbo-dev libpng-dev libsndfile1-dev libaubio-dev libasound2-dev libfreetype-dev fonts-dejavu-core
+  libjpeg62-turbo-dev libsndfile1-dev libasound2-dev libfreetype-dev fonts-dejavu-core
   libcli11-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xfonts-base xdotool x11-utils libx11-dev x11-apps libimgui-dev
   ffmpeg help2man
