@@ -12,8 +12,8 @@
 #include "generator/Mix.h"
 #include "generator/Song.h"
 #include "generator/SongStructure.h"
-#include "sound/BeatGrid.h"
 #include "sound/SongReader.h"
+#include "sound/SongTempo.h"
 #include "tests/support/BeatSong.h"
 
 namespace fs = std::filesystem;
@@ -58,8 +58,8 @@ void BM_DecodeOnly_3MinuteOgg(benchmark::State& state) {
 }
 
 // The grid of one song: the time it takes, and what it found against the truth.
-void BM_FindBeatGrid(benchmark::State& state, const std::string& path, double bpm, double firstBeat) {
-    BeatGrid grid;
+void BM_FindSongTempo(benchmark::State& state, const std::string& path, double bpm, double firstBeat) {
+    SongTempo grid;
     for (auto _ : state) {
         std::string error;
         const std::optional<HeardSong> heard = listenToSong(path, error);
@@ -67,7 +67,7 @@ void BM_FindBeatGrid(benchmark::State& state, const std::string& path, double bp
             state.SkipWithError(error.c_str());
             return;
         }
-        grid = fitBeatGrid(*heard, std::nullopt).value_or(BeatGrid{});
+        grid = fitSongTempo(*heard, std::nullopt).value_or(SongTempo{});
     }
     state.counters["bpm_true"] = bpm;
     state.counters["bpm_found"] = grid.bpm;
@@ -81,16 +81,16 @@ int main(int argc, char** argv) {
     fs::create_directories(FOLDER);
     benchmark::RegisterBenchmark("BM_DecodeOnly_3MinuteOgg", BM_DecodeOnly_3MinuteOgg)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_FindBeatGrid/generated_125bpm_3min_ogg", BM_FindBeatGrid,
+    benchmark::RegisterBenchmark("BM_FindSongTempo/generated_125bpm_3min_ogg", BM_FindSongTempo,
                                  generatedThreeMinutes(), 125.0, 0.0)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_FindBeatGrid/generated_125bpm_3min_after_1234ms_ogg", BM_FindBeatGrid,
+    benchmark::RegisterBenchmark("BM_FindSongTempo/generated_125bpm_3min_after_1234ms_ogg", BM_FindSongTempo,
                                  generatedThreeMinutes(1.234), 125.0, 1.234)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_FindBeatGrid/kicks_90bpm_3min_wav", BM_FindBeatGrid,
+    benchmark::RegisterBenchmark("BM_FindSongTempo/kicks_90bpm_3min_wav", BM_FindSongTempo,
                                  beatSong("kicks-90.wav", 90, 2.345), 90.0, 2.345)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_FindBeatGrid/kicks_140bpm_3min_flac", BM_FindBeatGrid,
+    benchmark::RegisterBenchmark("BM_FindSongTempo/kicks_140bpm_3min_flac", BM_FindSongTempo,
                                  beatSong("kicks-140.flac", 140, 0.8), 140.0, 0.8)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);

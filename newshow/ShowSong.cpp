@@ -9,7 +9,7 @@
 
 #include "generator/Song.h"
 #include "generator/SongStructure.h"
-#include "sound/BeatGrid.h"
+#include "sound/SongTempo.h"
 
 namespace fs = std::filesystem;
 
@@ -40,19 +40,19 @@ std::optional<ShowSong> hearAuthorsSong(const fs::path& source, std::optional<in
         error = "cannot read the song " + source.string() + ": " + error;
         return std::nullopt;
     }
-    const std::optional<BeatGrid> grid = fitBeatGrid(*heard, bpm);
-    if (!grid) {
+    const std::optional<SongTempo> tempo = fitSongTempo(*heard, bpm);
+    if (!tempo) {
         error = "found no beat in " + source.string() + ": give its tempo with --bpm";
         return std::nullopt;
     }
     ShowSong song;
     song.fileInShow = nameInShow(source);
-    song.bpm = grid->bpm;
-    song.offsetMs = static_cast<int32_t>(std::lround(grid->firstBeatSeconds * 1000.0));
+    song.bpm = tempo->bpm;
+    song.offsetMs = static_cast<int32_t>(std::lround(tempo->firstBeatSeconds * 1000.0));
     song.seconds = heard->seconds;
     song.summary = "copied from " + source.string() + " (" + seconds(song.seconds) +
                    "): " + std::to_string(song.bpm) + " bpm" + (bpm ? " as given" : "") + ", first beat at " +
-                   seconds(grid->firstBeatSeconds) + (bpm ? ", found" : ", both found") + " from the audio";
+                   seconds(tempo->firstBeatSeconds) + (bpm ? ", found" : ", both found") + " from the audio";
     return song;
 }
 

@@ -7,23 +7,23 @@
 
 #include "generator/Song.h"
 #include "generator/SongStructure.h"
-#include "sound/BeatGrid.h"
 #include "sound/SongListening.h"
+#include "sound/SongTempo.h"
 #include "tests/support/BeatSong.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-std::optional<BeatGrid> gridOf(const std::string& path, std::optional<int32_t> bpm = std::nullopt) {
+std::optional<SongTempo> gridOf(const std::string& path, std::optional<int32_t> bpm = std::nullopt) {
     std::string error;
     const std::optional<HeardSong> heard = listenToSong(path, error);
     EXPECT_TRUE(heard) << error;
-    return heard ? fitBeatGrid(*heard, bpm) : std::nullopt;
+    return heard ? fitSongTempo(*heard, bpm) : std::nullopt;
 }
 
 }  // namespace
 
-TEST(BeatGrid, FindsTheTempoWithin1AndTheFirstBeatWithin20MsInEveryFormat) {
+TEST(SongTempo, FindsTheTempoWithin1AndTheFirstBeatWithin20MsInEveryFormat) {
     struct Case {
         const char* file;
         double bpm;
@@ -35,24 +35,24 @@ TEST(BeatGrid, FindsTheTempoWithin1AndTheFirstBeatWithin20MsInEveryFormat) {
         SCOPED_TRACE(c.file);
         const std::string path = dir.file(c.file);
         writeBeatSong(path, {c.bpm, c.leadIn, 20.0, true});
-        const std::optional<BeatGrid> grid = gridOf(path);
+        const std::optional<SongTempo> grid = gridOf(path);
         ASSERT_TRUE(grid);
         EXPECT_NEAR(grid->bpm, c.bpm, 1.0);
         EXPECT_NEAR(grid->firstBeatSeconds, c.leadIn, 0.020);
     }
 }
 
-TEST(BeatGrid, AGivenTempoIsKeptAndTheFirstBeatStillFound) {
+TEST(SongTempo, AGivenTempoIsKeptAndTheFirstBeatStillFound) {
     TempDir dir;
     const std::string path = dir.file("song.wav");
     writeBeatSong(path, {125, 0.75, 15.0, false});
-    const std::optional<BeatGrid> grid = gridOf(path, 125);
+    const std::optional<SongTempo> grid = gridOf(path, 125);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->bpm, 125);
     EXPECT_NEAR(grid->firstBeatSeconds, 0.75, 0.020);
 }
 
-TEST(BeatGrid, LoudOnsetsGiveTheGridAndAPickupDoesNotStartIt) {
+TEST(SongTempo, LoudOnsetsGiveTheGridAndAPickupDoesNotStartIt) {
     HeardSong heard;
     // 120 bpm, kicks on 1.0 + k/2 with quiet hats between, and one hat as a pickup
     // before the first kick; the tracker locks on late and a little off.
@@ -61,23 +61,23 @@ TEST(BeatGrid, LoudOnsetsGiveTheGridAndAPickupDoesNotStartIt) {
     for (double t = 1.0; t < 20.0; t += 0.5)
         heard.onsets.insert(heard.onsets.end(), {{t + 0.002, 1.0}, {t + 0.25, 0.1}});
     heard.trackerBpm = 121.3;
-    const std::optional<BeatGrid> grid = fitBeatGrid(heard, std::nullopt);
+    const std::optional<SongTempo> grid = fitSongTempo(heard, std::nullopt);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->bpm, 120);
     EXPECT_NEAR(grid->firstBeatSeconds, 1.002, 0.001);
 }
 
-TEST(BeatGrid, AGridLineJustBeforeTheSongStartsIsItsStartAndNothingHeardFitsNothing) {
+TEST(SongTempo, AGridLineJustBeforeTheSongStartsIsItsStartAndNothingHeardFitsNothing) {
     HeardSong heard;
     heard.trackerBpm = 120;
     heard.onsets.push_back({0.002, 1.0});
     for (double t = 0.494; t < 10.0; t += 0.5) heard.onsets.push_back({t, 1.0});
-    const std::optional<BeatGrid> grid = fitBeatGrid(heard, std::nullopt);
+    const std::optional<SongTempo> grid = fitSongTempo(heard, std::nullopt);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->firstBeatSeconds, 0.0);
     const HeardSong silence;
-    EXPECT_FALSE(fitBeatGrid(silence, std::nullopt));
-    const std::optional<BeatGrid> given = fitBeatGrid(silence, 100);
+    EXPECT_FALSE(fitSongTempo(silence, std::nullopt));
+    const std::optional<SongTempo> given = fitSongTempo(silence, 100);
     ASSERT_TRUE(given) << "a given tempo needs nothing heard";
     EXPECT_EQ(given->bpm, 100);
     EXPECT_EQ(given->firstBeatSeconds, 0.0);
@@ -95,11 +95,11 @@ TEST(SongListening, AnUnreadableSongSaysWhy) {
 
 // Real music, with pads, bass and hats around the kicks: the short song the
 // generator makes for a new show, at its tempo and from its first pattern.
-TEST(BeatGrid, HearsTheGeneratedShortSongAt125FromItsStart) {
+TEST(SongTempo, HearsTheGeneratedShortSongAt125FromItsStart) {
     TempDir dir;
     const std::string path = dir.file("short.ogg");
     ASSERT_TRUE(writeSong(path, synthesiseShortSong()));
-    const std::optional<BeatGrid> grid = gridOf(path);
+    const std::optional<SongTempo> grid = gridOf(path);
     ASSERT_TRUE(grid);
     EXPECT_EQ(grid->bpm, song::BPM);
     EXPECT_NEAR(grid->firstBeatSeconds, 0.0, 0.020);

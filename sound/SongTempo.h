@@ -1,6 +1,6 @@
-// The script's beat grid fitted to what was heard in a song: a whole-number tempo
-// (the script's bpm is a whole number) and the song time of the grid's first beat,
-// pattern 0 beat 0. Pure arithmetic on beat and onset times.
+// A song's tempo and first beat, as the script's beat grid needs them, fitted to what
+// was heard in it: a whole-number tempo (the script's bpm is a whole number) and the
+// song time of the grid's first beat, pattern 0 beat 0. Pure arithmetic on beat and onset times.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "sound/SongListening.h"
 
-struct BeatGrid {
+struct SongTempo {
     int32_t bpm = 0;
     double firstBeatSeconds = 0.0;
 };
@@ -21,4 +21,4 @@ struct BeatGrid {
 // music does. Onsets are sharper than the tracker's beats, which are fitted only
 // when there are no onsets. Empty when there is nothing to fit a tempo to and none
 // is given.
-std::optional<BeatGrid> fitBeatGrid(const HeardSong& heard, std::optional<int32_t> bpm);
+std::optional<SongTempo> fitSongTempo(const HeardSong& heard, std::optional<int32_t> bpm);

@@ -1,6 +1,6 @@
 // Phases are angles on the circle of one beat period: summing onsets as vectors there
 // is what makes "the phase that fits all of them" well defined across the wrap.
-#include "sound/BeatGrid.h"
+#include "sound/SongTempo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,13 +99,13 @@ std::vector<Onset> beatsAsOnsets(const std::vector<double>& beats) {
 
 }  // namespace
 
-std::optional<BeatGrid> fitBeatGrid(const HeardSong& heard, std::optional<int32_t> bpm) {
+std::optional<SongTempo> fitSongTempo(const HeardSong& heard, std::optional<int32_t> bpm) {
     const std::vector<Onset> onsets =
         totalStrength(heard.onsets) > 0.0 ? heard.onsets : beatsAsOnsets(heard.beats);
     double estimate = heard.trackerBpm;
     if (estimate <= 0.0 && heard.beats.size() >= FEWEST_BEATS) estimate = 60.0 / medianInterval(heard.beats);
     if (!bpm && (estimate <= 0.0 || onsets.empty())) return std::nullopt;
-    BeatGrid grid;
+    SongTempo grid;
     grid.bpm = bpm ? *bpm : bestWholeTempo(onsets, estimate);
     if (onsets.empty()) return grid;
     const double period = 60.0 / grid.bpm;
