@@ -76,9 +76,9 @@ expect_nothing_left_running() {
   local left="" proc
   for proc in /proc/[0-9]*; do
     [ "${proc#/proc/}" = "$$" ] && continue
-    if tr '\0' ' ' <"$proc/cmdline" 2>/dev/null | grep -qF "$work" ||
+    if tr '\0' ' ' 2>/dev/null <"$proc/cmdline" | grep -qF "$work" ||
       readlink "$proc/cwd" 2>/dev/null | grep -qF "$work"; then
-      left+=" ${proc#/proc/}:$(tr '\0' ' ' <"$proc/cmdline" 2>/dev/null | head -c 80)"
+      left+=" ${proc#/proc/}:$(tr '\0' ' ' 2>/dev/null <"$proc/cmdline" | head -c 80)"
     fi
   done
   [ -z "$left" ] && pass "nothing left running" || fail "still running:$left"

@@ -1,8 +1,8 @@
 // Capture at any size and in ranges as users run it, on the generated show: a frame
 // with bars is the 640 x 480 frame between black bars, a double-size frame scaled
 // down is close to it, ranges at any size are a whole capture's frames, ranges
-// joined are a single capture, the farm script gives the same, and sizes that cannot
-// be are usage errors.
+// joined are a single capture, the farm script on local jobs gives the same, and
+// sizes that cannot be are usage errors.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -215,25 +215,8 @@ TEST(Join, RangesCapturedApartAndJoinedAreASingleCapture) {
     EXPECT_EQ(namesIn(dir.path()).size(), 5u) << "no scratch left behind";
 }
 
-// Stands in for Slurm's sbatch: runs a submitted job at once, an array's tasks in
-// order, with the variables it exports, and answers a job id as --parsable does.
-const char* const FAKE_SBATCH = R"(#!/usr/bin/env bash
-array= exports=
-for a in "$@"; do case $a in --array=*) array=${a#--array=} ;; --export=*) exports=${a#--export=} ;; esac; done
-IFS=, read -ra pairs <<<"$exports"
-vars=()
-for p in "${pairs[@]}"; do [ "$p" = ALL ] || vars+=("$p"); done
-if [ -n "$array" ]; then
-  for i in $(seq "${array%-*}" "${array#*-}"); do
-    env "${vars[@]}" SLURM_ARRAY_TASK_ID="$i" bash "${!#}" >&2 || exit 1
-  done
-else
-  env "${vars[@]}" bash "${!#}" >&2 || exit 1
-fi
-echo 4242
-)";
-
-TEST(Farm, LocalJobsAndASlurmArrayGiveASingleCapture) {
+// On a Slurm cluster and over ssh logins: tests/farm.
+TEST(Farm, LocalJobsGiveASingleCapture) {
     TempDir dir;
     ASSERT_EQ(runPlayer(dir.path(), "--quiet --crf 0 --capture single.mp4 --end 1s" + SHOW).exitCode, 0);
     const std::string tools = std::string(FLASHSTEP_SOURCE_DIR) + "/tools/";
@@ -244,18 +227,7 @@ TEST(Farm, LocalJobsAndASlurmArrayGiveASingleCapture) {
     EXPECT_NE(farm.err.find("8 ranges on 2 job slots"), std::string::npos) << farm.err;
     const VideoFacts single = factsOf(dir.file("single.mp4"));
     expectSameVideo(factsOf(dir.file("farm.mp4")), single);
-
-    TempDir bin;
-    writeFile(bin.file("sbatch"), FAKE_SBATCH);
-    fs::permissions(bin.file("sbatch"), fs::perms::owner_all);
-    const ProcessResult slurm =
-        runCommand("cd '" + dir.path() + "' && PATH='" + bin.path() + "':$PATH FLASHSTEP='" FLASHSTEP_EXE "' '" +
-                       tools + "farm-capture.sbatch' slurm.mp4 --ranges 3 --end 1s --crf 0" + SHOW,
-                   dir.path() + ".slurm-err");
-    ASSERT_EQ(slurm.exitCode, 0) << slurm.err;
-    EXPECT_NE(slurm.err.find("3 ranges in array job 4242"), std::string::npos) << slurm.err;
-    expectSameVideo(factsOf(dir.file("slurm.mp4")), single);
-    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"farm.mp4", "single.mp4", "slurm.mp4"}));
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"farm.mp4", "single.mp4"}));
 }
 
 TEST(Scale, SizesThatCannotBeAreUsageErrors) {
