@@ -2,10 +2,13 @@
 # Runs a command under its own virtual X server: under_xvfb.sh COMMAND [ARG...].
 # Xvfb picks a free display itself (-displayfd) and writes its number only once it
 # takes connections, so no scan of lock files can hand two servers one number and
-# no client starts before the server answers. The server is gone when this returns.
+# no client starts before the server answers. -noreset: by default the server resets
+# whenever its last client leaves (each poll with xwininfo is one), and a client that
+# connects during the reset has its connection closed mid-handshake. The server is
+# gone when this returns.
 set -u
 dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" >"$dir/log" 2>&1 &
 server=$!
 cleanup() { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$dir"; }
 trap cleanup EXIT

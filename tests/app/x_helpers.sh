@@ -66,25 +66,19 @@ escape_until_exit() {
 
 # Starts the authoring mode on fixed 20 ms frames with the trace, in folder $1 with
 # the rest as further options, in the background; sets pid; standard output and
-# error go to $work/out and $work/err. Now and then a sanitized player's first
-# connection to a fresh virtual server fails, SDL falls back to its offscreen driver
-# and the player says there is no display and ends: it is started again then (at
-# most twice more), and a note says so.
+# error go to $work/out and $work/err. Returns once the first frame is traced, or
+# false when none came in 30 s.
 start_editor() {
-  local folder=$1 attempt
+  local folder=$1
   shift
-  for attempt in 1 2 3; do
-    rm -f "$work/out" "$work/err"
-    (cd "$folder" && exec "$exe" --edit --windowed --dt 20 --trace "$@" >"$work/out" 2>"$work/err") & pid=$!
-    for _ in $(seq 1 300); do
-      grep -q '^frame=' "$work/out" && return 0
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    grep -q "no display to open a window on" "$work/err" || return 0
-    wait "$pid" 2>/dev/null
-    echo "note: the player found no display on attempt $attempt (X answers: $(xwininfo -root >/dev/null 2>&1 && echo yes || echo no)); starting it again"
+  (cd "$folder" && exec "$exe" --edit --windowed --dt 20 --trace "$@" >"$work/out" 2>"$work/err") & pid=$!
+  for _ in $(seq 1 300); do
+    grep -q '^frame=' "$work/out" 2>/dev/null && return 0
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
   done
+  echo "note: no frame traced: $(head -c 300 "$work/err")"
+  return 1
 }
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
