@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages flashstep needs to build, run and test; only what is missing.
+# Installs the Debian packages flashstep needs to build, run and test; only what is
+# missing. --full adds what only tools/test.sh --full needs: clang with its fuzzing
+# runtime, and the Slurm, munge and ssh daemons the farm tests start.
 set -euo pipefail
 
 packages=(
@@ -11,10 +13,11 @@ packages=(
   ffmpeg help2man
   parallel rsync
   libcairo2-dev chromium
-  clang-14 libclang-rt-14-dev
   libaubio-dev libpng-dev ninja-build
-  slurm-wlm munge openssh-server
 )
+if [ "${1:-}" = --full ]; then
+  packages+=(clang-14 libclang-rt-14-dev slurm-wlm munge openssh-server)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

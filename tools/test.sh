@@ -1,13 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything (data set included) and runs every
-# test; then the Debian package made, installed and played; the sanitizer build's
-# tests with a full show run; and the fuzz smoke runs.
+# The README's test command. tools/test.sh: installs what is missing, builds
+# everything (data set included) and runs every plain test, then the Debian package
+# made, installed and played. tools/test.sh --full adds the sanitizer build's tests
+# with a full show run, the fuzz smoke runs and the farm tests on a real Slurm
+# cluster and a real ssh login (as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+full=no
+case ${1:-} in
+  --full) full=yes ;;
+  "") ;;
+  *) echo "usage: tools/test.sh [--full]" >&2; exit 2 ;;
+esac
+jobs="$(nproc)"
+
+if [ "$full" = yes ]; then tools/install-deps.sh --full; else tools/install-deps.sh; fi
+source tools/configure.sh
+configure build
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" -LE farm
 bash tools/test-package.sh
+[ "$full" = yes ] || exit 0
+
 bash tools/test-sanitized.sh
 bash tools/fuzz-smoke.sh
+ctest --test-dir build --output-on-failure -L farm --no-tests=error
