@@ -220,9 +220,10 @@ TEST(Farm, LocalJobsGiveASingleCapture) {
     TempDir dir;
     ASSERT_EQ(runPlayer(dir.path(), "--quiet --crf 0 --capture single.mp4 --end 1s" + SHOW).exitCode, 0);
     const std::string tools = std::string(FLASHSTEP_SOURCE_DIR) + "/tools/";
-    const ProcessResult farm = runCommand("cd '" + dir.path() + "' && FLASHSTEP='" FLASHSTEP_EXE "' '" + tools +
-                                              "farm-capture.sh' farm.mp4 --jobs 2 --end 1s --crf 0" + SHOW,
-                                          dir.path() + ".farm-err");
+    const ProcessResult farm =
+        runCommand("cd '" + dir.path() + "' && FLASHSTEP='" FLASHSTEP_EXE "' '" + tools +
+                       "farm-capture.sh' farm.mp4 --jobs 2 --end 1s --crf 0" + SHOW,
+                   dir.path() + ".farm-err");
     ASSERT_EQ(farm.exitCode, 0) << farm.err;
     EXPECT_NE(farm.err.find("8 ranges on 2 job slots"), std::string::npos) << farm.err;
     const VideoFacts single = factsOf(dir.file("single.mp4"));
