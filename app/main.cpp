@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 
 #include "app/DisplayCheck.h"
 #include "app/OptionChecks.h"
@@ -18,13 +17,12 @@
 #include "app/Shell.h"
 #include "app/ShiftCommand.h"
 #include "app/ShowFolder.h"
+#include "app/TimeOptions.h"
 #include "check/CheckCommand.h"
 #include "offscreen/Benchmark.h"
 #include "offscreen/Capture.h"
 #include "offscreen/Join.h"
 #include "offscreen/RangeSplit.h"
-#include "player/ShowTime.h"
-#include "script/DemoScript.h"
 #include "timeline/TimelineCommand.h"
 
 namespace {
@@ -92,35 +90,6 @@ void addEditOptions(CLI::App& cli, RunOptions& options) {
         ->type_name("A..B")
         ->needs(edit);
     edit->excludes("--frames")->excludes("--capture")->excludes("--benchmark");
-}
-
-// The times given as words, read now that the script's tempo is known; a usage
-// error like any other bad option.
-void resolveTimes(RunOptions& options) {
-    const DemoScript script(DemoScript::SCRIPT_FILE);
-    auto timeOf = [&script](const std::string& option, const std::string& text) {
-        const std::optional<double> ms = showTimeMs(text, script);
-        if (!ms) {
-            throw CLI::ValidationError(option,
-                                       "'" + text +
-                                           "' is not a time: give beats (96, 12.5), pattern:beat (24:0) "
-                                           "or seconds with a unit (92.5s, 1500ms)");
-        }
-        return *ms;
-    };
-    if (!options.start.empty()) options.startMs = timeOf("--start", options.start);
-    if (!options.end.empty()) {
-        options.endMs = timeOf("--end", options.end);
-        if (options.endMs <= options.startMs) throw CLI::ValidationError("--end", "must come after --start");
-    }
-    if (!options.loop.empty()) {
-        const size_t dots = options.loop.find("..");
-        if (dots == std::string::npos) throw CLI::ValidationError("--loop", "give it as A..B");
-        options.loopStartMs = timeOf("--loop", options.loop.substr(0, dots));
-        options.loopEndMs = timeOf("--loop", options.loop.substr(dots + 2));
-        if (options.loopEndMs <= options.loopStartMs)
-            throw CLI::ValidationError("--loop", "its end must come after its start");
-    }
 }
 
 void addCaptureOptions(CLI::App& cli, RunOptions& options) {

@@ -25,6 +25,8 @@ namespace {
 // A run on the song as heard replays on the capture schedule at this rate.
 constexpr uint32_t HEARD_REPLAY_FPS = 60;
 constexpr uint64_t CHECKPOINT_EVERY_MS = 4000;
+// How often a replay asks whether the run was stopped (a few milliseconds of replay).
+constexpr int64_t STOP_CHECK_FRAMES = 1024;
 
 FrameSchedule scheduleOf(const RunPlan& plan) {
     FrameSchedule schedule;
@@ -198,6 +200,7 @@ void Player::replayTo(int64_t target) {
     for (size_t i = 0; i < base->captures.size(); ++i)
         writeTexturePixels(*scene.bufferTextures[i], base->captures[i]);
     while (nextFrame_ < target) {
+        if (nextFrame_ % STOP_CHECK_FRAMES == 0 && shell_->stopAsked()) break;  // the run ends next
         schedule.frame = nextFrame_;
         const uint32_t dt = schedule.next();
         clock->advance(dt);
