@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Printable.h"
 #include "offscreen/CaptureTarget.h"
 #include "offscreen/JoinFormat.h"
 #include "offscreen/PipedProgram.h"
@@ -189,17 +190,19 @@ std::string partsFault(const std::vector<VideoPart>& parts, const std::vector<st
 int runJoin(const JoinRequest& request) {
     const CaptureKind kind = captureKindOf(request.output);
     if (kind != CaptureKind::Mp4 && kind != CaptureKind::Matroska && kind != CaptureKind::WebM) {
-        std::fprintf(stderr, CANNOT_JOIN, request.output.c_str(), "the name must end in .mp4, .mkv or .webm");
+        std::fprintf(stderr, CANNOT_JOIN, printable(request.output).c_str(),
+                     "the name must end in .mp4, .mkv or .webm");
         return 1;
     }
     const Tools tools;
     if (tools.ffmpeg.empty() || tools.ffprobe.empty()) {
-        std::fprintf(stderr, CANNOT_JOIN, request.output.c_str(), "ffmpeg and ffprobe must be on PATH");
+        std::fprintf(stderr, CANNOT_JOIN, printable(request.output).c_str(),
+                     "ffmpeg and ffprobe must be on PATH");
         return 1;
     }
     const std::string fault = join(request, kind, tools);
     if (!fault.empty()) {
-        std::fprintf(stderr, CANNOT_JOIN, request.output.c_str(), fault.c_str());
+        std::fprintf(stderr, CANNOT_JOIN, printable(request.output).c_str(), printable(fault).c_str());
         return 1;
     }
     return 0;
