@@ -17,8 +17,8 @@ namespace {
 // The latest time a run may start before, and end at (the end of the frame in which
 // the song ends: where a capture of the whole show ends), with how to say them.
 struct TimeBound {
-    double startMs = LATEST_TIME_MS;
-    double endMs = LATEST_TIME_MS;
+    double startMs = LATEST_START_MS;
+    double endMs = LATEST_START_MS;
     std::string name = "an hour, the latest a run may start";
 };
 

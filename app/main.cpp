@@ -193,8 +193,11 @@ int main(int argc, char** argv) {
     if (options.check) return runCheckCommand(options.json, stdout);
     if (!options.shift.empty()) return runShiftCommand(options.shift[0], options.shift[1], options.dryRun);
     if (!options.timelineFile.empty()) return runTimelineCommand(options.timelineFile, options.benchReport);
-    if (!options.join.empty())
-        return runJoin({options.join[0], {options.join.begin() + 1, options.join.end()}, !options.noSound});
+    if (!options.join.empty()) {
+        const OutsideSignalListener signalListener;  // a stop ends the join, its output as it was
+        return runJoin(
+            {options.join[0], {options.join.begin() + 1, options.join.end()}, !options.noSound, stopRequested});
+    }
     warnIfScriptMissing();
     try {
         resolveTimes(options);

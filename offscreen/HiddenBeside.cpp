@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -26,8 +27,11 @@ std::string folderOf(const std::string& output) {
     return path.has_parent_path() ? path.parent_path().string() : ".";
 }
 
+// A frame pattern's % would be read again by ffmpeg in the folder's name: it becomes #.
 std::string hiddenPrefix(const std::string& output) {
-    return "." + fs::path(output).filename().string() + ".";
+    std::string name = fs::path(output).filename().string();
+    std::replace(name.begin(), name.end(), '%', '#');
+    return "." + name + ".";
 }
 
 // mkstemp makes 0600; a finished capture gets the usual permissions.

@@ -1,5 +1,6 @@
 // The hidden files and folders a run writes beside its output before the output
-// takes its name (".NAME.partial-XXXXXX", ".NAME.frames-XXXXXX", ".NAME.join-XXXXXX").
+// takes its name (".NAME.partial-XXXXXX", ".NAME.frames-XXXXXX", ".NAME.join-XXXXXX";
+// a % in NAME written as #).
 // Each is locked for as long as its run holds it, so the next run for the same
 // output can tell the ones a killed run left behind (no lock) from those of a run
 // still going, and removes only the first.
