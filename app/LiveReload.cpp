@@ -79,7 +79,7 @@ std::string LiveReload::apply() {
     changed_ = false;
     checkAndReport();
     const int32_t errors = errorsIn(findings_);
-    if (errors > 0) return "not reloaded: " + std::to_string(errors) + " errors";
+    if (errors > 0) return "not reloaded: " + std::to_string(errors) + (errors == 1 ? " error" : " errors");
     player_.reload(changes);
     watch_.add({demo::script->songfile});  // the script may name another song now
     const auto elapsed =

@@ -59,7 +59,7 @@ awk -F'[ =]' '/^frame=/ { if (seen && $2 != last + 1) bad = 1; if ($4 - ($2 + 1)
 
 # 3. A broken save: reported with its line, not taken; the show goes on.
 save '0:0 syncPattern %x.x.x.x.x.x.x.x.' '0:0 palikta on'
-wait_status "not reloaded: 1 errors" 1 && pass "status: not reloaded" || fail "status: $(tail -n 2 "$work/err")"
+wait_status "not reloaded: 1 error)" 1 && pass "status: not reloaded" || fail "status: $(tail -n 2 "$work/err")"
 grep -q "data/script.txt:10:5: error: .*palikta" "$work/err" && pass "the mistake is reported with its line" \
   || fail "no finding for the mistake: $(grep error "$work/err" | tail -n 2)"
 held=$(lines)
