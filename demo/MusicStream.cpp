@@ -197,6 +197,8 @@ double measureSongSeconds(const char* songFile) {
 }
 
 void MusicStream::report(const char* text, const char* caption) {
+    problem_ = text;
+    if (setup_.quiet) return;
     if (setup_.shell != nullptr) {
         setup_.shell->showMessage(text, caption, MessageIcon::None);
     } else {

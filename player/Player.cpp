@@ -283,11 +283,14 @@ void Player::reload(const ShowChanges& changes) {
 }
 
 // The script names another song, or the song file changed: opened again and
-// played on from where the show is.
+// played on from where the show is. The old stream goes first, so that its sound
+// output is free for the new one; no box stops the running show, the host reads
+// what went wrong from songProblem().
 void Player::reopenSong() {
     const double seconds = static_cast<double>(songMs()) / 1000.0;
     const bool wasPaused = paused();
-    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{songClock(), shell_});
+    demo::music.reset();
+    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{songClock(), shell_, true});
     demo::music->play();
     demo::music->seek(seconds);
     if (wasPaused) demo::music->pause();
@@ -303,4 +306,8 @@ void Player::setPaused(bool paused) {
 
 bool Player::paused() const {
     return demo::music->paused();
+}
+
+std::string Player::songProblem() const {
+    return demo::music != nullptr ? demo::music->problem() : std::string();
 }
