@@ -44,7 +44,8 @@ void addRunOptions(CLI::App& cli, RunOptions& options) {
         ->type_name("DIR");
     cli.add_option("--start", options.start,
                    "Start drawing at TIME, the show replayed exactly up to it: beats (96, 12.5), "
-                   "pattern:beat (24:0) or seconds (92.5s, 1500ms)")
+                   "pattern:beat (24:0) or seconds (92.5s, 1500ms); before the song's end (with --frames, "
+                   "up to an hour)")
         ->type_name("TIME");
 }
 
