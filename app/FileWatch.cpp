@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr uint32_t EVENTS = IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_DELETE | IN_ATTRIB;
+constexpr uint32_t EVENTS =
+    IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN_DELETE | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
 
 std::string folderOf(const std::string& file) {
     const std::string folder = std::filesystem::path(file).parent_path().string();
@@ -37,8 +38,37 @@ void FileWatch::add(const std::vector<std::string>& files) {
         if (file.empty()) continue;
         files_.insert(file);
         const std::string folder = folderOf(file);
-        const int watch = inotify_add_watch(descriptor_, folder.c_str(), EVENTS);
-        if (watch >= 0) folders_[watch] = folder;
+        if (!watchFolder(folder)) missing_.insert(folder);
+    }
+}
+
+bool FileWatch::watchFolder(const std::string& folder) {
+    const int watch = inotify_add_watch(descriptor_, folder.c_str(), EVENTS);
+    if (watch < 0) return false;
+    folders_[watch] = folder;
+    return true;
+}
+
+// The folder is gone (deleted, or moved away: the watch would follow it elsewhere).
+void FileWatch::lose(int watch) {
+    const auto folder = folders_.find(watch);
+    if (folder == folders_.end()) return;
+    missing_.insert(folder->second);
+    folders_.erase(folder);
+    inotify_rm_watch(descriptor_, watch);
+}
+
+// A folder made again may hold new files already: all of its watched files count.
+void FileWatch::watchReturnedFolders(std::set<std::string>& names) {
+    for (auto folder = missing_.begin(); folder != missing_.end();) {
+        if (!watchFolder(*folder)) {
+            ++folder;
+            continue;
+        }
+        for (const std::string& file : files_) {
+            if (folderOf(file) == *folder) names.insert(file);
+        }
+        folder = missing_.erase(folder);
     }
 }
 
@@ -51,12 +81,15 @@ std::vector<std::string> FileWatch::touched() {
         for (ssize_t at = 0; at < length;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
             const auto folder = folders_.find(event->wd);
-            if (folder != folders_.end() && event->len > 0) {
+            if ((event->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED)) != 0) {
+                lose(event->wd);
+            } else if (folder != folders_.end() && event->len > 0) {
                 const std::string file = joined(folder->second, event->name);
                 if (files_.count(file) != 0) names.insert(file);
             }
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
+    if (!missing_.empty()) watchReturnedFolders(names);
     return {names.begin(), names.end()};
 }

@@ -1,6 +1,8 @@
 // Watches files of the show by name with inotify: their folders are watched, so a
 // file written in place and one replaced by a rename (as vim, VS Code and sed -i
-// save) both count, whatever inode the name has now. Never blocks.
+// save) both count, whatever inode the name has now. A folder that is deleted or
+// moved away is watched again once it is back, and then every watched file in it
+// counts as touched. Never blocks.
 #pragma once
 
 #include <map>
@@ -22,7 +24,12 @@ public:
     bool watching() const { return descriptor_ >= 0; }
 
 private:
+    bool watchFolder(const std::string& folder);
+    void lose(int watch);
+    void watchReturnedFolders(std::set<std::string>& names);
+
     int descriptor_ = -1;
     std::map<int, std::string> folders_;  // watch descriptor -> folder as named ("data")
+    std::set<std::string> missing_;       // folders of watched files that are not there now
     std::set<std::string> files_;
 };

@@ -64,6 +64,19 @@ std::string LiveReload::reloadNow() {
     return apply();
 }
 
+// A song that cannot be played after a reload is a finding; the show goes on silent.
+bool LiveReload::songHeard() {
+    const std::string problem = player_.songProblem();
+    if (problem.empty()) return true;
+    Finding finding;
+    finding.file = demo::script->songfile;
+    finding.severity = Severity::Warning;
+    finding.code = "song-not-heard";
+    finding.message = problem + "; the show goes on without its sound";
+    findings_.push_back(finding);
+    return false;
+}
+
 void LiveReload::checkAndReport() {
     findings_ = checkShow();
     if (!findings_.empty()) {
@@ -79,10 +92,11 @@ std::string LiveReload::apply() {
     changed_ = false;
     checkAndReport();
     const int32_t errors = errorsIn(findings_);
-    if (errors > 0) return "not reloaded: " + std::to_string(errors) + " errors";
+    if (errors > 0) return "not reloaded: " + std::to_string(errors) + (errors == 1 ? " error" : " errors");
     player_.reload(changes);
     watch_.add({demo::script->songfile});  // the script may name another song now
+    const bool heard = songHeard();
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-    return "reloaded in " + std::to_string(elapsed.count()) + " ms";
+    return "reloaded in " + std::to_string(elapsed.count()) + " ms" + (heard ? "" : "; the song is not heard");
 }

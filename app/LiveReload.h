@@ -30,6 +30,7 @@ public:
 private:
     std::string apply();
     void note(const std::string& file);
+    bool songHeard();
 
     Player& player_;
     FileWatch watch_;

@@ -30,6 +30,7 @@ public:
         ::showMessage(text, caption, icon);
     }
     void swapBuffers(GLWindow& window) override { SDL_GL_SwapWindow(window.window); }
+    bool stopAsked() override { return stopRequested(); }
 };
 
 void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
@@ -109,7 +110,8 @@ void runFrameLoop(GLWindow& window, Player& player, EditSession* edit) {
 }
 
 void runWindow(GLWindow& window, KeyState& keys, Player& player, const EditOptions& editOptions) {
-    if (!player.open(window, keys, shellServices())) {
+    // A stop during the replay to the start ends it early: no frame of the wrong moment is drawn.
+    if (!player.open(window, keys, shellServices()) || stopRequested()) {
         requestQuit(window);
         return;
     }

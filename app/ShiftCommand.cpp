@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/Printable.h"
 #include "player/ShowTime.h"
 #include "script/DemoScript.h"
 #include "script/ScriptSave.h"
@@ -45,7 +46,7 @@ std::optional<double> shiftMs(const std::string& text, const DemoScript& tempo) 
 
 // Exit code 1, with the reason.
 int failed(const std::string& why) {
-    std::fprintf(stderr, "flashstep: --shift: %s\n", why.c_str());
+    std::fprintf(stderr, "flashstep: --shift: %s\n", printable(why).c_str());
     return 1;
 }
 

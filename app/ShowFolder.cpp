@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/Printable.h"
 #include "script/DemoScript.h"
 
 namespace fs = std::filesystem;
@@ -18,7 +19,8 @@ namespace {
 
 bool enter(const std::string& folder) {
     if (chdir(folder.c_str()) == 0) return true;
-    std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", folder.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "flashstep: cannot change into %s: %s\n", printable(folder).c_str(),
+                 std::strerror(errno));
     return false;
 }
 
@@ -45,5 +47,5 @@ void warnIfScriptMissing() {
     std::error_code error;
     if (fs::exists(DemoScript::SCRIPT_FILE, error)) return;
     std::fprintf(stderr, "flashstep: warning: no script at %s; the show runs without its events\n",
-                 fs::absolute(DemoScript::SCRIPT_FILE, error).c_str());
+                 printable(fs::absolute(DemoScript::SCRIPT_FILE, error).string()).c_str());
 }

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 
 #include "app/DisplayCheck.h"
 #include "app/OptionChecks.h"
@@ -18,13 +17,12 @@
 #include "app/Shell.h"
 #include "app/ShiftCommand.h"
 #include "app/ShowFolder.h"
+#include "app/TimeOptions.h"
 #include "check/CheckCommand.h"
 #include "offscreen/Benchmark.h"
 #include "offscreen/Capture.h"
 #include "offscreen/Join.h"
 #include "offscreen/RangeSplit.h"
-#include "player/ShowTime.h"
-#include "script/DemoScript.h"
 #include "timeline/TimelineCommand.h"
 
 namespace {
@@ -46,7 +44,8 @@ void addRunOptions(CLI::App& cli, RunOptions& options) {
         ->type_name("DIR");
     cli.add_option("--start", options.start,
                    "Start drawing at TIME, the show replayed exactly up to it: beats (96, 12.5), "
-                   "pattern:beat (24:0) or seconds (92.5s, 1500ms)")
+                   "pattern:beat (24:0) or seconds (92.5s, 1500ms); before the song's end (with --frames, "
+                   "up to an hour)")
         ->type_name("TIME");
 }
 
@@ -92,35 +91,6 @@ void addEditOptions(CLI::App& cli, RunOptions& options) {
         ->type_name("A..B")
         ->needs(edit);
     edit->excludes("--frames")->excludes("--capture")->excludes("--benchmark");
-}
-
-// The times given as words, read now that the script's tempo is known; a usage
-// error like any other bad option.
-void resolveTimes(RunOptions& options) {
-    const DemoScript script(DemoScript::SCRIPT_FILE);
-    auto timeOf = [&script](const std::string& option, const std::string& text) {
-        const std::optional<double> ms = showTimeMs(text, script);
-        if (!ms) {
-            throw CLI::ValidationError(option,
-                                       "'" + text +
-                                           "' is not a time: give beats (96, 12.5), pattern:beat (24:0) "
-                                           "or seconds with a unit (92.5s, 1500ms)");
-        }
-        return *ms;
-    };
-    if (!options.start.empty()) options.startMs = timeOf("--start", options.start);
-    if (!options.end.empty()) {
-        options.endMs = timeOf("--end", options.end);
-        if (options.endMs <= options.startMs) throw CLI::ValidationError("--end", "must come after --start");
-    }
-    if (!options.loop.empty()) {
-        const size_t dots = options.loop.find("..");
-        if (dots == std::string::npos) throw CLI::ValidationError("--loop", "give it as A..B");
-        options.loopStartMs = timeOf("--loop", options.loop.substr(0, dots));
-        options.loopEndMs = timeOf("--loop", options.loop.substr(dots + 2));
-        if (options.loopEndMs <= options.loopStartMs)
-            throw CLI::ValidationError("--loop", "its end must come after its start");
-    }
 }
 
 void addCaptureOptions(CLI::App& cli, RunOptions& options) {
@@ -224,8 +194,11 @@ int main(int argc, char** argv) {
     if (options.check) return runCheckCommand(options.json, stdout);
     if (!options.shift.empty()) return runShiftCommand(options.shift[0], options.shift[1], options.dryRun);
     if (!options.timelineFile.empty()) return runTimelineCommand(options.timelineFile, options.benchReport);
-    if (!options.join.empty())
-        return runJoin({options.join[0], {options.join.begin() + 1, options.join.end()}, !options.noSound});
+    if (!options.join.empty()) {
+        const OutsideSignalListener signalListener;  // a stop ends the join, its output as it was
+        return runJoin(
+            {options.join[0], {options.join.begin() + 1, options.join.end()}, !options.noSound, stopRequested});
+    }
     warnIfScriptMissing();
     try {
         resolveTimes(options);

@@ -12,6 +12,7 @@
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
+#include "base/RegularFile.h"
 #include "check/FindingCodes.h"
 #include "gfx/ImageLimits.h"
 
@@ -106,9 +107,9 @@ void checkFile(const std::string& file, const std::string& maskOf, std::vector<F
 
 PictureVerdict readPictureHeader(const char* fileName) {
     PictureVerdict verdict;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "rb"));
+    const std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(fileName));
     if (file == nullptr) {
-        verdict.problem = std::string("cannot be opened (") + std::strerror(errno) + ")";
+        verdict.problem = "cannot be opened (" + openProblem(errno) + ")";
         return verdict;
     }
     verdict.opened = true;

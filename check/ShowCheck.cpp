@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/RegularFile.h"
 #include "check/CoordinatesCheck.h"
 #include "check/FindingCodes.h"
 #include "check/FindingsOutput.h"
@@ -22,9 +23,9 @@
 namespace {
 
 std::optional<std::string> readText(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (!readRegularFile(path, bytes)) return std::nullopt;
+    return bytes;
 }
 
 void append(std::vector<Finding>& to, std::vector<Finding>&& from) {

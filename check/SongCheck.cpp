@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/RegularFile.h"
 #include "check/FindingCodes.h"
 #include "check/ScriptFinding.h"
 
@@ -49,8 +50,13 @@ SongVerdict checkSong(const std::string& songFile, const WordSpan& at) {
     std::error_code error;
     if (!std::filesystem::exists(songFile, error))
         return failure(at, code::SONG_MISSING, "the song " + name + " does not exist: the show runs silent");
+    const int fd = openRegularFile(songFile.c_str());
+    if (fd < 0) {
+        return failure(at, code::SONG_UNDECODABLE,
+                       "the song " + name + " cannot be read (" + openProblem(errno) + "): the show runs silent");
+    }
     SF_INFO info{};
-    const SoundFile file(sf_open(songFile.c_str(), SFM_READ, &info));
+    const SoundFile file(sf_open_fd(fd, SFM_READ, &info, SF_TRUE));
     if (file == nullptr) {
         return failure(
             at, code::SONG_UNDECODABLE,

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/RegularFile.h"
 #include "demo/AlsaMessages.h"
 #include "demo/MusicClock.h"
 #include "demo/ShellServices.h"
@@ -172,6 +173,12 @@ SDL_AudioDeviceID openDefaultOutput(MusicStream::Playback& playback) {
 }
 
 // Length by the file's own frame count, except where that is not to be trusted (MP3).
+// Only a regular file is a song: anything else would hold the show in open.
+SNDFILE* openSong(const char* songFile, SF_INFO& info) {
+    const int fd = openRegularFile(songFile);
+    return fd < 0 ? nullptr : sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
+}
+
 double lengthFromInfo(const SF_INFO& info) {
     const bool trustworthy = (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG;
     if (!trustworthy || info.samplerate <= 0 || info.frames <= 0) return -1.0;
@@ -182,7 +189,7 @@ double lengthFromInfo(const SF_INFO& info) {
 
 double measureSongSeconds(const char* songFile) {
     SF_INFO info{};
-    SNDFILE* file = sf_open(songFile, SFM_READ, &info);
+    SNDFILE* file = openSong(songFile, info);
     if (file == nullptr) return -1.0;
     if (info.channels <= 0 || info.samplerate <= 0) {
         sf_close(file);
@@ -197,6 +204,8 @@ double measureSongSeconds(const char* songFile) {
 }
 
 void MusicStream::report(const char* text, const char* caption) {
+    problem_ = text;
+    if (setup_.quiet) return;
     if (setup_.shell != nullptr) {
         setup_.shell->showMessage(text, caption, MessageIcon::None);
     } else {
@@ -213,7 +222,7 @@ MusicStream::MusicStream(const char* songFile, const MusicSetup& setup)
         if (p.device == 0) report("Sounds couldn't be initialized", "Your hardware sucks.");
     }
 
-    p.song = sf_open(songFile, SFM_READ, &p.info);
+    p.song = openSong(songFile, p.info);
     if (p.song != nullptr && p.info.channels > 0 && p.info.samplerate > 0) {
         p.converter = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(std::min(p.info.channels, 255)),
                                          p.info.samplerate, AUDIO_F32SYS, OUTPUT_CHANNELS, OUTPUT_RATE);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class ShellServices;
 class VirtualClock;
@@ -16,6 +17,9 @@ struct MusicSetup {
     // Otherwise no device at all: the position is this clock, restarted by play().
     VirtualClock* virtualClock = nullptr;
     ShellServices* shell = nullptr;  // its message boxes; null: standard error
+    // No box and no line at all: the complaint is only kept in problem(), for a host
+    // that tells it its own way (the edit mode, once the show is running).
+    bool quiet = false;
 };
 
 class MusicStream {
@@ -48,6 +52,9 @@ public:
     // Stops the output and releases the song. Safe to call twice.
     void close();
 
+    // Why the song is not heard (no sound output, a song that cannot be loaded); empty when it is.
+    const std::string& problem() const { return problem_; }
+
     uint32_t stream = 0;  // non-zero while a song is open
     bool loaded = false;
 
@@ -61,6 +68,7 @@ private:
     std::unique_ptr<Playback> playback_;
     MusicSetup setup_;
     VirtualClock* following_ = nullptr;
+    std::string problem_;
 };
 
 // Seconds of audio in a song file, counted by decoding it; negative if it can't be read.

@@ -39,4 +39,7 @@ public:
     virtual void showMessage(const char* text, const char* caption, MessageIcon icon) = 0;
     // Shows the finished frame.
     virtual void swapBuffers(GLWindow& window) = 0;
+    // True once the run was told to stop from outside (SIGINT, SIGTERM): work that
+    // takes long without a frame, a replay, gives up early.
+    virtual bool stopAsked() { return false; }
 };

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "base/RegularFile.h"
 #include "gfx/Diagnostics.h"
 
 namespace {
@@ -15,7 +16,7 @@ constexpr size_t SIGNATURE_BYTES = 8;
 enum class PictureFormat { Unreadable, Png, Jpeg };
 
 PictureFormat formatOf(const char* fileName) {
-    std::FILE* file = std::fopen(fileName, "rb");
+    std::FILE* file = openRegularStream(fileName);
     if (file == nullptr) return PictureFormat::Unreadable;
     png_byte signature[SIGNATURE_BYTES] = {};
     const size_t got = std::fread(signature, 1, SIGNATURE_BYTES, file);

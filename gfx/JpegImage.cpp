@@ -11,6 +11,7 @@
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
+#include "base/RegularFile.h"
 #include "gfx/Diagnostics.h"
 #include "gfx/ImageLimits.h"
 
@@ -134,7 +135,7 @@ struct FileCloser {
 }  // namespace
 
 PixelBlock loadJpeg(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel) {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "rb"));
+    const std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(fileName));
     if (file == nullptr) {
         reportOpenFailed(fileName);
         return nullptr;

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "gfx/Diagnostics.h"
+#include "base/RegularFile.h"
 #include "gfx/Image.h"
 #include "gfx/ImageLimits.h"
 
@@ -108,7 +109,7 @@ struct FileCloser {
 }  // namespace
 
 PixelBlock loadPng(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel) {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "rb"));
+    const std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(fileName));
     if (file == nullptr) {
         reportOpenFailed(fileName);
         return nullptr;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/Printable.h"
 #include "generator/Fonts.h"
 #include "generator/TextRenderer.h"
 #include "newshow/NewCoords.h"
@@ -89,7 +90,7 @@ int writeNewShow(const NewShowRequest& request, std::ostream& out, std::ostream&
         if (error.empty() && makeShow(request, staging.path(), song, text, error)) staging.putInPlace(error);
     }
     if (!error.empty()) {
-        err << "flashstep: --new: " << error << "\n";
+        err << "flashstep: --new: " << printable(error) << "\n";
         return 1;
     }
     out << "flashstep: a new show in " << request.folder << "\n"

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Printable.h"
 #include "offscreen/CaptureFormat.h"
 #include "offscreen/CaptureRecorder.h"
 #include "offscreen/CaptureTarget.h"
@@ -78,7 +79,7 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
                const PlanRunner& runShow) {
     const CaptureKind kind = captureKindOf(request.file);
     if (kind == CaptureKind::Unknown) {
-        std::fprintf(stderr, UNKNOWN_KIND, request.file.c_str());
+        std::fprintf(stderr, UNKNOWN_KIND, printable(request.file).c_str());
         return 1;
     }
     const std::string ffmpeg = findOnPath("ffmpeg");
@@ -89,7 +90,7 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
     const ShowSong song = readShowSong();
     // Numbered frames never carry sound.
     if (request.withSound && kind != CaptureKind::PngFrames && song.seconds < 0.0) {
-        std::fprintf(stderr, NO_SONG, request.file.c_str(), songNameForMessages(song).c_str(),
+        std::fprintf(stderr, NO_SONG, printable(request.file).c_str(), songNameForMessages(song).c_str(),
                      song.problem.c_str());
         return 1;
     }
@@ -99,7 +100,7 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
     CaptureTarget target;
     std::string error;
     if (!target.prepare(request.file, kind, error)) {
-        std::fprintf(stderr, NOT_WRITABLE, request.file.c_str(), error.c_str());
+        std::fprintf(stderr, NOT_WRITABLE, printable(request.file).c_str(), error.c_str());
         return 1;
     }
     PipedProgram encoder;
@@ -118,7 +119,7 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
     std::string renameError;
     if (fault.empty() && !target.commit(renameError)) fault = "cannot rename it into place: " + renameError;
     if (!fault.empty()) {
-        std::fprintf(stderr, FAILED, request.file.c_str(), fault.c_str());
+        std::fprintf(stderr, FAILED, printable(request.file).c_str(), printable(fault).c_str());
         return 1;
     }
     return shellCode;

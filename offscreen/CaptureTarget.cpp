@@ -42,53 +42,63 @@ bool targetTaken(const std::string& file, std::string& error) {
     return false;
 }
 
-// mkstemp makes 0600; a finished capture gets the usual permissions.
-void giveUsualPermissions(int fd) {
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-}
+// A frame moved in, and what its name held before (put aside until the move is done).
+struct MovedFrame {
+    fs::path from;
+    fs::path to;
+    fs::path before;  // empty: the name was free
+    bool in = false;  // the frame is under its name now
+};
 
-bool createTemporaryFile(const std::string& file, std::string& temporary, std::string& error) {
-    std::string pattern = folderOf(file) + "/." + nameOf(file) + ".partial-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    giveUsualPermissions(fd);
-    close(fd);
-    temporary = name.data();
-    return true;
-}
-
-bool createTemporaryFolder(const std::string& file, std::string& temporary, std::string& error) {
-    std::string pattern = folderOf(file) + "/.flashstep-frames-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (mkdtemp(name.data()) == nullptr) {
-        error = std::strerror(errno);
-        return false;
-    }
-    temporary = name.data();
-    return true;
-}
-
-// Moves every frame out of the folder; on a failure takes the moved ones back out.
-bool moveFrames(const std::string& from, const std::string& to, std::string& error) {
-    std::vector<fs::path> moved;
+// Takes every frame back out and puts back what each name held before.
+void undoMoves(const std::vector<MovedFrame>& moved) {
     std::error_code code;
-    for (const fs::directory_entry& entry : fs::directory_iterator(from, code)) {
-        const fs::path destination = fs::path(to) / entry.path().filename();
-        fs::rename(entry.path(), destination, code);
+    for (auto frame = moved.rbegin(); frame != moved.rend(); ++frame) {
+        if (frame->in) fs::rename(frame->to, frame->from, code);
+        if (!frame->before.empty()) fs::rename(frame->before, frame->to, code);
+    }
+}
+
+// Anything but a plain file under a frame's name (a folder, a link) is not ours to replace.
+std::string blockedName(const std::vector<fs::path>& frames, const std::string& to) {
+    for (const fs::path& frame : frames) {
+        const fs::path destination = fs::path(to) / frame.filename();
+        struct stat info {};
+        if (lstat(destination.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return destination.string();
+    }
+    return "";
+}
+
+// Moves every frame out of the folder. An existing frame of the same name is put
+// aside in the folder first; on a failure every frame goes back and every name
+// gets back what it held, so a failed capture loses nothing that was there.
+bool moveFrames(const std::string& from, const std::string& to, std::string& error) {
+    std::vector<fs::path> frames;
+    std::error_code code;
+    for (const fs::directory_entry& entry : fs::directory_iterator(from, code)) frames.push_back(entry.path());
+    const std::string blocked = blockedName(frames, to);
+    if (!blocked.empty()) {
+        error = blocked + " is not a file that a frame may replace";
+        return false;
+    }
+    const fs::path aside = fs::path(from) / ".before";
+    fs::create_directory(aside, code);
+    std::vector<MovedFrame> moved;
+    for (const fs::path& frame : frames) {
         if (code) break;
-        moved.push_back(destination);
+        MovedFrame move{frame, fs::path(to) / frame.filename(), {}};
+        if (fs::exists(move.to)) {
+            move.before = aside / frame.filename();
+            fs::rename(move.to, move.before, code);
+            if (code) break;
+        }
+        moved.push_back(move);
+        fs::rename(move.from, move.to, code);
+        moved.back().in = !code;
     }
     if (!code) return true;
     error = code.message();
-    for (const fs::path& frame : moved) fs::remove(frame, code);
+    undoMoves(moved);
     return false;
 }
 
@@ -102,8 +112,13 @@ bool CaptureTarget::prepare(const std::string& target, CaptureKind captureKind, 
     file = target;
     kind = captureKind;
     if (targetTaken(file, error)) return false;
-    if (kind == CaptureKind::PngFrames) return createTemporaryFolder(file, temporary, error);
-    return createTemporaryFile(file, temporary, error);
+    removeLeftBehind(file);
+    const bool frames = kind == CaptureKind::PngFrames;
+    if (!hidden_.create(file, frames ? "frames" : "partial",
+                        frames ? HiddenBeside::Kind::Folder : HiddenBeside::Kind::File, error))
+        return false;
+    temporary = hidden_.path();
+    return true;
 }
 
 std::string CaptureTarget::writePath() const {
@@ -118,7 +133,9 @@ bool CaptureTarget::commit(std::string& error) {
     bool ok = true;
     if (kind == CaptureKind::PngFrames) {
         ok = moveFrames(temporary, folderOf(file), error);
-    } else if (std::rename(temporary.c_str(), file.c_str()) != 0) {
+    } else if (std::rename(temporary.c_str(), file.c_str()) == 0) {
+        hidden_.handOver();
+    } else {
         error = std::strerror(errno);
         ok = false;
     }
@@ -127,8 +144,6 @@ bool CaptureTarget::commit(std::string& error) {
 }
 
 void CaptureTarget::discard() {
-    if (temporary.empty()) return;
-    std::error_code code;
-    fs::remove_all(temporary, code);
+    hidden_.remove();
     temporary.clear();
 }

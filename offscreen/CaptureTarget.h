@@ -1,11 +1,14 @@
 // Where a capture is written while it runs, and how it takes its final name: a
 // temporary file (or, for numbered frames, a temporary folder) beside the target,
 // renamed into place only when the whole capture succeeded, removed otherwise.
+// Numbered frames that were there before are put back when moving the new ones in
+// fails. What a killed capture of the same target left behind goes first.
 #pragma once
 
 #include <string>
 
 #include "offscreen/CaptureFormat.h"
+#include "offscreen/HiddenBeside.h"
 
 class CaptureTarget {
 public:
@@ -26,4 +29,7 @@ public:
     std::string file;       // the final name (a pattern for numbered frames)
     std::string temporary;  // empty when nothing is pending
     CaptureKind kind = CaptureKind::Unknown;
+
+private:
+    HiddenBeside hidden_;
 };

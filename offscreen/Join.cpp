@@ -3,49 +3,28 @@
 // one ffmpeg that concatenates them and encodes the song's stretch under them.
 #include "offscreen/Join.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
 
+#include "base/Printable.h"
 #include "offscreen/CaptureTarget.h"
+#include "offscreen/HiddenBeside.h"
 #include "offscreen/JoinFormat.h"
 #include "offscreen/PipedProgram.h"
 #include "player/Player.h"
 #include "player/ShowLength.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr const char* CANNOT_JOIN = "flashstep: cannot join into %s: %s\n";
-
-// A folder beside the output for the parts' video streams, removed with all in it.
-class ScratchFolder {
-public:
-    ScratchFolder() = default;
-    ~ScratchFolder() {
-        std::error_code code;
-        if (!path.empty()) fs::remove_all(path, code);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    bool create(const std::string& beside, std::string& error) {
-        std::string pattern = fs::path(beside).parent_path().string() + "/.flashstep-join-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) {
-            error = std::strerror(errno);
-            return false;
-        }
-        path = pattern;
-        return true;
-    }
-
-    std::string path;
-};
+// How far a part's length may be from its frames' beyond one frame: the sound's
+// encoder delay (AAC's priming) lengthens a container a little.
+constexpr double LENGTH_SLACK_SECONDS = 0.1;
+constexpr const char* STOPPED = "stopped from outside";
 
 const char* codecFor(CaptureKind kind) {
     return kind == CaptureKind::WebM ? "vp9" : "h264";
@@ -54,6 +33,23 @@ const char* codecFor(CaptureKind kind) {
 bool sameEncoding(const VideoPart& a, const VideoPart& b) {
     return a.codec == b.codec && a.width == b.width && a.height == b.height &&
            a.pixelFormat == b.pixelFormat && a.setupHash == b.setupHash;
+}
+
+// A tag is text anyone may rewrite: it must agree with what the part holds.
+std::string tagFault(const VideoPart& part, const std::string& name) {
+    const CapturedRange& range = *part.range;
+    const std::string tag = " (its tag says " + rangeTag(range) + ")";
+    if (part.rateNumerator != static_cast<int64_t>(range.fps) * part.rateDenominator)
+        return name + " holds video of another frame rate than its range" + tag;
+    const double seconds = static_cast<double>(range.frames) / range.fps;
+    if (part.seconds < 0.0 || std::fabs(part.seconds - seconds) > 1.0 / range.fps + LENGTH_SLACK_SECONDS)
+        return name + " does not last as long as its range" + tag;
+    RunPlan schedule;
+    schedule.clock = FrameClock::Schedule;
+    schedule.fps = range.fps;
+    if (range.firstFrame > firstFrameAtOrAfter(schedule, LATEST_START_MS))
+        return name + " starts later than a run may start" + tag;
+    return "";
 }
 
 std::string rangeFault(const VideoPart& part, const std::string& name, const CapturedRange& whole) {
@@ -72,12 +68,25 @@ std::string rangeFault(const VideoPart& part, const std::string& name, const Cap
     return "";
 }
 
-bool runProgram(const std::string& program, const std::vector<std::string>& args, std::string& error) {
+bool runProgram(const std::string& program, const std::vector<std::string>& args, const JoinRequest& request,
+                std::string& error) {
     PipedProgram child;
     if (!child.start(program, args, error)) return false;
-    if (child.finish()) return true;
-    error = "ffmpeg reported an error";
+    if (child.finish(request.stopAsked)) return true;
+    error = request.stopAsked && request.stopAsked() ? STOPPED : "ffmpeg reported an error";
     return false;
+}
+
+// The output under a part's name (or another name of the same file) would replace the part.
+std::string partAsOutput(const JoinRequest& request) {
+    struct stat output {};
+    if (stat(request.output.c_str(), &output) != 0) return "";
+    for (const std::string& part : request.parts) {
+        struct stat info {};
+        if (stat(part.c_str(), &info) == 0 && info.st_dev == output.st_dev && info.st_ino == output.st_ino)
+            return "it is the part " + part + " itself, which the join would replace; give the output another name";
+    }
+    return "";
 }
 
 struct Tools {
@@ -86,8 +95,12 @@ struct Tools {
 };
 
 bool probeAll(const Tools& tools, const std::vector<std::string>& names, std::vector<VideoPart>& parts,
-              std::string& error) {
+              const JoinRequest& request, std::string& error) {
     for (const std::string& name : names) {
+        if (request.stopAsked && request.stopAsked()) {
+            error = STOPPED;
+            return false;
+        }
         VideoPart part;
         if (!probePart(tools.ffprobe, name, part, error)) {
             error = name + ": " + error;
@@ -98,14 +111,17 @@ bool probeAll(const Tools& tools, const std::vector<std::string>& names, std::ve
     return true;
 }
 
-// Each part's video alone, in order, as the concat list's pieces.
+// Each part's video alone, in order, as the concat list's pieces. The list names
+// them relative to itself, so no folder name (a newline in it) ever enters it.
 bool remuxVideo(const Tools& tools, const JoinRequest& request, const std::vector<VideoPart>& parts,
                 const std::string& folder, CaptureKind kind, std::vector<JoinPiece>& pieces,
                 std::string& error) {
     for (size_t i = 0; i < parts.size(); ++i) {
-        const std::string file = folder + "/part-" + std::to_string(i) + "." + muxerOf(kind);
-        if (!runProgram(tools.ffmpeg, videoOnlyArguments(request.parts[i], file, kind), error)) return false;
-        pieces.push_back(JoinPiece{file, parts[i].frames});
+        const std::string name = "part-" + std::to_string(i) + "." + muxerOf(kind);
+        if (!runProgram(tools.ffmpeg, videoOnlyArguments(request.parts[i], folder + "/" + name, kind), request,
+                        error))
+            return false;
+        pieces.push_back(JoinPiece{name, parts[i].frames});
     }
     return true;
 }
@@ -144,19 +160,24 @@ std::string join(const JoinRequest& request, CaptureKind kind, const Tools& tool
     std::string error;
     std::string songFile;
     if (!songToLayUnder(request, songFile, error)) return error;
+    error = partAsOutput(request);
+    if (!error.empty()) return error;
     std::vector<VideoPart> parts;
-    if (!probeAll(tools, request.parts, parts, error)) return error;
+    if (!probeAll(tools, request.parts, parts, request, error)) return error;
     CapturedRange whole;
     error = partsFault(parts, request.parts, kind, whole);
     if (!error.empty()) return error;
     CaptureTarget target;
-    ScratchFolder scratch;
-    if (!target.prepare(request.output, kind, error) || !scratch.create(request.output, error)) return error;
+    HiddenBeside scratch;
+    if (!target.prepare(request.output, kind, error) ||
+        !scratch.create(request.output, "join", HiddenBeside::Kind::Folder, error))
+        return error;
     std::vector<JoinPiece> pieces;
-    if (!remuxVideo(tools, request, parts, scratch.path, kind, pieces, error)) return error;
-    const std::string list = scratch.path + "/parts.ffconcat";
+    if (!remuxVideo(tools, request, parts, scratch.path(), kind, pieces, error)) return error;
+    const std::string list = scratch.path() + "/parts.ffconcat";
     std::ofstream(list) << concatList(pieces, whole.fps);
-    if (!runProgram(tools.ffmpeg, joinArguments(settingsFor(whole, kind, list, target.writePath(), songFile)), error))
+    if (!runProgram(tools.ffmpeg, joinArguments(settingsFor(whole, kind, list, target.writePath(), songFile)),
+                    request, error))
         return error;
     if (!target.commit(error)) return "cannot rename it into place: " + error;
     return "";
@@ -179,7 +200,8 @@ std::string partsFault(const std::vector<VideoPart>& parts, const std::vector<st
             return names[i] + " was encoded with other settings than " + names[0] +
                    " (size, pixel format or encoder set-up differ)";
         }
-        const std::string fault = rangeFault(part, names[i], whole);
+        std::string fault = tagFault(part, names[i]);
+        if (fault.empty()) fault = rangeFault(part, names[i], whole);
         if (!fault.empty()) return fault;
         whole.frames += part.frames;
     }
@@ -189,17 +211,19 @@ std::string partsFault(const std::vector<VideoPart>& parts, const std::vector<st
 int runJoin(const JoinRequest& request) {
     const CaptureKind kind = captureKindOf(request.output);
     if (kind != CaptureKind::Mp4 && kind != CaptureKind::Matroska && kind != CaptureKind::WebM) {
-        std::fprintf(stderr, CANNOT_JOIN, request.output.c_str(), "the name must end in .mp4, .mkv or .webm");
+        std::fprintf(stderr, CANNOT_JOIN, printable(request.output).c_str(),
+                     "the name must end in .mp4, .mkv or .webm");
         return 1;
     }
     const Tools tools;
     if (tools.ffmpeg.empty() || tools.ffprobe.empty()) {
-        std::fprintf(stderr, CANNOT_JOIN, request.output.c_str(), "ffmpeg and ffprobe must be on PATH");
+        std::fprintf(stderr, CANNOT_JOIN, printable(request.output).c_str(),
+                     "ffmpeg and ffprobe must be on PATH");
         return 1;
     }
     const std::string fault = join(request, kind, tools);
     if (!fault.empty()) {
-        std::fprintf(stderr, CANNOT_JOIN, request.output.c_str(), fault.c_str());
+        std::fprintf(stderr, CANNOT_JOIN, printable(request.output).c_str(), printable(fault).c_str());
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 // one show with the same size and encoder settings; their comment tags say which.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct JoinRequest {
     std::string output;  // .mp4, .mkv (H.264 parts) or .webm (VP9 parts)
     std::vector<std::string> parts;
     bool withSound = true;  // the song under the whole; it must then be readable
+    // Asked while the helpers run: a yes stops the join, its scratch removed and the
+    // output as it was.
+    std::function<bool()> stopAsked;
 };
 
 // Why these parts cannot be joined into a file of `kind`, or empty when they can;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -37,6 +39,28 @@ int64_t countOf(const nlohmann::json& stream, const char* key) {
     return text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) ? 0 : std::stoll(text);
 }
 
+// "30/1" as ffprobe writes a rate; 0/1 when it is not one.
+void readRate(const nlohmann::json& stream, VideoPart& part) {
+    const std::string text = stream.value("r_frame_rate", "");
+    long long numerator = 0;
+    long long denominator = 0;
+    int consumed = 0;
+    if (std::sscanf(text.c_str(), "%lld/%lld%n", &numerator, &denominator, &consumed) == 2 &&
+        static_cast<size_t>(consumed) == text.size() && numerator > 0 && denominator > 0) {
+        part.rateNumerator = numerator;
+        part.rateDenominator = denominator;
+    }
+}
+
+// The format's duration, given as text.
+double secondsOf(const nlohmann::json& report) {
+    if (!report.contains("format") || !report["format"].is_object()) return -1.0;
+    const std::string text = report["format"].value("duration", "");
+    char* end = nullptr;
+    const double seconds = std::strtod(text.c_str(), &end);
+    return text.empty() || *end != '\0' || !(seconds >= 0.0) ? -1.0 : seconds;
+}
+
 }  // namespace
 
 bool readProbeReport(const std::string& json, VideoPart& part, std::string& error) {
@@ -53,6 +77,8 @@ bool readProbeReport(const std::string& json, VideoPart& part, std::string& erro
     part.pixelFormat = stream.value("pix_fmt", "");
     part.setupHash = stream.value("extradata_hash", "");
     part.frames = countOf(stream, "nb_read_packets");
+    readRate(stream, part);
+    part.seconds = secondsOf(report);
     part.range = report.contains("format") ? rangeFromTags(report["format"]) : std::nullopt;
     return true;
 }
@@ -67,7 +93,8 @@ bool probePart(const std::string& ffprobe, const std::string& file, VideoPart& p
         "-show_data_hash",
         "CRC32",
         "-show_entries",
-        "stream=codec_name,width,height,pix_fmt,extradata_hash,nb_read_packets:format_tags",
+        "stream=codec_name,width,height,pix_fmt,extradata_hash,nb_read_packets,r_frame_rate:format=duration:"
+        "format_tags",
         "-of",
         "json",
         "file:" + file};

@@ -1,6 +1,7 @@
 // What joining needs to know of one range video, asked of ffprobe: its first video
 // stream's codec and picture, a hash of the bytes that set its decoder up (parts
-// joined without re-encoding must share them), its frames counted, and its range.
+// joined without re-encoding must share them), its frames counted, its rate and
+// length (to hold its tag to), and its range.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,9 @@ struct VideoPart {
     std::string pixelFormat;
     std::string setupHash;               // of the codec's extradata (H.264: SPS and PPS)
     int64_t frames = 0;                  // video packets counted, one per frame
+    int64_t rateNumerator = 0;           // the stream's frame rate as a fraction; 0: unknown
+    int64_t rateDenominator = 1;
+    double seconds = -1.0;  // how long the file lasts; negative: unknown
     std::optional<CapturedRange> range;  // from its comment tag; none for a foreign video
 };
 

@@ -1,9 +1,8 @@
-// Child process with a pipe to its standard input, by posix_spawn. A child that
+// Child process with a pipe to its standard input (see ChildSpawn). A child that
 // dies makes our writes fail with EPIPE instead of killing us with SIGPIPE.
 #include "offscreen/PipedProgram.h"
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,11 +50,7 @@ bool PipedProgram::start(const std::string& path, const std::vector<std::string>
         return false;
     }
     std::signal(SIGPIPE, SIG_IGN);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);  // dup2 drops close-on-exec
-    const int result = spawnChild(path, args, actions, pid);
-    posix_spawn_file_actions_destroy(&actions);
+    const int result = spawnChild(path, args, ChildStreams{ends[0], -1}, pid);  // dup2 drops close-on-exec
     close(ends[0]);
     if (result != 0) {
         close(ends[1]);
@@ -81,11 +76,11 @@ bool PipedProgram::write(const void* data, size_t size) {
     return size == 0;
 }
 
-bool PipedProgram::finish() {
+bool PipedProgram::finish(const std::function<bool()>& stopAsked) {
     if (input >= 0) close(input);
     input = -1;
     if (pid <= 0) return false;
-    const bool ok = exitStatusOf(pid) == 0;
+    const bool ok = (stopAsked ? exitStatusUnlessStopped(pid, stopAsked) : exitStatusOf(pid)) == 0;
     pid = -1;
     return ok;
 }

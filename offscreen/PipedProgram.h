@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,9 @@ public:
     bool start(const std::string& path, const std::vector<std::string>& args, std::string& error);
     // Writes all of `size` bytes; false once the child stopped reading.
     bool write(const void* data, size_t size);
-    // Ends its input and waits; true when it exited with status 0.
-    bool finish();
+    // Ends its input and waits; true when it exited with status 0. With `stopAsked`, a
+    // yes from it while waiting kills the child (and the answer is false).
+    bool finish(const std::function<bool()>& stopAsked = {});
     // Stops it at once and waits for it.
     void kill();
 

@@ -1,4 +1,4 @@
-// posix_spawn with a pipe from the child's standard output, read until it closes,
+// A child with a pipe from the child's standard output, read until it closes,
 // then the exit status. Standard input is /dev/null so the child never waits on us.
 #include "offscreen/ProgramOutput.h"
 
@@ -34,13 +34,8 @@ bool runForOutput(const std::string& path, const std::vector<std::string>& args,
         error = std::strerror(errno);
         return false;
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
     pid_t pid = -1;
-    const int spawned = spawnChild(path, args, actions, pid);
-    posix_spawn_file_actions_destroy(&actions);
+    const int spawned = spawnChild(path, args, ChildStreams{-1, ends[1]}, pid);
     close(ends[1]);
     if (spawned != 0) {
         close(ends[0]);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "base/RegularFile.h"
 #include "gfx/Draw2D.h"
 
 namespace {
@@ -85,7 +86,7 @@ void readCoordinatesStream(std::FILE* file, PieceSets& pieces) {
 }
 
 bool readCoordinatesFile(const char* fileName, PieceSets& pieces) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName, "r"), std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openRegularStream(fileName), std::fclose);
     if (!file) return false;
     readCoordinatesStream(file.get(), pieces);
     return true;

@@ -25,6 +25,8 @@ namespace {
 // A run on the song as heard replays on the capture schedule at this rate.
 constexpr uint32_t HEARD_REPLAY_FPS = 60;
 constexpr uint64_t CHECKPOINT_EVERY_MS = 4000;
+// How often a replay asks whether the run was stopped (a few milliseconds of replay).
+constexpr int64_t STOP_CHECK_FRAMES = 1024;
 
 FrameSchedule scheduleOf(const RunPlan& plan) {
     FrameSchedule schedule;
@@ -198,6 +200,7 @@ void Player::replayTo(int64_t target) {
     for (size_t i = 0; i < base->captures.size(); ++i)
         writeTexturePixels(*scene.bufferTextures[i], base->captures[i]);
     while (nextFrame_ < target) {
+        if (nextFrame_ % STOP_CHECK_FRAMES == 0 && shell_->stopAsked()) break;  // the run ends next
         schedule.frame = nextFrame_;
         const uint32_t dt = schedule.next();
         clock->advance(dt);
@@ -280,11 +283,14 @@ void Player::reload(const ShowChanges& changes) {
 }
 
 // The script names another song, or the song file changed: opened again and
-// played on from where the show is.
+// played on from where the show is. The old stream goes first, so that its sound
+// output is free for the new one; no box stops the running show, the host reads
+// what went wrong from songProblem().
 void Player::reopenSong() {
     const double seconds = static_cast<double>(songMs()) / 1000.0;
     const bool wasPaused = paused();
-    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{songClock(), shell_});
+    demo::music.reset();
+    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{songClock(), shell_, true});
     demo::music->play();
     demo::music->seek(seconds);
     if (wasPaused) demo::music->pause();
@@ -300,4 +306,8 @@ void Player::setPaused(bool paused) {
 
 bool Player::paused() const {
     return demo::music->paused();
+}
+
+std::string Player::songProblem() const {
+    return demo::music != nullptr ? demo::music->problem() : std::string();
 }

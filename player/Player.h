@@ -106,6 +106,8 @@ public:
     // Song and show stop; the next frame goes on from where they stood.
     void setPaused(bool paused);
     bool paused() const;
+    // Why the song is not heard since it was last opened again; empty when it is.
+    std::string songProblem() const;
 
     const RunPlan& plan() const { return plan_; }
     // An observer for part of a run (the editing overlay of one window), told after

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/Printable.h"
 #include "demo/MusicStream.h"
 #include "player/FrameSchedule.h"
 #include "player/Player.h"
@@ -66,5 +67,5 @@ bool settleRange(RunPlan& plan, const ShowRange& range, const ShowSong& song, in
 std::string songNameForMessages(const ShowSong& song) {
     std::error_code error;
     const std::filesystem::path path = std::filesystem::absolute(song.file, error);
-    return "\"" + (error || song.file.empty() ? song.file : path.string()) + "\"";
+    return "\"" + printable(error || song.file.empty() ? song.file : path.string()) + "\"";
 }

@@ -6,6 +6,10 @@
 
 struct RunPlan;
 
+// The latest a run may start: a run that counts its own frames may begin after the
+// song, silent, but not later than this (nor may a range be joined that does).
+inline constexpr double LATEST_START_MS = 3600.0 * 1000.0;
+
 struct ShowSong {
     std::string file;       // as the script names it, relative to the working directory
     double seconds = -1.0;  // negative when the song cannot be read (or was not measured)

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <sstream>
+#include <string>
 
+#include "base/RegularFile.h"
 #include "script/EventWords.h"
 #include "script/ScriptLoading.h"
 #include "script/ScriptNumbers.h"
@@ -62,8 +64,9 @@ void storeEvent(DemoScript& script, const ScriptStatement& statement) {
 }  // namespace
 
 DemoScript::DemoScript(const char* path) {
-    std::filebuf file;
-    if (path != nullptr && file.open(path, std::ios::in | std::ios::binary) != nullptr) {
+    std::string bytes;
+    if (path != nullptr && readRegularFile(path, bytes)) {
+        std::stringbuf file(bytes, std::ios::in);
         ScriptStatementReader statements(&file);
         ScriptStatement statement;
         while (statements.next(statement) && applyScriptStatement(*this, statement)) {

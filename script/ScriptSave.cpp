@@ -17,6 +17,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/RegularFile.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -109,10 +111,8 @@ SaveResult replace(const std::string& target, const std::string& temporary, cons
 }  // namespace
 
 std::optional<std::string> readScriptFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string text{std::istreambuf_iterator<char>(file), {}};
-    if (file.bad()) return std::nullopt;
+    std::string text;
+    if (!readRegularFile(path.c_str(), text)) return std::nullopt;
     return text;
 }
 

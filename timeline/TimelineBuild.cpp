@@ -10,6 +10,7 @@
 #include "timeline/EventTimes.h"
 #include "timeline/PictureLanes.h"
 #include "timeline/SwitchSpans.h"
+#include "timeline/ValidText.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ Timeline buildTimeline(const DemoScript& script, const std::vector<ScriptLine>& 
     timeline.jumps = cameraJumps(script, closing);
     timeline.otherEvents = otherEvents(timeline);
     timeline.findings = std::move(findings);
+    makeTextValid(timeline);
     return timeline;
 }
 

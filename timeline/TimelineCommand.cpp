@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/Printable.h"
 #include "check/ShowCheck.h"
 #include "script/DemoScript.h"
 #include "timeline/ScriptLines.h"
@@ -27,7 +28,7 @@ struct FontCachesReleased {
 };
 
 int fail(const std::string& message) {
-    std::fprintf(stderr, "flashstep: %s\n", message.c_str());
+    std::fprintf(stderr, "flashstep: %s\n", printable(message).c_str());
     return 1;
 }
 
@@ -52,7 +53,7 @@ int runTimelineCommand(const std::string& outFile, const std::string& benchRepor
     const Waveform wave = decodeWaveform(script->songfile);
     if (wave.seconds < 0.0)
         std::fprintf(stderr, "flashstep: cannot read the song \"%s\"; the timeline ends at the last event\n",
-                     script->songfile);
+                     printable(script->songfile).c_str());
     const Timeline timeline =
         buildTimeline(*script, locateEventLines(DemoScript::SCRIPT_FILE), wave.seconds, checkShow());
     std::string error;

@@ -13,6 +13,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "timeline/FileBeside.h"
 #include "timeline/TimelineDraw.h"
 #include "timeline/TimelineJson.h"
 #include "timeline/TimelinePage.h"
@@ -74,13 +75,29 @@ bool writeText(const std::string& file, const std::string& text, std::string& er
     out << text;
     out.close();
     if (out) return true;
-    error = "cannot write the timeline \"" + file + "\"";
+    error = "the write failed";
     return false;
 }
 
 cairo_status_t appendToString(void* closure, const unsigned char* data, unsigned int length) {
     static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
     return CAIRO_STATUS_SUCCESS;
+}
+
+// One form written to `path`; false with the cause in `error`.
+bool writeForm(TimelineFormat format, const std::string& path, const TimelineDrawing& drawing,
+               std::string& error) {
+    // Bytes that are no UTF-8 are replaced, as the check's JSON does: text from the
+    // script is made valid before, and this is the last guard.
+    constexpr auto REPLACE = nlohmann::ordered_json::error_handler_t::replace;
+    if (format == TimelineFormat::Json)
+        return writeText(path, timelineJson(drawing.timeline).dump(1, ' ', false, REPLACE) + "\n", error);
+    if (format == TimelineFormat::Html) return writeText(path, timelinePage(drawing), error);
+    const cairo_status_t status =
+        format == TimelineFormat::Png ? writePng(path, drawing) : writeVector(format, path, drawing);
+    if (status == CAIRO_STATUS_SUCCESS) return true;
+    error = cairo_status_to_string(status);
+    return false;
 }
 
 }  // namespace
@@ -109,17 +126,17 @@ std::string timelineSvg(const TimelineDrawing& drawing) {
 
 bool writeTimeline(TimelineFormat format, const std::string& file, const TimelineDrawing& drawing,
                    std::string& error) {
-    if (format == TimelineFormat::Json)
-        return writeText(file, timelineJson(drawing.timeline).dump(1) + "\n", error);
-    if (format == TimelineFormat::Html) return writeText(file, timelinePage(drawing), error);
     if (format == TimelineFormat::Unknown) {
         error =
             "cannot tell the form of \"" + file + "\" from its ending (use .png, .svg, .pdf, .html or .json)";
         return false;
     }
-    const cairo_status_t status =
-        format == TimelineFormat::Png ? writePng(file, drawing) : writeVector(format, file, drawing);
-    if (status == CAIRO_STATUS_SUCCESS) return true;
-    error = "cannot write the timeline \"" + file + "\": " + cairo_status_to_string(status);
-    return false;
+    FileBeside beside(file);
+    std::string cause;
+    if (!beside.create(cause) || !writeForm(format, beside.path(), drawing, cause) ||
+        !beside.putInPlace(cause)) {
+        error = "cannot write the timeline \"" + file + "\": " + cause;
+        return false;
+    }
+    return true;
 }

@@ -62,6 +62,7 @@ std::string scriptSafe(const std::string& json) {
 }  // namespace
 
 std::string timelinePage(const TimelineDrawing& drawing) {
+    constexpr auto REPLACE = nlohmann::ordered_json::error_handler_t::replace;  // as the JSON form does
     std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
     page += "<title>flashstep timeline</title>\n<style>";
     page += PAGE_STYLE;
@@ -69,7 +70,7 @@ std::string timelinePage(const TimelineDrawing& drawing) {
     page += withoutXmlDeclaration(timelineSvg(drawing));
     page += "</div>\n<div id=\"readout\"></div>\n<div id=\"tip\"></div>\n";
     page += "<script id=\"timeline-data\" type=\"application/json\">";
-    page += scriptSafe(pageData(drawing).dump());
+    page += scriptSafe(pageData(drawing).dump(-1, ' ', false, REPLACE));
     page += "</script>\n<script>";
     page += timelinePageScript();
     page += "</script>\n</body>\n</html>\n";

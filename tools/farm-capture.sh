@@ -80,6 +80,11 @@ while [ $# -gt 0 ]; do
   shift 2
 done
 
+# What the join needs of OUT, known before any range is captured.
+folder=$(dirname "$out")
+[ -d "$folder" ] && [ -w "$folder" ] || fail "$out: cannot write into $folder"
+[ ! -d "$out" ] || fail "$out is a folder"
+
 player=$(find_player)
 slots=$(count_slots)
 ranges=${ranges:-$((4 * slots))}

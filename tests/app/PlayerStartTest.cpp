@@ -11,6 +11,7 @@
 #include "tests/support/PlayerRun.h"
 #include "tests/support/Process.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TinyShow.h"
 
 namespace fs = std::filesystem;
 
@@ -56,6 +57,55 @@ TEST(CommandLine, OutOfRangeNumbersAreRefusedInOneReadableLine) {
         EXPECT_FALSE(std::regex_search(run.err, std::regex("[0-9]{12}"))) << "no huge bound: " << run.err;
         EXPECT_EQ(linesStartingWith(run.err, "--"), 1) << run.err;
     }
+}
+
+TEST(CommandLine, NumbersAreDigitsOnlyAndTimesStayInsideTheShow) {
+    TempDir dir;
+    writeTinyShow(dir.path(), 1.0);
+    const std::string frames = "--capture '" + dir.file("f%03d.png") + "' ";
+    const std::string huge = "9223372036854775807ms";
+    struct Refusal {
+        std::string arguments;
+        std::string option;
+    };
+    for (const Refusal& refusal : std::vector<Refusal>{
+             {"--split 2 --fps 10 --start " + huge, "--start"},
+             {"--split 2 --fps 10 --end " + huge, "--end"},
+             {frames + "--start " + huge, "--start"},
+             {frames + "--frames 2 --start " + huge, "--start"},
+             {"--frames 1 --start 99999999999999999999", "--start"},
+             {"--frames 1 --start 3000000000ms", "--start"},
+             {"--split 2 --start 2s", "--start"},
+             {"--split 2 --end 1500ms", "--end"},
+             {"--frames 99999999999999999999", "--frames"},
+             {"--split 1 --fps 0x10", "--fps"},
+             {"--split 1 --fps ' 4'", "--fps"},
+             {frames + "--crf 0x12", "--crf"}}) {
+        SCOPED_TRACE(refusal.arguments);
+        // A run that hangs is a failure here, not a test that never ends.
+        const PlayerRun run = runPlayer(dir.path(), refusal.arguments, "timeout -s KILL 20");
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_NE(run.exitCode, 137) << "killed after 20 s";
+        EXPECT_TRUE(run.out.empty()) << "nothing was played or split: " << run.out;
+        EXPECT_EQ(linesStartingWith(run.err, refusal.option + ":"), 1) << run.err;
+    }
+    // A run that counts its own frames may start after the song, silent.
+    const PlayerRun late = runPlayer(dir.path(), "--frames 2 --start 3s --trace");
+    EXPECT_EQ(late.exitCode, 0) << late.err;
+    ASSERT_EQ(late.lines.size(), 2u);
+    EXPECT_GE(late.lines[0].number("t"), 3.0);
+}
+
+TEST(CommandLine, SigtermEndsALongReplayBeforeAnyFrame) {
+    TempDir dir;
+    writeTinyShow(dir.path(), 1.0);
+    // An hour of one-millisecond frames to replay: seconds of work with nothing drawn.
+    const ProcessResult run = runCommand("cd '" + dir.path() + "' && { '" FLASHSTEP_EXE
+                                         "' --frames 1 --dt 1 --start 3599s --trace & pid=$!; sleep 0.3; "
+                                         "kill -TERM $pid; wait $pid; }",
+                                         dir.file("stderr.txt"));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(linesStartingWith(run.out, "frame="), 0) << "stopped during the replay: " << run.out;
 }
 
 TEST(CommandLine, VersionPrintsTheProjectVersion) {

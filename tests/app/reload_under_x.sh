@@ -3,7 +3,8 @@
 # time: an event saved a few seconds ahead (by writing a new file and renaming it
 # over the script, as editors do) shows up in the trace at its time; a change to
 # the past is replayed and the show goes on from the same frame; a broken save is
-# reported and the old show goes on; an edited picture is taken.
+# reported and the old show goes on; an edited picture is taken; on the song as
+# heard, the song saved again is opened again and the show goes on.
 set -u
 exe=$1
 data_dir=$2
@@ -59,7 +60,7 @@ awk -F'[ =]' '/^frame=/ { if (seen && $2 != last + 1) bad = 1; if ($4 - ($2 + 1)
 
 # 3. A broken save: reported with its line, not taken; the show goes on.
 save '0:0 syncPattern %x.x.x.x.x.x.x.x.' '0:0 palikta on'
-wait_status "not reloaded: 1 errors" 1 && pass "status: not reloaded" || fail "status: $(tail -n 2 "$work/err")"
+wait_status "not reloaded: 1 error)" 1 && pass "status: not reloaded" || fail "status: $(tail -n 2 "$work/err")"
 grep -q "data/script.txt:10:5: error: .*palikta" "$work/err" && pass "the mistake is reported with its line" \
   || fail "no finding for the mistake: $(grep error "$work/err" | tail -n 2)"
 held=$(lines)
@@ -80,4 +81,21 @@ count=$(awk -F'[ =]' 'END { print $2 + 1 }' "$work/after")
 (cd "$show" && "$exe" --frames "$count" --dt 20 --trace 2>/dev/null) | tail -n "$(wc -l < "$work/after")" > "$work/fresh"
 cmp -s "$work/after" "$work/fresh" && pass "$(wc -l < "$work/after") frames after the replay equal a fresh run's" \
   || fail "frames after the replay differ from a fresh run of the new script"
+
+# 6. On the song as heard (SDL's dummy output): the song saved again is opened again
+#    without a message box, and the show goes on.
+(cd "$show" && exec "$exe" --edit --windowed --trace >"$work/out" 2>"$work/err") & pid=$!
+if ! win=$(wait_window "flashstep") || ! wait_lines 20; then
+  fail "no window on the song as heard"; kill -9 "$pid" 2>/dev/null
+else
+  cp "$show/data/song.ogg" "$show/data/song.ogg.new" && mv "$show/data/song.ogg.new" "$show/data/song.ogg"
+  wait_status "reloaded in" 1 && pass "the song saved again is reloaded" || fail "no reload for the song"
+  held=$(lines)
+  wait_lines $(( held + 20 )) && pass "the show goes on after the song is opened again" \
+    || fail "frames stopped after the song was opened again"
+  box=$(xwininfo -root -tree 2>/dev/null | grep -c "Your hardware sucks") || true
+  [ "$box" = "0" ] && pass "no message box" || fail "a message box stops the show"
+  escape_until_exit "$win" "$pid"
+  [ "$code" = "0" ] || fail "exit code $code on the song as heard"
+fi
 finish

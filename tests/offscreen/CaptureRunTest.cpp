@@ -3,11 +3,15 @@
 // code 1 and nothing left behind.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "tests/support/Files.h"
 #include "tests/support/PlayerRun.h"
@@ -246,6 +250,133 @@ TEST(CaptureRun, CommandLineRefusesWhatItCannotMean) {
     EXPECT_EQ(avi.exitCode, 1);
     EXPECT_NE(avi.err.find(".mp4, .mkv or .webm"), std::string::npos) << avi.err;
     EXPECT_EQ(namesIn(folder.dir.path()), std::set<std::string>{"show"});
+}
+
+// Two adjacent silent parts of the tiny show, half a second each at 10 fps, in `folder`.
+void captureParts(const ShowFolder& show, const std::string& folder) {
+    for (const char* range : {"q1.mp4 --start 0ms --end 500ms", "q2.mp4 --start 500ms --end 1000ms"}) {
+        const PlayerRun run =
+            runPlayer(show.show, "--quiet --no-sound --fps 10 --capture '" + folder + "'/" + range);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+    }
+}
+
+int64_t framesOf(const std::string& video) {
+    const nlohmann::json info = probe(video);
+    const nlohmann::json* picture = streamOf(info, "video");
+    return picture == nullptr ? -1 : std::stoll((*picture)["nb_read_frames"].get<std::string>());
+}
+
+// Gone, or a zombie that nobody has reaped yet: either way it runs no more.
+bool processEnded(pid_t pid) {
+    const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
+    const size_t close = stat.rfind(')');
+    return stat.empty() || (close != std::string::npos && stat.compare(close, 3, ") Z") == 0);
+}
+
+bool endsWithin(pid_t pid, std::chrono::seconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!processEnded(pid) && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return processEnded(pid);
+}
+
+TEST(JoinRun, RefusesAnOutputThatIsAPartAndATagThatLies) {
+    ShowFolder folder;
+    captureParts(folder, folder.dir.path());
+    const std::string part = readFile(folder.dir.file("q1.mp4"));
+    fs::create_directory(folder.dir.file("sub"));
+    for (const char* output : {"q1.mp4", "sub/../q1.mp4"}) {
+        const PlayerRun run =
+            runPlayer(folder.dir.path(), std::string("--join ") + output + " q1.mp4 q2.mp4 --no-sound --data show");
+        EXPECT_EQ(run.exitCode, 1) << output;
+        EXPECT_NE(run.err.find("is the part"), std::string::npos) << run.err;
+        EXPECT_TRUE(readFile(folder.dir.file("q1.mp4")) == part) << output << ": the part is as it was";
+    }
+    // A part whose tag was rewritten to a rate its video does not have.
+    ASSERT_EQ(runCommand("cd '" + folder.dir.path() +
+                         "' && ffmpeg -v error -i q2.mp4 -c copy -metadata "
+                         "'comment=flashstep frames=0+5 fps=4294967295' lying.mp4")
+                  .exitCode,
+              0);
+    const PlayerRun lying = runPlayer(folder.dir.path(), "--join joined.mp4 lying.mp4 --no-sound --data show");
+    EXPECT_EQ(lying.exitCode, 1);
+    EXPECT_NE(lying.err.find("lying.mp4 holds video of another frame rate"), std::string::npos) << lying.err;
+    EXPECT_EQ(namesIn(folder.dir.path()),
+              (std::set<std::string>{"show", "sub", "q1.mp4", "q2.mp4", "lying.mp4"}));
+}
+
+TEST(JoinRun, ANewlineInTheFolderNameJoinsLikeAnyOther) {
+    ShowFolder folder;
+    const std::string odd = folder.dir.file("two\nlines");
+    fs::create_directory(odd);
+    captureParts(folder, odd);
+    const PlayerRun run =
+        runPlayer(odd, "--join joined.mp4 q1.mp4 q2.mp4 --no-sound --data '" + folder.show + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(framesOf(odd + "/joined.mp4"), 10);
+}
+
+TEST(JoinRun, ASignalStopsItAndWhatAKilledJoinLeftGoesWithTheNext) {
+    ShowFolder folder;
+    captureParts(folder, folder.dir.path());
+    writeFile(folder.dir.file("out.mp4"), "the video before");
+    // An ffmpeg that says who it is and takes its time.
+    TempDir stub;
+    stub.write("bin/ffmpeg", "#!/bin/sh\necho $$ > \"$STUB\"/ffmpeg.pid\nexec sleep 20\n");
+    fs::permissions(stub.file("bin/ffmpeg"), fs::perms::owner_all);
+    const std::string join = "cd '" + folder.dir.path() + "' && { PATH='" + stub.file("bin") +
+                              ":/usr/bin:/bin' STUB='" + stub.path() + "' '" FLASHSTEP_EXE
+                              "' --join out.mp4 q1.mp4 q2.mp4 --no-sound --data show >/dev/null & pid=$!; "
+                              "for i in $(seq 200); do [ -s '" + stub.file("ffmpeg.pid") +
+                              "' ] && break; sleep 0.1; done; kill -";
+    const std::string wait = " $pid; wait $pid; }";
+
+    const ProcessResult stopped = runCommand(join + "TERM" + wait, stub.file("err"));
+    EXPECT_EQ(stopped.exitCode, 1) << stopped.err;
+    EXPECT_NE(stopped.err.find("stopped"), std::string::npos) << stopped.err;
+    const pid_t first = std::stoi(readFile(stub.file("ffmpeg.pid")));
+    EXPECT_TRUE(processEnded(first)) << "its ffmpeg ended with it";
+    EXPECT_EQ(readFile(folder.dir.file("out.mp4")), "the video before");
+    EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "q1.mp4", "q2.mp4", "out.mp4"}));
+
+    fs::remove(stub.file("ffmpeg.pid"));
+    runCommand(join + "KILL" + wait);
+    const pid_t second = std::stoi(readFile(stub.file("ffmpeg.pid")));
+    EXPECT_TRUE(endsWithin(second, std::chrono::seconds(10))) << "ffmpeg dies with the killed join";
+    EXPECT_GT(namesIn(folder.dir.path()).size(), 4u) << "a killed join leaves its hidden files";
+    const PlayerRun next = runPlayer(folder.dir.path(), "--join out.mp4 q1.mp4 q2.mp4 --no-sound --data show");
+    ASSERT_EQ(next.exitCode, 0) << next.err;
+    EXPECT_EQ(framesOf(folder.dir.file("out.mp4")), 10);
+    EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "q1.mp4", "q2.mp4", "out.mp4"}));
+}
+
+TEST(FarmRun, OutputIsCheckedBeforeAnyRangeAndMayHaveANewlineInItsFolder) {
+    ShowFolder folder;
+    fs::create_directory(folder.dir.file("taken.mp4"));
+    fs::create_directory(folder.dir.file("two\nlines"));
+    const std::string tools = std::string(FLASHSTEP_SOURCE_DIR) + "/tools/";
+    // An sbatch that must not be reached.
+    TempDir bin;
+    bin.write("sbatch", "#!/bin/sh\necho submitted >&2\nexit 1\n");
+    fs::permissions(bin.file("sbatch"), fs::perms::owner_all);
+    const std::string farm = "cd '" + folder.dir.path() + "' && PATH='" + bin.path() + "':$PATH FLASHSTEP='" +
+                             FLASHSTEP_EXE + "' '" + tools;
+    for (const char* script : {"farm-capture.sh' taken.mp4 --jobs 1", "farm-capture.sbatch' taken.mp4"}) {
+        const ProcessResult run =
+            runCommand(farm + script + " --ranges 2 --no-sound --data show", bin.file("err"));
+        EXPECT_EQ(run.exitCode, 1) << script;
+        EXPECT_NE(run.err.find("taken.mp4 is a folder"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("submitted"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("cannot join"), std::string::npos) << "refused before capturing: " << run.err;
+    }
+    const ProcessResult odd =
+        runCommand(farm + "farm-capture.sh' 'two\nlines/farm.mp4' --jobs 1 --ranges 2 --fps 10 --no-sound "
+                          "--data show",
+                   bin.file("err"));
+    ASSERT_EQ(odd.exitCode, 0) << odd.err;
+    EXPECT_EQ(framesOf(folder.dir.file("two\nlines/farm.mp4")), 10);
+    EXPECT_EQ(namesIn(folder.dir.file("two\nlines")), std::set<std::string>{"farm.mp4"});
 }
 
 TEST(BenchmarkRun, JsonReportHasTheFiguresAndTheSlowestFrames) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -10,6 +11,7 @@
 #include "offscreen/CaptureFormat.h"
 #include "offscreen/CaptureTarget.h"
 #include "offscreen/ProgressBar.h"
+#include "tests/support/Files.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -83,6 +85,46 @@ TEST(CaptureTarget, NumberedFramesMoveIntoTheTargetFolder) {
         std::ofstream(target.temporary + "/" + name) << name;
     ASSERT_TRUE(target.commit(error)) << error;
     EXPECT_EQ(entriesOf(dir.file("frames")), (std::vector<std::string>{"f000.png", "f001.png", "f002.png"}));
+}
+
+TEST(CaptureTarget, AFailedMoveOfFramesLeavesEveryNameAsItWas) {
+    TempDir dir;
+    fs::create_directory(dir.file("frames"));
+    for (int k = 0; k < 10; ++k) {
+        if (k != 5) dir.write("frames/f00" + std::to_string(k) + ".png", "before " + std::to_string(k));
+    }
+    dir.write("frames/f005.png/kept", "a folder under a frame's name");
+    CaptureTarget target;
+    std::string error;
+    ASSERT_TRUE(target.prepare(dir.file("frames/f%03d.png"), CaptureKind::PngFrames, error)) << error;
+    for (int k = 0; k < 10; ++k) std::ofstream(target.temporary + "/f00" + std::to_string(k) + ".png") << "new";
+    EXPECT_FALSE(target.commit(error));
+    EXPECT_NE(error.find("f005.png"), std::string::npos) << error;
+    for (int k = 0; k < 10; ++k) {
+        const std::string frame = "frames/f00" + std::to_string(k) + ".png";
+        if (k == 5) continue;
+        EXPECT_EQ(readFile(dir.file(frame)), "before " + std::to_string(k));
+    }
+    EXPECT_EQ(readFile(dir.file("frames/f005.png/kept")), "a folder under a frame's name");
+    EXPECT_EQ(entriesOf(dir.file("frames")).size(), 10u) << "nothing hidden is left";
+}
+
+TEST(CaptureTarget, WhatAKilledRunLeftBesideTheSameTargetGoesFirst) {
+    TempDir dir;
+    dir.write(".show.mp4.partial-a1b2c3", "half a video");
+    dir.write(".show.mp4.join-d4e5f6/part-0.mp4", "a part");
+    dir.write(".other.mp4.partial-a1b2c3", "another target's");
+    dir.write(".show.mp4.partial-notours", "not a name we make");
+    CaptureTarget running;
+    std::string error;
+    ASSERT_TRUE(running.prepare(dir.file("show.mp4"), CaptureKind::Mp4, error)) << error;
+    const std::string held = fs::path(running.temporary).filename().string();
+    CaptureTarget next;
+    ASSERT_TRUE(next.prepare(dir.file("show.mp4"), CaptureKind::Mp4, error)) << error;
+    const std::string fresh = fs::path(next.temporary).filename().string();
+    std::vector<std::string> kept = {".other.mp4.partial-a1b2c3", ".show.mp4.partial-notours", held, fresh};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(entriesOf(dir.path()), kept) << "a run still going keeps its file";
 }
 
 TEST(CaptureTarget, RefusesPlacesThatCannotBeWritten) {

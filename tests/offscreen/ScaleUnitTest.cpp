@@ -36,6 +36,8 @@ VideoPart partOf(int64_t first, int64_t frames) {
     part.pixelFormat = "yuv420p";
     part.setupHash = "CRC32:6982e6af";
     part.frames = frames;
+    part.rateNumerator = 60;
+    part.seconds = static_cast<double>(frames) / 60.0;
     part.range = CapturedRange{first, frames, 60};
     return part;
 }
@@ -139,6 +141,30 @@ TEST(JoinChecks, OnlyAdjacentRangesOfOneEncodingJoin) {
               std::string::npos);
     EXPECT_NE(faultOf({partOf(120, 60)}, CaptureKind::WebM).find("needs vp9"), std::string::npos);
     EXPECT_NE(faultOf({}).find("no parts"), std::string::npos);
+}
+
+TEST(JoinChecks, ATagMustAgreeWithWhatItsPartHolds) {
+    const std::vector<std::string> names = {"a.mp4", "b.mp4"};
+    CapturedRange whole;
+    auto faultOf = [&names, &whole](const VideoPart& second) {
+        return partsFault({partOf(120, 60), second}, names, CaptureKind::Mp4, whole);
+    };
+    VideoPart fastTag = partOf(180, 30);  // 30 frames of 60 fps video tagged at 4294967295 fps
+    fastTag.range->fps = 4294967295u;
+    VideoPart faraway = partOf(180, 30);  // a first frame whose song time overflows
+    faraway.range->firstFrame = 9223372036854775800;
+    VideoPart longer = partOf(180, 30);  // lasts two seconds, its 30 frames half of one
+    longer.seconds = 2.0;
+    VideoPart unknown = partOf(180, 30);  // ffprobe could tell no rate
+    unknown.rateNumerator = 0;
+    for (const VideoPart& part : {fastTag, faraway, longer, unknown}) {
+        const std::string fault = faultOf(part);
+        EXPECT_EQ(fault.rfind("b.mp4 ", 0), 0u) << fault;
+        EXPECT_NE(fault.find("its tag says " + rangeTag(*part.range)), std::string::npos) << fault;
+    }
+    VideoPart primed = partOf(180, 30);  // the sound's priming makes a container a little longer
+    primed.seconds = 0.523;
+    EXPECT_EQ(faultOf(primed), "");
 }
 
 TEST(PartProbe, ReadsFfprobesReportWhateverCaseTheTagHas) {

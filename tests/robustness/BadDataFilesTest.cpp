@@ -2,6 +2,7 @@
 // foreign and four-component pictures, odd masks, bad songs and piece files.
 // None of them may change the show: the trace must equal the intact show's.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "tests/robustness/ShowCopy.h"
 #include "tests/support/Files.h"
 #include "tests/support/JpegWriter.h"
+#include "tests/support/PlayerRun.h"
 #include "tests/support/ShowFiles.h"
 #include "tests/support/TempDir.h"
 
@@ -215,6 +217,27 @@ TEST(NoDataFolder, EveryFileIsReportedAndTheEmptyShowRunsItsFrames) {
         EXPECT_NE(run.err.find(message), std::string::npos) << message;
     }
     EXPECT_NE(run.err.find("Couldn't load the song"), std::string::npos) << run.err;
+}
+
+// A FIFO under a file's name would hold any open until a writer came: it is a
+// finding of the check, and the show runs on without it.
+TEST(FifoInData, IsAFindingAndNothingWaitsForAWriter) {
+    TempDir folder;
+    copyDataSet(folder.path());
+    for (const char* name : {"data/title1.jpg", "data/song.ogg", "data/coords.txt", "data/script.txt"}) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.file(name);
+        std::filesystem::rename(path, path + ".kept");
+        ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+        const PlayerRun check = runPlayer(folder.path(), "--check", "timeout -s KILL 30");
+        EXPECT_NE(check.exitCode, 137) << "killed after 30 s: " << check.err;
+        EXPECT_NE(check.out.find(name), std::string::npos) << "a finding names it: " << check.out;
+        const PlayerRun show = runPlayer(folder.path(), "--frames 3 --dt 100 --trace", "timeout -s KILL 30");
+        EXPECT_EQ(show.exitCode, 0) << show.err;
+        EXPECT_EQ(show.lines.size(), 3u);
+        std::filesystem::remove(path);
+        std::filesystem::rename(path + ".kept", path);
+    }
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 // output form, and the command's refusals naming the file at fault.
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -194,4 +198,71 @@ TEST(TimelineCommand, RefusesWithExitCodeOneAndNamesTheFileAtFault) {
     EXPECT_FALSE(std::ifstream(folder.file("t.png")).good()) << "nothing is written after a bad report";
 }
 
+// The page's embedded data, read as JSON: it must be valid UTF-8 for that.
+nlohmann::json pageData(const std::string& page) {
+    const std::string opening = "type=\"application/json\">";
+    const size_t from = page.find(opening) + opening.size();
+    return nlohmann::json::parse(page.substr(from, page.find("</script>", from) - from));
+}
+
+// A limit on the size of any file this process writes, for as long as it lives;
+// a write past it then fails (EFBIG) instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &before_);
+        rlimit limited = before_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit before_{};
+};
+
 }  // namespace
+
+TEST(TimelineCommand, StrayBytesReachNoOutputAndNoTerminalAsTheyAre) {
+    // An escape sequence that would retitle the terminal in the song's name, bytes that are no
+    // UTF-8 in a comment, an event's argument and the name.
+    const ShowFolder folder(
+        "init songfile data/\x1b]0;TITLE\x07\xff.wav\n"
+        "# comment \xfe\xff\n"
+        "1 palikat on # \xc3\x28\n"
+        "2 showImage 1\xe2\x82\n");
+    for (const char* name : {"t.png", "t.svg", "t.pdf", "t.html", "t.json"}) {
+        SCOPED_TRACE(name);
+        const CommandRun run = runTimelineIn(folder.path(), name);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.err.find_first_of("\x1b\x07"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("data/\\x1b]0;TITLE\\x07"), std::string::npos) << run.err;
+    }
+    const nlohmann::json json = nlohmann::json::parse(readFile(folder.file("t.json")));
+    EXPECT_EQ(json.at("song").at("file"), "data/\x1b]0;TITLE\x07\xef\xbf\xbd.wav");
+    EXPECT_EQ(pageData(readFile(folder.file("t.html"))).at("timeline"), json);
+}
+
+TEST(TimelineCommand, AFailedWriteKeepsTheOldFileAndLeavesNoOther) {
+    const ShowFolder folder(SPAN_SCRIPT, 4.0);
+    for (const char* name : {"t.png", "t.svg", "t.pdf", "t.html", "t.json"}) {
+        SCOPED_TRACE(name);
+        writeFile(folder.file(name), "the timeline before");
+        CommandRun run;
+        {
+            const FileSizeLimit limit(512);
+            run = runTimelineIn(folder.path(), name);
+        }
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("\"" + std::string(name) + "\""), std::string::npos) << run.err;
+        EXPECT_EQ(readFile(folder.file(name)), "the timeline before");
+        std::filesystem::remove(folder.file(name));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "data/ alone";
+    }
+}
