@@ -117,8 +117,8 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
     const bool encoded = encoder.finish();
     std::string fault = runFault(recorder, written, encoded, plan.frames);
     // Measured before the rename: afterwards numbered frames lie among other files.
-    const CapturedFile captured{request.file, bytesAt(target.temporary), written, plan.fps, plan.frameWidth,
-                                plan.frameHeight};
+    const CapturedFile captured{request.file, bytesAt(target.temporary), written,
+                                plan.fps,     plan.frameWidth,           plan.frameHeight};
     std::string renameError;
     if (fault.empty() && !target.commit(renameError)) fault = "cannot rename it into place: " + renameError;
     if (!fault.empty()) {

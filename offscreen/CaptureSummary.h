@@ -6,8 +6,8 @@
 #include <string>
 
 struct CapturedFile {
-    std::string name;       // as asked for (a pattern for numbered frames)
-    uintmax_t bytes = 0;    // the file, or every numbered frame together
+    std::string name;     // as asked for (a pattern for numbered frames)
+    uintmax_t bytes = 0;  // the file, or every numbered frame together
     int64_t frames = 0;
     uint32_t fps = 60;
     int32_t width = 640;

@@ -145,7 +145,8 @@ TEST(CaptureRun, VideoLastsAsLongAsTheSongAndCarriesIt) {
     EXPECT_EQ(topLevelBoxes(bytes).substr(0, 8), "ftypmoov") << "the index first, ready to stream";
     const std::string settings = x264Settings(bytes);
     EXPECT_NE(settings.find(" crf=20.0 "), std::string::npos) << settings;
-    EXPECT_NE(settings.find(" vbv_maxrate=20000 "), std::string::npos) << "the default's ceiling: " << settings;
+    EXPECT_NE(settings.find(" vbv_maxrate=20000 "), std::string::npos)
+        << "the default's ceiling: " << settings;
     const nlohmann::json info = probe(video);
     ASSERT_FALSE(info.is_discarded());
     const nlohmann::json* picture = streamOf(info, "video");
@@ -170,7 +171,8 @@ TEST(CaptureRun, AGivenCrfIsThatCrfAloneAndNumberedFramesKeepTheShowsSize) {
     EXPECT_EQ(run.err.find("wrote "), std::string::npos) << "quiet means no closing line either: " << run.err;
     const std::string settings = x264Settings(readFile(video));
     EXPECT_NE(settings.find(" crf=23.0 "), std::string::npos) << settings;
-    EXPECT_EQ(settings.find("vbv_maxrate"), std::string::npos) << "no ceiling on a crf asked for: " << settings;
+    EXPECT_EQ(settings.find("vbv_maxrate"), std::string::npos)
+        << "no ceiling on a crf asked for: " << settings;
 
     const std::string frames = folder.dir.file("f%d.png");
     ASSERT_EQ(runPlayer(folder.show, "--capture '" + frames + "' --frames 1 --quiet").exitCode, 0);
