@@ -62,6 +62,3 @@ private:
     MusicSetup setup_;
     VirtualClock* following_ = nullptr;
 };
-
-// Seconds of audio in a song file, counted by decoding it; negative if it can't be read.
-double measureSongSeconds(const char* songFile);
