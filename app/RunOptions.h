@@ -35,7 +35,7 @@ struct RunOptions {
     double startMs = 0.0;
     double endMs = -1.0;  // negative: the song's end
     // Capture and benchmark at another frame size, the show's 4:3 picture centred in it.
-    std::string size;  // as given: "WIDTHxHEIGHT"; empty: 640 x 480
+    std::string size;  // as given: "WIDTHxHEIGHT"; empty: 640 x 480, a video VIDEO_WIDTH x VIDEO_HEIGHT
     int32_t frameWidth = 640;
     int32_t frameHeight = 480;
     VideoEncoding encoding;  // libx264's crf and preset

@@ -55,13 +55,20 @@ void needsRun(const CLI::Option* capture, const CLI::Option* benchmark) {
 
 void addEncodingOptions(CLI::App& cli, RunOptions& options, const CLI::Option* capture) {
     cli.add_option("--crf", options.encoding.crf,
-                   "libx264's constant rate factor for --capture to .mp4 or .mkv: 0 lossless, 18 (the "
-                   "default) visually lossless, 51 worst; .webm keeps its own VP9 settings")
+                   "libx264's constant rate factor for --capture to .mp4 or .mkv: 0 lossless, 18 visually "
+                   "lossless, 51 worst; given, it is that crf alone (without it: " +
+                       std::to_string(options.encoding.crf) + ", held under " +
+                       std::to_string(options.encoding.maxKbits / 1000) +
+                       " Mbit/s); .webm keeps its own VP9 settings")
         ->check(wholeNumberFrom(0, 51))
-        ->each([capture](const std::string&) { needsRun(capture, nullptr); });
+        ->each([capture, &options](const std::string&) {
+            needsRun(capture, nullptr);
+            options.encoding.maxKbits = 0;
+        });
     cli.add_option("--preset", options.encoding.preset,
                    "libx264's preset for --capture to .mp4 or .mkv (default " + options.encoding.preset +
-                       "); slower ones make smaller files; .webm keeps its own VP9 settings")
+                       "); slower ones make smaller files, ultrafast a quick draft; .webm keeps its own VP9 "
+                       "settings")
         ->check(CLI::IsMember({"ultrafast", "superfast", "veryfast", "faster", "fast", "medium", "slow",
                                "slower", "veryslow", "placebo"}))
         ->each([capture](const std::string&) { needsRun(capture, nullptr); });
@@ -74,7 +81,9 @@ void addScaleOptions(CLI::App& cli, RunOptions& options) {
     const CLI::Option* benchmark = cli.get_option("--benchmark");
     cli.add_option("--size", options.size,
                    "Render --capture or --benchmark at WIDTHxHEIGHT (even, e.g. 1920x1080): the show's 4:3 "
-                   "picture scaled to fit and centred, black bars beside or above it")
+                   "picture scaled to fit and centred, black bars beside or above it (default: a video " +
+                       std::to_string(VIDEO_WIDTH) + "x" + std::to_string(VIDEO_HEIGHT) +
+                       ", PNG frames and the benchmark 640x480)")
         ->type_name("WxH")
         ->each([&options, capture, benchmark](const std::string& text) {
             needsRun(capture, benchmark);

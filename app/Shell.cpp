@@ -7,12 +7,15 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "app/DisplayCheck.h"
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
 #include "app/OutsideSignals.h"
 #include "app/VirtualKeys.h"
+#include "app/WindowTitle.h"
+#include "script/DemoScript.h"
 
 bool programRunning = false;
 bool fullscreenRequest = false;
@@ -208,6 +211,8 @@ int runShell(const ShellRun& run) {
     window.app = &app;
     window.width = run.plan.frameWidth;
     window.height = run.plan.frameHeight;
+    const std::string title = windowTitleOf(DemoScript::SCRIPT_FILE);
+    window.title = title.c_str();
 
     if (run.offscreen) {
         prepareDeterministicRun();

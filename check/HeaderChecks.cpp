@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr const char* HEADER_KEYS[] = {"bpm", "patternLength", "patternSpeed", "songfile", "set"};
+constexpr const char* HEADER_KEYS[] = {"bpm", "patternLength", "patternSpeed", "songfile",
+                                       "set", "offset",        "title"};
 
 bool isTempoKey(const char* key) {
     return std::strcmp(key, "bpm") == 0 || std::strcmp(key, "patternLength") == 0 ||
@@ -93,6 +94,16 @@ void checkHeader(const ScriptStatement& header, const TempoValues& before, const
                                          "the song's name is cut to its first " +
                                              std::to_string(ScriptStatementReader::VALUE_WORD_SIZE - 1) +
                                              " characters"));
+    } else if (std::strcmp(key, "title") == 0 && header.value.cut) {
+        findings.push_back(scriptFinding(header.value.span, Severity::Warning, code::WORD_CUT,
+                                         "the title is cut to its first " +
+                                             std::to_string(ScriptStatementReader::VALUE_WORD_SIZE - 1) +
+                                             " characters"));
+    } else if (std::strcmp(key, "offset") == 0 && !readsWholeAsInteger(header.value.text)) {
+        findings.push_back(scriptFinding(header.value.span, Severity::Error, code::NOT_A_NUMBER,
+                                         quoted(header.value.text) +
+                                             " is not a whole number of milliseconds: read as " +
+                                             std::to_string(script.offsetMs)));
     } else if (std::strcmp(key, "set") == 0) {
         findings.push_back(scriptFinding(header.key.span, Severity::Note, code::SET_NEVER_APPLIED,
                                          "init set fills an event that the show never applies"));

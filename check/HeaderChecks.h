@@ -1,5 +1,6 @@
 // Findings on header statements ("init KEY VALUE"): unknown keys, tempo values the loader refuses
-// or clamps, values that are not whole numbers, tempo changes after events, and "init set".
+// or clamps, values that are not whole numbers, tempo changes after events, names cut short and
+// "init set".
 #pragma once
 
 #include <cstdint>

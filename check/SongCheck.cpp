@@ -1,34 +1,27 @@
-// The song through libsndfile, as the music stream opens it: a file that sf_open refuses, or that
-// has no channels or rate, is not played. The length is the file's own frame count, except for
-// MP3, whose count is not to be trusted: there the frames that decode are counted.
+// The song through the song reader, as the music stream opens it: a file that libsndfile
+// refuses, or that has no channels or rate, is not played. The length is the file's own frame
+// count, except for MP3, whose count is not to be trusted: there the frames that decode are counted.
 #include "check/SongCheck.h"
 
-#include <sndfile.h>
-
+#include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 #include <vector>
 
-#include "base/RegularFile.h"
 #include "check/FindingCodes.h"
 #include "check/ScriptFinding.h"
+#include "sound/SongReader.h"
 
 namespace {
 
-constexpr sf_count_t CHUNK_FRAMES = 4096;
+constexpr std::size_t CHUNK_FRAMES = 4096;
 
-struct SoundFileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-using SoundFile = std::unique_ptr<SNDFILE, SoundFileCloser>;
-
-sf_count_t decodedFrames(SNDFILE* file, const SF_INFO& info, bool wholeSong) {
-    std::vector<float> chunk(static_cast<size_t>(CHUNK_FRAMES) * static_cast<size_t>(info.channels));
-    sf_count_t total = 0;
-    sf_count_t frames = 0;
-    while ((frames = sf_readf_float(file, chunk.data(), CHUNK_FRAMES)) > 0) {
-        total += frames;
+// Frames that decode: the whole song, or only whether any does.
+int64_t decodedFrames(SongReader& song, bool wholeSong) {
+    std::vector<float> chunk;
+    int64_t total = 0;
+    while (song.read(chunk, CHUNK_FRAMES)) {
+        total += static_cast<int64_t>(chunk.size()) / song.channels();
         if (!wholeSong) break;
     }
     return total;
@@ -50,25 +43,17 @@ SongVerdict checkSong(const std::string& songFile, const WordSpan& at) {
     std::error_code error;
     if (!std::filesystem::exists(songFile, error))
         return failure(at, code::SONG_MISSING, "the song " + name + " does not exist: the show runs silent");
-    const int fd = openRegularFile(songFile.c_str());
-    if (fd < 0) {
-        return failure(at, code::SONG_UNDECODABLE,
-                       "the song " + name + " cannot be read (" + openProblem(errno) + "): the show runs silent");
-    }
-    SF_INFO info{};
-    const SoundFile file(sf_open_fd(fd, SFM_READ, &info, SF_TRUE));
-    if (file == nullptr) {
+    SongReader song(songFile);
+    if (!song.isOpen()) {
         return failure(
             at, code::SONG_UNDECODABLE,
-            "the song " + name + " cannot be decoded (" + sf_strerror(nullptr) + "): the show runs silent");
+            "the song " + name + " cannot be decoded (" + song.error() + "): the show runs silent");
     }
-    if (info.channels <= 0 || info.samplerate <= 0)
-        return failure(at, code::SONG_UNDECODABLE, "the song " + name + " has no channels or no sample rate");
-    const bool countTrusted = (info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG && info.frames > 0;
-    const sf_count_t frames = decodedFrames(file.get(), info, !countTrusted);
+    const bool countTrusted = song.claimedFrames() > 0;
+    const int64_t frames = decodedFrames(song, !countTrusted);
     if (frames == 0)
         return failure(at, code::SONG_UNDECODABLE, "the song " + name + " holds no sound that decodes");
     SongVerdict verdict;
-    verdict.seconds = static_cast<double>(countTrusted ? info.frames : frames) / info.samplerate;
+    verdict.seconds = static_cast<double>(countTrusted ? song.claimedFrames() : frames) / song.sampleRate();
     return verdict;
 }

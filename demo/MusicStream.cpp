@@ -18,6 +18,7 @@
 #include "demo/MusicClock.h"
 #include "demo/ShellServices.h"
 #include "demo/SliceEnvelope.h"
+#include "sound/SongReader.h"
 
 namespace {
 
@@ -187,22 +188,6 @@ double lengthFromInfo(const SF_INFO& info) {
 
 }  // namespace
 
-double measureSongSeconds(const char* songFile) {
-    SF_INFO info{};
-    SNDFILE* file = openSong(songFile, info);
-    if (file == nullptr) return -1.0;
-    if (info.channels <= 0 || info.samplerate <= 0) {
-        sf_close(file);
-        return -1.0;
-    }
-    std::vector<float> buffer(static_cast<size_t>(DECODE_CHUNK_FRAMES) * static_cast<size_t>(info.channels));
-    sf_count_t total = 0;
-    sf_count_t frames = 0;
-    while ((frames = sf_readf_float(file, buffer.data(), DECODE_CHUNK_FRAMES)) > 0) total += frames;
-    sf_close(file);
-    return static_cast<double>(total) / info.samplerate;
-}
-
 void MusicStream::report(const char* text, const char* caption) {
     problem_ = text;
     if (setup_.quiet) return;
@@ -242,7 +227,7 @@ MusicStream::MusicStream(const char* songFile, const MusicSetup& setup)
     p.decodeBuffer.resize(static_cast<size_t>(DECODE_CHUNK_FRAMES) * static_cast<size_t>(p.info.channels));
     if (setup_.virtualClock == nullptr && p.device == 0) {
         p.songSeconds = lengthFromInfo(p.info);
-        if (p.songSeconds < 0.0) p.songSeconds = measureSongSeconds(songFile);
+        if (p.songSeconds < 0.0) p.songSeconds = decodedSongSeconds(songFile);
     }
     stream = 1;
     loaded = true;

@@ -70,6 +70,3 @@ private:
     VirtualClock* following_ = nullptr;
     std::string problem_;
 };
-
-// Seconds of audio in a song file, counted by decoding it; negative if it can't be read.
-double measureSongSeconds(const char* songFile);

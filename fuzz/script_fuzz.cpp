@@ -51,6 +51,7 @@ void checkLoaded(const DemoScript& script) {
     require(script.patternLength >= 1 && script.patternLength <= DemoScript::SYNC_STEPS,
             "patternLength out of range");
     require(std::memchr(script.songfile, '\0', sizeof script.songfile) != nullptr, "songfile unterminated");
+    require(std::memchr(script.title, '\0', sizeof script.title) != nullptr, "title unterminated");
     for (int32_t i = 0; i < DemoScript::MAX_EVENTS; ++i) require(script.events[i].bits >= 0, "negative bits");
 }
 

@@ -51,6 +51,7 @@ void header(ScriptBuilder& s, const NewScriptSong& song) {
     s.comment(
         "Times are pattern:beat. A pattern is 16 steps, 4 beats. A line starting with anything "
         "but init or a digit is a comment, and so is the rest of a line after #.");
+    s.header("title", song.title, "the window's name: every word to the end of the line or a #");
     s.header("bpm", std::to_string(song.bpm), "beats per minute of the song");
     s.header("patternLength", "16", "steps in a pattern");
     s.header("patternSpeed", "4", "steps in a beat");

@@ -9,8 +9,9 @@
 struct NewScriptSong {
     std::string songFile;  // as the script names it, from the show's folder
     int32_t bpm = 125;
-    std::optional<int32_t> offsetMs;  // written as "init offset" when known
-    int patterns = 18;                // whole patterns the song holds from its first beat
+    std::optional<int32_t> offsetMs;         // written as "init offset" when known
+    int patterns = 18;                       // whole patterns the song holds from its first beat
+    std::string title = "A flashstep show";  // the window's name
 };
 
 // The moments of the show are laid out over this many patterns; a song of other

@@ -45,13 +45,22 @@ int patternsIn(const ShowSong& song) {
     return static_cast<int>(std::floor(fromFirstBeat / patternSeconds));
 }
 
-bool writeData(const fs::path& folder, const ShowSong& song, TextRenderer& text, std::string& error) {
+// The window's title: the name the author gave the show's folder.
+std::string titleOf(const std::string& folder) {
+    fs::path path = fs::absolute(folder).lexically_normal();
+    if (!path.has_filename()) path = path.parent_path();
+    const std::string name = path.filename().string();
+    return name.empty() ? "A flashstep show" : name;
+}
+
+bool writeData(const fs::path& folder, const std::string& title, const ShowSong& song, TextRenderer& text,
+               std::string& error) {
     std::string failed;
     if (!writePlaceholders(folder.string(), text, failed)) {
         error = "cannot write " + failed;
         return false;
     }
-    const NewScriptSong scriptSong{song.fileInShow, song.bpm, song.offsetMs, patternsIn(song)};
+    const NewScriptSong scriptSong{song.fileInShow, song.bpm, song.offsetMs, patternsIn(song), title};
     return writeText(folder / "data/script.txt", newShowScript(scriptSong), error) &&
            writeText(folder / "data/coords.txt", newShowCoordinates(), error) &&
            writeText(folder / "README.txt", showReadme(song), error);
@@ -72,7 +81,7 @@ bool makeShow(const NewShowRequest& request, const fs::path& folder, std::option
     } else if (!copyAuthorsSong(request.songFile, folder, *song, error)) {
         return false;
     }
-    return writeData(folder, *song, text, error);
+    return writeData(folder, titleOf(request.folder), *song, text, error);
 }
 
 }  // namespace

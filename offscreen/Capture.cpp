@@ -15,6 +15,7 @@
 #include "base/Printable.h"
 #include "offscreen/CaptureFormat.h"
 #include "offscreen/CaptureRecorder.h"
+#include "offscreen/CaptureSummary.h"
 #include "offscreen/CaptureTarget.h"
 #include "offscreen/PipedProgram.h"
 #include "offscreen/RangeTag.h"
@@ -116,11 +117,15 @@ int runCapture(const CaptureRequest& request, const ShowRange& range, RunPlan pl
     const int64_t written = recorder.finish();
     const bool encoded = encoder.finish();
     std::string fault = runFault(recorder, written, encoded, plan.frames);
+    // Measured before the rename: afterwards numbered frames lie among other files.
+    const CapturedFile captured{request.file, bytesAt(target.temporary), written,
+                                plan.fps,     plan.frameWidth,           plan.frameHeight};
     std::string renameError;
     if (fault.empty() && !target.commit(renameError)) fault = "cannot rename it into place: " + renameError;
     if (!fault.empty()) {
         std::fprintf(stderr, FAILED, printable(request.file).c_str(), printable(fault).c_str());
         return 1;
     }
+    if (!request.quiet) std::fprintf(stderr, "%s\n", captureSummary(captured).c_str());
     return shellCode;
 }

@@ -10,7 +10,7 @@
 
 struct CaptureRequest {
     std::string file;    // a video (.mp4, .mkv, .webm) or numbered PNGs (a name with %)
-    bool quiet = false;  // no progress bar
+    bool quiet = false;  // no progress bar, nor the closing line naming the file
     VideoEncoding encoding;
     // The song as the video's sound track. A video with sound needs a song that can
     // be read; without, the song only sets the length (when no frame count is given).

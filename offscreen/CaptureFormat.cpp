@@ -1,6 +1,6 @@
 // Container choice and ffmpeg arguments for a capture. WebM cannot carry H.264,
 // so it gets VP9 and Opus; the other containers get H.264 (libx264 with the asked
-// crf and preset) and AAC.
+// crf and preset, the default crf under a bit-rate ceiling) and AAC.
 #include "offscreen/CaptureFormat.h"
 
 #include <cstdio>
@@ -48,7 +48,13 @@ void addCodecs(const CaptureSettings& settings, std::vector<std::string>& args) 
     } else {
         args.insert(args.end(), {"-c:v", "libx264", "-preset", settings.encoding.preset, "-crf",
                                  std::to_string(settings.encoding.crf), "-pix_fmt", "yuv420p"});
+        if (settings.encoding.maxKbits > 0) {
+            const std::string rate = std::to_string(settings.encoding.maxKbits) + "k";
+            args.insert(args.end(), {"-maxrate", rate, "-bufsize", rate});
+        }
     }
+    // The index first, so a site or a browser can start on the file before it has all of it.
+    if (settings.kind == CaptureKind::Mp4) args.insert(args.end(), {"-movflags", "+faststart"});
     append(args, audioCodecArguments(settings.kind));
     if (!settings.comment.empty()) args.insert(args.end(), {"-metadata", "comment=" + settings.comment});
 }

@@ -12,11 +12,21 @@ enum class CaptureKind { Unknown, Mp4, Matroska, WebM, PngFrames };
 CaptureKind captureKindOf(const std::string& file);
 
 // libx264's settings for .mp4 and .mkv; .webm keeps its own VP9 settings. Parts
-// that are to be joined must share them.
+// that are to be joined must share them. The defaults make a file to upload: on the
+// show's densest grain about 18 Mbit/s at 1280 x 720 with an SSIM of 0.97 against
+// the lossless frames; `ultrafast` is the quick draft.
 struct VideoEncoding {
-    int32_t crf = 18;
-    std::string preset = "ultrafast";
+    int32_t crf = 20;
+    std::string preset = "fast";
+    // A ceiling on the bit rate over any second, in kbit/s; 0: none. Only the
+    // default crf has one: a crf asked for is that crf alone (0 stays lossless).
+    int32_t maxKbits = 20000;
 };
+
+// A video's frame size when none is asked for: what video sites play at 60 fps.
+// Numbered frames and the benchmark keep the show's own 640 x 480.
+constexpr int32_t VIDEO_WIDTH = 1280;
+constexpr int32_t VIDEO_HEIGHT = 720;
 
 struct CaptureSettings {
     CaptureKind kind = CaptureKind::Unknown;

@@ -2,40 +2,32 @@
 // the song cannot be read, libsndfile says why.
 #include "player/ShowLength.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "base/Printable.h"
-#include "demo/MusicStream.h"
 #include "player/FrameSchedule.h"
 #include "player/Player.h"
 #include "script/DemoScript.h"
-
-namespace {
-
-// Why a song that measured nothing cannot be read.
-std::string songProblem(const std::string& file) {
-    if (file.empty()) return "the script names no song";
-    SF_INFO info{};
-    SNDFILE* song = sf_open(file.c_str(), SFM_READ, &info);
-    if (song == nullptr) return sf_strerror(nullptr);
-    sf_close(song);
-    return "it holds no sound that can be decoded";
-}
-
-}  // namespace
+#include "sound/SongReader.h"
 
 ShowSong readShowSong(bool measure) {
     ShowSong song;
     const DemoScript script(DemoScript::SCRIPT_FILE);
     song.file = script.songfile;
     if (!measure) return song;
-    if (!song.file.empty()) song.seconds = measureSongSeconds(song.file.c_str());
-    if (song.seconds < 0.0) song.problem = songProblem(song.file);
+    if (song.file.empty()) {
+        song.problem = "the script names no song";
+        return song;
+    }
+    SongReader reader(song.file);
+    if (reader.isOpen()) {
+        song.seconds = decodedSeconds(reader);
+    } else {
+        song.problem = reader.error();
+    }
     return song;
 }
 

@@ -1,6 +1,7 @@
-// Loads the script once: header lines set tempo, pattern geometry, song file and the song time of
-// the first beat, event lines append timed events, anything else is a comment statement. The queue
-// operations are in DemoScriptQueue.cpp; the statements themselves are split by ScriptStatementReader.
+// Loads the script once: header lines set tempo, pattern geometry, song file, the window's title
+// and the song time of the first beat, event lines append timed events, anything else is a comment
+// statement. The queue operations are in DemoScriptQueue.cpp; the statements themselves are split
+// by ScriptStatementReader.
 #include "script/DemoScript.h"
 
 #include <algorithm>
@@ -15,8 +16,9 @@
 #include "script/ScriptNumbers.h"
 #include "script/TimeWords.h"
 
-static_assert(ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::SONGFILE_SIZE,
-              "a song file name is read whole into its field");
+static_assert(ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::SONGFILE_SIZE &&
+                  ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::TITLE_SIZE,
+              "a song file name and a title are read whole into their fields");
 
 namespace {
 
@@ -39,6 +41,8 @@ void applyHeader(DemoScript& script, const char* key, const char* value) {
         if (speed > 0) script.patternSpeed = speed;
     } else if (std::strcmp(key, "songfile") == 0) {
         copyWord(script.songfile, sizeof script.songfile, value);
+    } else if (std::strcmp(key, "title") == 0) {
+        copyWord(script.title, sizeof script.title, value);
     } else if (std::strcmp(key, "offset") == 0) {
         script.offsetMs = headerInteger(value);
     }

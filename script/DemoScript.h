@@ -50,6 +50,7 @@ public:
     static constexpr int32_t MAX_EVENTS = 1000;
     static constexpr int32_t SYNC_STEPS = 32;
     static constexpr int32_t SONGFILE_SIZE = 80;
+    static constexpr int32_t TITLE_SIZE = 80;
     // Where a show keeps its script, from the show's folder.
     static constexpr const char* SCRIPT_FILE = "data/script.txt";
 
@@ -76,6 +77,8 @@ public:
     int32_t patternLength = 16;
     int32_t patternSpeed = 4;
     char songfile[SONGFILE_SIZE] = {};
+    // The window's name, as "init title" gives it; empty: the player's own.
+    char title[TITLE_SIZE] = {};
     // Song time of pattern 0 beat 0, in milliseconds, as "init offset" gives it; 0 without.
     int32_t offsetMs = 0;
     float stepPeriod = 0.0f;

@@ -1,6 +1,6 @@
 // The script's statements: "init" opens a header, a word starting with a digit an event, anything
 // else a comment that runs to its line feed. Headers and events end at their last word, so
-// whatever follows on the same line starts the next statement.
+// whatever follows on the same line starts the next statement; a title alone takes its line.
 #include "script/ScriptStatements.h"
 
 #include <cctype>
@@ -23,6 +23,29 @@ StatementWord ScriptStatementReader::read(char (&buffer)[N]) {
     return word;
 }
 
+void ScriptStatementReader::readRestOfTitle(StatementWord& title) {
+    std::size_t kept = std::strlen(value_);
+    std::size_t whole = title.span.length;
+    auto append = [this, &kept](const char* text) {
+        for (; *text != '\0' && kept + 1 < VALUE_WORD_SIZE; ++text) value_[kept++] = *text;
+        value_[kept] = '\0';
+    };
+    while (words_.wordOnThisLine()) {
+        const WordSpan word = words_.readWord(setArgument_);
+        if (setArgument_[0] == '#') {
+            words_.skipLine();
+            break;
+        }
+        // Words are joined by one space, however they were spaced.
+        append(" ");
+        append(setArgument_);
+        whole += 1 + word.length;
+        title.span.length = word.offset + word.length - title.span.offset;
+    }
+    title.cut = whole >= VALUE_WORD_SIZE;
+    setArgument_[0] = '\0';
+}
+
 bool ScriptStatementReader::next(ScriptStatement& statement) {
     if (words_.atEnd()) return false;
     statement = ScriptStatement{};
@@ -34,6 +57,8 @@ bool ScriptStatementReader::next(ScriptStatement& statement) {
         statement.key = read(key_);
         statement.value = read(value_);
         if (std::strcmp(key_, "set") == 0) statement.setArgument = read(setArgument_);
+        if (std::strcmp(key_, "title") == 0 && statement.value.span.length > 0)
+            readRestOfTitle(statement.value);
     } else if (startsWithDigit(first_)) {
         statement.key = read(key_);
         statement.value = read(value_);

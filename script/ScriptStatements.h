@@ -23,7 +23,7 @@ struct ScriptStatement {
     StatementKind kind = StatementKind::Comment;
     StatementWord first;        // "init", a time word, or a comment's first word
     StatementWord key;          // header key or event keyword
-    StatementWord value;        // header value or event argument
+    StatementWord value;        // header value or event argument; a title's whole text
     StatementWord setArgument;  // the event argument of an "init set" header
 };
 
@@ -46,6 +46,8 @@ public:
 private:
     template <std::size_t N>
     StatementWord read(char (&buffer)[N]);
+    // A title is every word to the end of its line or to a note starting with '#'.
+    void readRestOfTitle(StatementWord& title);
 
     WordReader words_;
     char first_[FIRST_WORD_SIZE] = {};

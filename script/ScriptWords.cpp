@@ -70,3 +70,12 @@ void WordReader::skipLine() {
     int c = take();
     while (c != Traits::eof() && c != '\n') c = take();
 }
+
+bool WordReader::wordOnThisLine() {
+    int c = peek();
+    while (c != Traits::eof() && c != '\n' && c != '\r' && isWordSpace(c)) {
+        take();
+        c = peek();
+    }
+    return c != Traits::eof() && !isWordSpace(c);
+}

@@ -34,6 +34,9 @@ public:
     // Consumes everything up to and including the next line feed, however long the line is.
     void skipLine();
 
+    // Skips spaces and tabs; true when a word follows on this same line.
+    bool wordOnThisLine();
+
     // True once a read has run into the end of the input (like feof: set by the read that hits it).
     bool atEnd() const { return atEnd_; }
 

@@ -1,12 +1,22 @@
 // libsndfile opens, decodes and closes; a file with no channels or no rate is
-// refused as if it could not be opened.
+// refused as if it could not be opened. Every reader of a song in the player goes
+// through here but the sound output, which feeds the device from its own callback.
 #include "sound/SongReader.h"
 
 #include <sndfile.h>
 
+#include <cerrno>
+
+#include "base/RegularFile.h"
+
 SongReader::SongReader(const std::string& path) {
     SF_INFO info{};
-    file_ = sf_open(path.c_str(), SFM_READ, &info);
+    const int fd = openRegularFile(path.c_str());
+    if (fd < 0) {
+        error_ = openProblem(errno);
+        return;
+    }
+    file_ = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
     if (file_ == nullptr) {
         error_ = sf_strerror(nullptr);
         return;
@@ -19,6 +29,7 @@ SongReader::SongReader(const std::string& path) {
     }
     sampleRate_ = info.samplerate;
     channels_ = info.channels;
+    if ((info.format & SF_FORMAT_TYPEMASK) != SF_FORMAT_MPEG && info.frames > 0) claimedFrames_ = info.frames;
 }
 
 SongReader::~SongReader() {
@@ -35,4 +46,18 @@ bool SongReader::read(std::vector<float>& frames, std::size_t maxFrames) {
     const sf_count_t got = sf_readf_float(file_, frames.data(), static_cast<sf_count_t>(maxFrames));
     frames.resize(got > 0 ? static_cast<std::size_t>(got) * channels : 0);
     return got > 0;
+}
+
+double decodedSeconds(SongReader& song) {
+    constexpr std::size_t CHUNK_FRAMES = 8192;
+    if (!song.isOpen()) return 0.0;
+    std::vector<float> chunk;
+    int64_t frames = 0;
+    while (song.read(chunk, CHUNK_FRAMES)) frames += static_cast<int64_t>(chunk.size()) / song.channels();
+    return static_cast<double>(frames) / song.sampleRate();
+}
+
+double decodedSongSeconds(const std::string& path) {
+    SongReader song(path);
+    return song.isOpen() ? decodedSeconds(song) : -1.0;
 }

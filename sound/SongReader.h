@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ public:
     const std::string& error() const { return error_; }
     int sampleRate() const { return sampleRate_; }
     int channels() const { return channels_; }
+    // The frame count the file's header gives, or -1 where it is not to be trusted
+    // (MP3's is often wrong; a count of 0 says nothing): then count what decodes.
+    int64_t claimedFrames() const { return claimedFrames_; }
 
     // The next frames, interleaved, at most `maxFrames` of them: `frames` is resized to
     // what was read. False at the end of the song (or on a read error).
@@ -31,4 +35,10 @@ private:
     std::string error_;
     int sampleRate_ = 0;
     int channels_ = 0;
+    int64_t claimedFrames_ = -1;
 };
+
+// Seconds of sound that decode from the rest of `song`, every frame read.
+double decodedSeconds(SongReader& song);
+// The same for the song at `path`; -1 when it cannot be opened.
+double decodedSongSeconds(const std::string& path);

@@ -1,20 +1,17 @@
-// Decodes the song with libsndfile in chunks and keeps only per-millisecond
+// Decodes the song in chunks (sound/SongReader) and keeps only per-millisecond
 // extremes: a few megabytes for any song, however long. Frame counts that a file
 // claims are not trusted for its length (MP3 gets them wrong): what decodes counts.
 #include "timeline/SongWaveform.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
-#include <memory>
+#include <cstdint>
+#include <vector>
+
+#include "sound/SongReader.h"
 
 namespace {
 
-constexpr sf_count_t CHUNK_FRAMES = 8192;
-
-struct SoundFileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
+constexpr std::size_t CHUNK_FRAMES = 8192;
 
 void addFrame(Waveform& wave, std::size_t bucket, const float* samples, int channels) {
     if (bucket >= wave.low.size()) {
@@ -41,21 +38,20 @@ void Waveform::range(double from, double to, float& lowest, float& highest) cons
 
 Waveform decodeWaveform(const std::string& songFile) {
     Waveform wave;
-    SF_INFO info{};
-    std::unique_ptr<SNDFILE, SoundFileCloser> file(sf_open(songFile.c_str(), SFM_READ, &info));
-    if (!file || info.channels <= 0 || info.samplerate <= 0) return wave;
-    const auto channels = static_cast<std::size_t>(info.channels);
-    std::vector<float> chunk(static_cast<std::size_t>(CHUNK_FRAMES) * channels);
+    SongReader song(songFile);
+    if (!song.isOpen()) return wave;
+    const int channels = song.channels();
+    std::vector<float> chunk;
     int64_t decoded = 0;
-    sf_count_t frames = 0;
-    while ((frames = sf_readf_float(file.get(), chunk.data(), CHUNK_FRAMES)) > 0) {
-        for (sf_count_t f = 0; f < frames; ++f) {
+    while (song.read(chunk, CHUNK_FRAMES)) {
+        const auto frames = static_cast<int64_t>(chunk.size()) / channels;
+        for (int64_t f = 0; f < frames; ++f) {
             const auto bucket =
-                static_cast<std::size_t>((decoded + f) * Waveform::BUCKETS_PER_SECOND / info.samplerate);
-            addFrame(wave, bucket, &chunk[static_cast<std::size_t>(f) * channels], info.channels);
+                static_cast<std::size_t>((decoded + f) * Waveform::BUCKETS_PER_SECOND / song.sampleRate());
+            addFrame(wave, bucket, &chunk[static_cast<std::size_t>(f * channels)], channels);
         }
         decoded += frames;
     }
-    wave.seconds = static_cast<double>(decoded) / info.samplerate;
+    wave.seconds = static_cast<double>(decoded) / song.sampleRate();
     return wave;
 }

@@ -69,10 +69,14 @@ else
   kill -9 "$pid" 2>/dev/null
 fi
 
-# 3. The window's close button ends the run with 0, like Escape.
+# 3. The window's close button ends the run with 0, like Escape. The script names
+#    the window: every word of its line up to the note, spaced as one.
+sed -i '1i init title   My  own show # the window'"'"'s name' "$work/show/data/script.txt"
 start --windowed
 answer_box "Your files suck." Return
-if win=$(wait_window "flashstep"); then
+if win=$(wait_window "My own show"); then
+  name=$(window_name "$win")
+  [ "$name" = "My own show" ] && pass "the script's title names the window" || fail "window named '$name'"
   sleep 0.5
   "$send_close" "$win"
   wait_exit "$pid"
@@ -88,6 +92,9 @@ if [ -n "$show_dir" ] && [ -f "$show_dir/data/song.ogg" ]; then
   started=$(date +%s.%N)
   (cd "$show_dir" && exec "$exe" --windowed --trace >"$work/out" 2>"$work/err") & pid=$!
   if win=$(wait_window "flashstep"); then
+    name=$(window_name "$win")
+    [ "$name" = "https://quorvindale.example/flashstep" ] && pass "the example show keeps its title" \
+      || fail "the example show's window is named '$name'"
     sleep 3
     escape_until_exit "$win" "$pid"
     elapsed=$(awk -v a="$(date +%s.%N)" -v b="$started" 'BEGIN { printf "%.2f", a - b }')

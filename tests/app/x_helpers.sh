@@ -82,6 +82,8 @@ start_editor() {
 }
 
 client_size() { xwininfo -id "$1" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+# The window's name, as the window manager would show it.
+window_name() { xwininfo -id "$1" | sed -n 's/^xwininfo: Window id: 0x[0-9a-f]* "\(.*\)"$/\1/p'; }
 
 
 # Writes the window's pixels to $2 as raw RGB, rows from the top (xwd, then ffmpeg).

@@ -78,6 +78,8 @@ TEST(NewShow, AFreshFolderBecomesAShowThatChecksCleanPlaysAndDraws) {
     const std::string readme = readFile(show + "/README.txt");
     for (const char* step : {"--edit", "--check", "--timeline", "--capture"})
         EXPECT_NE(readme.find(step), std::string::npos) << step;
+    const std::string script = show + "/data/script.txt";
+    EXPECT_STREQ(std::make_unique<DemoScript>(script.c_str())->title, "my show") << "named after its folder";
 }
 
 TEST(NewShow, TheScriptUsesEveryKeywordAndSaysWhatEachLineDoes) {
@@ -111,7 +113,8 @@ TEST(NewShow, AnAuthorsSongComesInWithItsTempoAndFirstBeat) {
     EXPECT_EQ(headerValue(script, "bpm"), "128");
     EXPECT_NEAR(std::stoi(headerValue(script, "offset")), 1500, 20);
     const PlayerRun check = runPlayer(dir.file("found"), "--check");
-    EXPECT_NE(check.out.find("0 errors"), std::string::npos) << check.out;
+    EXPECT_NE(check.out.find("0 errors, 0 warnings"), std::string::npos)
+        << "init offset is known: " << check.out;
     EXPECT_EQ(runPlayer(dir.file("found"), "--frames 60 --dt 16").exitCode, 0);
 
     ASSERT_EQ(runPlayer(dir.path(), "--new given --song 'my song.flac' --bpm 64").exitCode, 0);

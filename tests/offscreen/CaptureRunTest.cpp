@@ -57,6 +57,30 @@ const nlohmann::json* streamOf(const nlohmann::json& info, const std::string& ty
     return nullptr;
 }
 
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The types of an MP4's top-level boxes, in file order, run together.
+std::string topLevelBoxes(const std::string& mp4) {
+    std::string types;
+    for (size_t at = 0; at + 8 <= mp4.size();) {
+        uint64_t size = 0;
+        for (size_t k = 0; k < 4; ++k) size = size << 8 | static_cast<unsigned char>(mp4[at + k]);
+        types += mp4.substr(at + 4, 4);
+        if (size < 8) break;
+        at += size;
+    }
+    return types;
+}
+
+// The option string libx264 writes into the stream it makes, with a space at each end.
+std::string x264Settings(const std::string& video) {
+    const size_t at = video.find("options: ");
+    if (at == std::string::npos) return "";
+    return " " + video.substr(at + 9, video.find('\0', at) - at - 9) + " ";
+}
+
 std::vector<double> traceTimes(const std::string& out) {
     std::vector<double> times;
     std::stringstream lines(out);
@@ -114,6 +138,19 @@ TEST(CaptureRun, VideoLastsAsLongAsTheSongAndCarriesIt) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.err.find("30/30 frames"), std::string::npos)
         << "the progress bar reaches the end: " << run.err;
+    const std::string bytes = readFile(video);
+    const size_t named = run.err.rfind("\nwrote " + video + ": ");
+    ASSERT_NE(named, std::string::npos) << run.err;
+    const std::string last = run.err.substr(named + 1);
+    EXPECT_TRUE(endsWith(last, " MB, 0:01.000 long (30 frames at 30 fps, 1280 x 720)\n"))
+        << "the last line names the file's size and length: " << last;
+    const double megabytes = std::stod(last.substr(last.find(": ") + 2));
+    EXPECT_NEAR(megabytes * 1e6, static_cast<double>(bytes.size()), 0.05e6) << last;
+    EXPECT_EQ(topLevelBoxes(bytes).substr(0, 8), "ftypmoov") << "the index first, ready to stream";
+    const std::string settings = x264Settings(bytes);
+    EXPECT_NE(settings.find(" crf=20.0 "), std::string::npos) << settings;
+    EXPECT_NE(settings.find(" vbv_maxrate=20000 "), std::string::npos)
+        << "the default's ceiling: " << settings;
     const nlohmann::json info = probe(video);
     ASSERT_FALSE(info.is_discarded());
     const nlohmann::json* picture = streamOf(info, "video");
@@ -122,12 +159,31 @@ TEST(CaptureRun, VideoLastsAsLongAsTheSongAndCarriesIt) {
     ASSERT_NE(sound, nullptr) << info.dump();
     EXPECT_EQ((*picture)["codec_name"], "h264");
     EXPECT_EQ((*picture)["pix_fmt"], "yuv420p");
-    EXPECT_EQ((*picture)["width"], 640);
-    EXPECT_EQ((*picture)["height"], 480);
+    EXPECT_EQ((*picture)["width"], 1280) << "a video's default size";
+    EXPECT_EQ((*picture)["height"], 720);
     EXPECT_EQ((*picture)["nb_read_frames"], "30");
     const double duration = std::stod(info["format"]["duration"].get<std::string>());
     EXPECT_NEAR(duration, SONG_SECONDS, 1.0 / 30.0) << info.dump();
     EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "show.mp4"})) << "no temporary left";
+}
+
+TEST(CaptureRun, AGivenCrfIsThatCrfAloneAndNumberedFramesKeepTheShowsSize) {
+    ShowFolder folder;
+    const std::string video = folder.dir.file("show.mkv");
+    const PlayerRun run = runPlayer(folder.show, "--capture '" + video + "' --frames 6 --crf 23 --quiet");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find("wrote "), std::string::npos) << "quiet means no closing line either: " << run.err;
+    const std::string settings = x264Settings(readFile(video));
+    EXPECT_NE(settings.find(" crf=23.0 "), std::string::npos) << settings;
+    EXPECT_EQ(settings.find("vbv_maxrate"), std::string::npos)
+        << "no ceiling on a crf asked for: " << settings;
+
+    const std::string frames = folder.dir.file("f%d.png");
+    ASSERT_EQ(runPlayer(folder.show, "--capture '" + frames + "' --frames 1 --quiet").exitCode, 0);
+    const nlohmann::json info = probe(folder.dir.file("f0.png"));
+    ASSERT_NE(streamOf(info, "video"), nullptr) << info.dump();
+    EXPECT_EQ((*streamOf(info, "video"))["width"], 640);
+    EXPECT_EQ((*streamOf(info, "video"))["height"], 480);
 }
 
 TEST(CaptureRun, EachContainerGetsCodecsItCanHold) {

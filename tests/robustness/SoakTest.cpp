@@ -17,6 +17,7 @@
 #include "demo/DemoState.h"
 #include "demo/MusicStream.h"
 #include "player/Player.h"
+#include "sound/SongReader.h"
 #include "tests/support/GlContext.h"
 #include "tests/support/TestShell.h"
 
@@ -63,7 +64,7 @@ protected:
         ASSERT_EQ(chdir(FLASHSTEP_DATA_PARENT), 0);
         passes = settingFromEnvironment("FLASHSTEP_SOAK_PASSES", DEFAULT_PASSES);
         dtMs = static_cast<uint32_t>(settingFromEnvironment("FLASHSTEP_SOAK_DT_MS", DEFAULT_DT_MS));
-        const double songSeconds = measureSongSeconds("data/song.ogg");
+        const double songSeconds = decodedSongSeconds("data/song.ogg");
         ASSERT_GT(songSeconds, 60.0);
         framesPerPass = static_cast<int>(std::ceil(songSeconds * 1000.0 / dtMs)) + 2;
         plan.clock = FrameClock::FixedStep;  // the virtual clock, no sound device

@@ -127,6 +127,22 @@ TEST(ScriptLoading, OffsetHeaderGivesTheSongTimeOfTheFirstBeatZeroWithout) {
     EXPECT_EQ(loadScript("init offset 500\ninit offset 40\n")->offsetMs, 40) << "the last line holds";
 }
 
+TEST(ScriptLoading, TitleIsEveryWordOfItsLineUpToANote) {
+    EXPECT_STREQ(loadScript("init bpm 120\n")->title, "") << "none: the player's own";
+    const auto titled = loadScript("init title  Night   drive\t(take 2) # the window\n3 lorenz on\n");
+    EXPECT_STREQ(titled->title, "Night drive (take 2)");
+    ASSERT_EQ(titled->eventCount, 1) << "the next line is read as before";
+    EXPECT_EQ(titled->events[0].timeMs, 1440);
+    EXPECT_STREQ(loadScript("init title One\r\ninit bpm 60\r\n")->title, "One");
+    EXPECT_EQ(loadScript("init title One\r\ninit bpm 60\r\n")->bpm, 60);
+    const std::string word(30, 'w');
+    const auto cut =
+        loadScript("init title " + word + " " + word + " " + word + " " + word + "\n4 lorenz on\n");
+    EXPECT_EQ(std::string(cut->title),
+              (word + " " + word + " " + word).substr(0, DemoScript::TITLE_SIZE - 1));
+    EXPECT_EQ(cut->eventCount, 1);
+}
+
 TEST(ScriptLoading, MissingFileKeepsTheDefaults) {
     const DemoScript script("/nonexistent/flashstep/script.txt");
     EXPECT_EQ(script.bpm, 125);
