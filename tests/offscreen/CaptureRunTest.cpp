@@ -239,6 +239,23 @@ TEST(CaptureRun, AnUnreadableSongIsNamedWithItsReasonUnlessTheVideoIsSilent) {
     EXPECT_EQ(streamOf(probe(joined), "audio"), nullptr);
 }
 
+TEST(CaptureRun, MessagesQuoteNamesWithTheirControlBytesEscaped) {
+    ShowFolder folder;
+    // A song's name that would retitle the terminal, and an output name with a carriage return.
+    std::string script = readFile(folder.show + "/data/script.txt");
+    script.replace(script.find("data/song.wav"), 13, "data/\x1b]0;TITLE\x07.wav");
+    writeFile(folder.show + "/data/script.txt", script);
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.dir.file("show.mp4"), "data/\\x1b]0;TITLE\\x07.wav"},
+        {folder.dir.file("f\rake.avi"), "f\\x0dake.avi"}};
+    for (const auto& [output, quoted] : cases) {
+        const PlayerRun run = runPlayer(folder.show, "--capture '" + output + "' --frames 2 --quiet");
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err.find_first_of("\x1b\x07\r"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(quoted), std::string::npos) << run.err;
+    }
+}
+
 TEST(CaptureRun, NoSoundLeavesAReadableSongOutOfTheVideo) {
     ShowFolder folder;
     const std::string video = folder.dir.file("show.mkv");
