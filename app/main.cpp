@@ -53,7 +53,8 @@ void addToolOptions(CLI::App& cli, RunOptions& options) {
     auto* check =
         cli.add_flag("--check", options.check,
                      "Check data/script.txt, data/coords.txt, the song and the pictures; one finding "
-                     "per line (FILE:LINE:COLUMN: error|warning|note: TEXT); exit 1 on an error");
+                     "per line (FILE:LINE:COLUMN: error|warning|note: TEXT; FILE alone for a whole "
+                     "file); exit 1 on an error");
     auto* timeline =
         cli.add_option("--timeline", options.timelineFile,
                        "Draw the whole show's timeline to FILE (.png, .svg, .pdf, .html or .json)")

@@ -1,6 +1,7 @@
 // Mirrors the overlay's reading of the coordinates file step by step (top-level words other than
 // "new" are skipped; a block runs to "end" or the end of the file; a piece is four numbers), with
-// the overlay's own number reading, and says where the file and the overlay part ways.
+// the overlay's own number reading, and says where the file and the overlay part ways: a piece
+// that runs onto the next line is named by its own line, not by the shifted pieces after it.
 #include "check/CoordinatesCheck.h"
 
 #include <cstdlib>
@@ -54,9 +55,18 @@ private:
     bool readPiece(const Word& first, int32_t (&values)[4]);
     void checkInside(const Word& first, const int32_t (&values)[4]);
 
+    void add(const WordSpan& at, const char* code, std::string message);
+
     WordReader* words_ = nullptr;
     CoordinatesInspection inspection_;
+    // A piece took numbers from the next line: every later piece of the block is shifted, and
+    // what is wrong with them is that one line's fault, told once.
+    bool shifted_ = false;
 };
+
+void CoordinatesWalk::add(const WordSpan& at, const char* code, std::string message) {
+    if (!shifted_) inspection_.findings.push_back(coordinatesFinding(at, code, std::move(message)));
+}
 
 CoordinatesInspection CoordinatesWalk::run(const std::string& text) {
     TextSource source(text);
@@ -75,7 +85,7 @@ int32_t CoordinatesWalk::number(const Word& word) {
     if (!readsWholeAsInteger(word.text)) {
         std::string message = quoted(word.text) + " is not a whole number: read as " + std::to_string(value);
         if (std::strcmp(word.text, "new") == 0) message += " (is an `end` missing before it?)";
-        inspection_.findings.push_back(coordinatesFinding(word.span, code::COORDS_NOT_A_NUMBER, message));
+        add(word.span, code::COORDS_NOT_A_NUMBER, message);
     }
     return value;
 }
@@ -86,11 +96,17 @@ bool CoordinatesWalk::readPiece(const Word& first, int32_t (&values)[4]) {
     for (int k = 1; k < 4; ++k) {
         Word word;
         if (!word.read(*words_)) {
-            inspection_.findings.push_back(
-                coordinatesFinding(first.span, code::COORDS_INCOMPLETE_GROUP,
-                                   "the file ends after " + std::to_string(k) +
-                                       " of this piece's 4 numbers: the piece is dropped"));
+            add(first.span, code::COORDS_INCOMPLETE_GROUP,
+                "the file ends after " + std::to_string(k) +
+                    " of this piece's 4 numbers: the piece is dropped");
             return false;
+        }
+        if (word.span.line != first.span.line) {
+            add(first.span, code::COORDS_SHORT_LINE,
+                "this piece has " + std::to_string(k) + " of its 4 numbers on its line: it takes " +
+                    quoted(word.text) + " from line " + std::to_string(word.span.line) +
+                    ", and every piece after it in the block is shifted");
+            shifted_ = true;
         }
         values[k] = number(word);
     }
@@ -102,11 +118,10 @@ void CoordinatesWalk::checkInside(const Word& first, const int32_t (&values)[4])
                         values[2] <= SCREEN_WIDTH && values[1] >= 0 && values[1] <= SCREEN_HEIGHT &&
                         values[3] >= 0 && values[3] <= SCREEN_HEIGHT;
     if (inside) return;
-    inspection_.findings.push_back(
-        coordinatesFinding(first.span, code::COORDS_PIECE_OUTSIDE,
-                           "piece " + std::to_string(values[0]) + " " + std::to_string(values[1]) + " " +
-                               std::to_string(values[2]) + " " + std::to_string(values[3]) +
-                               " reaches outside the 640 x 480 picture"));
+    add(first.span, code::COORDS_PIECE_OUTSIDE,
+        "piece " + std::to_string(values[0]) + " " + std::to_string(values[1]) + " " +
+            std::to_string(values[2]) + " " + std::to_string(values[3]) +
+            " reaches outside the 640 x 480 picture");
 }
 
 void CoordinatesWalk::block(const Word& newWord) {
@@ -131,14 +146,14 @@ void CoordinatesWalk::block(const Word& newWord) {
         if (!readPiece(first, values)) break;
         ++pieces;
         if (pieces == PieceSet::MAX_PIECES + 1) {
-            inspection_.findings.push_back(coordinatesFinding(
-                first.span, code::COORDS_TOO_MANY_PIECES,
-                "a picture holds 10 pieces: this piece and the ones after it in the block are dropped"));
+            add(first.span, code::COORDS_TOO_MANY_PIECES,
+                "a picture holds 10 pieces: this piece and the ones after it in the block are dropped");
         }
         if (stored < PieceSet::MAX_PIECES) ++stored;
         checkInside(first, values);
     }
     if (inRange) inspection_.pieceCounts[index] = stored;
+    shifted_ = false;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Findings on data/coords.txt, read the way the overlay reads it: blocks for pictures outside
 // 0 to 19, more than 10 pieces, a piece cut off by the end of the file, words in a block that are
-// not whole numbers, pieces reaching outside the screen. Also how many pieces each picture gets.
+// not whole numbers, pieces reaching outside the screen, a piece that runs onto the next line.
+// Also how many pieces each picture gets.
 #pragma once
 
 #include <string>

@@ -1,14 +1,18 @@
 // Argument findings by form. Numbers are read with strtod, which is atof with an end: the check
-// knows how far the loader's atof read. Switches follow the loader's isSwitchOn.
+// knows how far the loader's atof read. Switches follow the loader's isSwitchOn; a word that is
+// neither a way of writing on nor one of writing off is a slip.
 #include "check/EventArguments.h"
 
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include "check/FindingCodes.h"
+#include "check/NearestWord.h"
 #include "check/ScriptFinding.h"
 #include "script/EventWords.h"
 
@@ -28,20 +32,44 @@ bool equalsIgnoringCase(const char* a, const char* b) {
     return *a == *b;
 }
 
-// Words an author writes for "on" that the loader reads as off.
-bool looksMeantOn(const char* word) {
-    for (const char* on : {"on", "true", "yes", "1"}) {
-        if (equalsIgnoringCase(word, on)) return true;
+bool equalsOneOf(const char* word, std::initializer_list<const char*> words) {
+    for (const char* known : words) {
+        if (equalsIgnoringCase(word, known)) return true;
     }
     return false;
 }
 
+// Words an author writes for "on" that the loader reads as off.
+bool looksMeantOn(const char* word) {
+    return equalsOneOf(word, {"on", "true", "yes", "1"});
+}
+
+bool looksMeantOff(const char* word) {
+    return equalsOneOf(word, {"off", "false", "no", "0"});
+}
+
+// Any other word is a slip: a typo, or a note's `#` standing where the value was forgotten.
+std::string notASwitch(const char* word) {
+    if (word[0] == '#') {
+        return quoted(word) + " is read as the switch's value, so it switches off: the line has no `on` or " +
+               "`off` before its note";
+    }
+    constexpr const char* SWITCH_WORDS[] = {"on", "off"};
+    return quoted(word) + " is not a switch's value, so it switches off (did you mean `" +
+           nearestWord(word, SWITCH_WORDS, std::size(SWITCH_WORDS)) + "`?)";
+}
+
 void checkSwitch(const ScriptEvent& event, const StatementWord& argument, double seconds,
                  std::vector<Finding>& findings) {
-    if (event.isOn || !looksMeantOn(argument.text)) return;
-    findings.push_back(scriptFinding(argument.span, Severity::Warning, code::SWITCH_LOOKS_ON,
-                                     quoted(argument.text) + " switches off: only `on` and `true` switch on",
-                                     seconds));
+    if (event.isOn || looksMeantOff(argument.text)) return;
+    if (looksMeantOn(argument.text)) {
+        findings.push_back(
+            scriptFinding(argument.span, Severity::Warning, code::SWITCH_LOOKS_ON,
+                          quoted(argument.text) + " switches off: only `on` and `true` switch on", seconds));
+        return;
+    }
+    findings.push_back(scriptFinding(argument.span, Severity::Error, code::NOT_A_SWITCH,
+                                     notASwitch(argument.text), seconds));
 }
 
 // False (with a finding) when the word is not read whole as a number.

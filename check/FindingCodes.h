@@ -15,6 +15,7 @@ constexpr const char* WORD_CUT = "word-cut";
 constexpr const char* TOO_MANY_EVENTS = "too-many-events";
 constexpr const char* BYTE_ORDER_MARK = "byte-order-mark";
 constexpr const char* SCRIPT_MISSING = "script-missing";
+constexpr const char* NOT_A_SWITCH = "not-a-switch";
 // Script: warnings.
 constexpr const char* OUT_OF_ORDER = "out-of-order";
 constexpr const char* HEADER_AFTER_EVENTS = "header-after-events";
@@ -27,6 +28,7 @@ constexpr const char* PATTERN_CHARACTERS = "pattern-characters";
 constexpr const char* NEGATIVE_TIME_COMMENT = "negative-time-comment";
 constexpr const char* DOT_TIME_COMMENT = "dot-time-comment";
 constexpr const char* MISSPELLED_INIT = "misspelled-init";
+constexpr const char* BEAT_PAST_PATTERN = "beat-past-pattern";
 // Script: notes.
 constexpr const char* NO_END = "no-end";
 constexpr const char* AFTER_END = "after-end";
@@ -46,5 +48,6 @@ constexpr const char* COORDS_TOO_MANY_PIECES = "coords-too-many-pieces";
 constexpr const char* COORDS_INCOMPLETE_GROUP = "coords-incomplete-group";
 constexpr const char* COORDS_PIECE_OUTSIDE = "coords-piece-outside";
 constexpr const char* COORDS_NOT_A_NUMBER = "coords-not-a-number";
+constexpr const char* COORDS_SHORT_LINE = "coords-short-line";
 
 }  // namespace code

@@ -50,16 +50,20 @@ std::string tempoOutcome(const char* key, int32_t read, int32_t inForce) {
            " stays";
 }
 
-void checkTempoValue(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
+// True when the value is not read whole.
+bool checkTempoValue(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
                      bool eventsBefore, std::vector<Finding>& findings) {
     const char* key = header.key.text;
     const int32_t read = headerInteger(header.value.text);
     const int32_t inForce = valueInForce(tempoOf(script), key);
-    if (!readsWholeAsInteger(header.value.text)) {
+    const bool misread = !readsWholeAsInteger(header.value.text);
+    if (misread) {
         findings.push_back(scriptFinding(header.value.span, Severity::Error, code::NOT_A_NUMBER,
                                          quoted(header.value.text) + " is not a whole number: read as " +
                                              std::to_string(read) + ", which " +
-                                             tempoOutcome(key, read, inForce)));
+                                             tempoOutcome(key, read, inForce) +
+                                             "; the lines below are timed with it, so none is checked "
+                                             "against the song's end until this is fixed"));
     } else if (read != inForce) {
         findings.push_back(scriptFinding(header.value.span, Severity::Warning, code::BAD_TEMPO,
                                          tempoOutcome(key, read, inForce)));
@@ -71,6 +75,7 @@ void checkTempoValue(const ScriptStatement& header, const TempoValues& before, c
                           std::string(key) + " changes after events: lines above are timed with " +
                               std::to_string(old) + ", lines below with " + std::to_string(inForce)));
     }
+    return misread;
 }
 
 }  // namespace
@@ -79,16 +84,15 @@ TempoValues tempoOf(const DemoScript& script) {
     return {script.bpm, script.patternLength, script.patternSpeed};
 }
 
-void checkHeader(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
+bool checkHeader(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
                  bool eventsBefore, std::vector<Finding>& findings) {
     const char* key = header.key.text;
+    if (isTempoKey(key)) return checkTempoValue(header, before, script, eventsBefore, findings);
     if (!isKnownKey(key)) {
         const char* nearest = nearestWord(key, HEADER_KEYS, std::size(HEADER_KEYS));
         findings.push_back(scriptFinding(
             header.key.span, Severity::Warning, code::UNKNOWN_INIT,
             "unknown init key " + quoted(key) + " (did you mean `" + nearest + "`?): the line is ignored"));
-    } else if (isTempoKey(key)) {
-        checkTempoValue(header, before, script, eventsBefore, findings);
     } else if (std::strcmp(key, "songfile") == 0 && header.value.cut) {
         findings.push_back(scriptFinding(header.value.span, Severity::Error, code::WORD_CUT,
                                          "the song's name is cut to its first " +
@@ -108,4 +112,5 @@ void checkHeader(const ScriptStatement& header, const TempoValues& before, const
         findings.push_back(scriptFinding(header.key.span, Severity::Note, code::SET_NEVER_APPLIED,
                                          "init set fills an event that the show never applies"));
     }
+    return false;
 }

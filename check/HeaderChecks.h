@@ -20,6 +20,7 @@ struct TempoValues {
 TempoValues tempoOf(const DemoScript& script);
 
 // `before` holds the values in force before the statement, `script` the state after the loader
-// applied it; `eventsBefore` says whether an event statement came earlier.
-void checkHeader(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
+// applied it; `eventsBefore` says whether an event statement came earlier. True when a tempo value
+// is not read whole: the times below follow a number the author did not write.
+bool checkHeader(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
                  bool eventsBefore, std::vector<Finding>& findings);

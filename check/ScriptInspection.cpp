@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -30,6 +31,11 @@ std::string readAs(const TimeWordReading& reading, int32_t ms) {
                                     ? plainNumber(reading.patterns) + ":" + plainNumber(reading.beats)
                                     : plainNumber(reading.beats);
     return numbers + " (" + plainNumber(toSeconds(ms)) + " s)";
+}
+
+// A time as the author wrote it, with the seconds it stands for: "15:2 (29.76 s)".
+std::string writtenAt(const std::string& word, int32_t ms) {
+    return word + " (" + plainNumber(toSeconds(ms)) + " s)";
 }
 
 bool digitAfter(const char* word, char lead) {
@@ -64,7 +70,8 @@ private:
     void reportDropped(const ScriptStatement& statement);
     void checkEventWords(const ScriptStatement& statement, const ScriptEvent& stored, double seconds);
     bool reportGap(const Gap& gap, const char* missing, double seconds);
-    int32_t timeEvent(const ScriptStatement& statement, int32_t timeMs);
+    int32_t timeEvent(const ScriptStatement& statement, int32_t timeMs, bool pastPattern);
+    bool beatPastPattern(const TimeWordReading& reading) const;
     void checkTimeWord(const ScriptStatement& statement, int32_t timeMs, double seconds);
     void checkKeyword(const ScriptStatement& statement, double seconds);
     void checkPatterns();
@@ -85,8 +92,11 @@ private:
     bool droppedReported_ = false;
     bool patternSpeedSet_ = false;
     bool defaultSpeedReported_ = false;
-    int32_t latestMs_ = 0;    // the latest time of the events stored so far
-    int32_t latestLine_ = 0;  // where it was written
+    bool tempoMisread_ = false;       // a tempo value above was not read whole
+    int32_t latestMs_ = 0;            // the latest time of the events stored so far
+    int32_t latestLine_ = 0;          // where it was written
+    std::string latestWord_;          // and how
+    bool latestPastPattern_ = false;  // its beat ran past its pattern, which its own line says
     std::vector<PatternAt> patterns_;
 };
 
@@ -150,22 +160,31 @@ void ScriptWalk::header(const ScriptStatement& statement) {
         inspection_.songFileAt = statement.value.span;
     }
     if (!reportGap(gap, missing, -1.0)) return;
-    checkHeader(statement, before, *script_, eventsSeen_, inspection_.findings);
+    if (checkHeader(statement, before, *script_, eventsSeen_, inspection_.findings)) tempoMisread_ = true;
 }
 
-// When the queue takes the event: never before one listed earlier.
-int32_t ScriptWalk::timeEvent(const ScriptStatement& statement, int32_t timeMs) {
+// When the queue takes the event: never before one listed earlier. Lines that wait behind a beat
+// past its pattern are that line's fault, and its own warning says so.
+int32_t ScriptWalk::timeEvent(const ScriptStatement& statement, int32_t timeMs, bool pastPattern) {
     if (timeMs >= latestMs_) {
         latestMs_ = timeMs;
         latestLine_ = statement.first.span.line;
+        latestWord_ = statement.first.text;
+        latestPastPattern_ = pastPattern;
         return timeMs;
     }
+    if (latestPastPattern_) return latestMs_;
     add(scriptFinding(statement.first.span, Severity::Warning, code::OUT_OF_ORDER,
-                      "at " + plainNumber(toSeconds(timeMs)) + " s, but listed after an event at " +
-                          plainNumber(toSeconds(latestMs_)) + " s (line " + std::to_string(latestLine_) +
-                          "): it waits for that one",
+                      "at " + writtenAt(statement.first.text, timeMs) + ", but listed after an event at " +
+                          writtenAt(latestWord_, latestMs_) + " on line " + std::to_string(latestLine_) +
+                          ": it waits for that one",
                       toSeconds(latestMs_)));
     return latestMs_;
+}
+
+bool ScriptWalk::beatPastPattern(const TimeWordReading& reading) const {
+    const double beatsPerPattern = static_cast<double>(script_->patternLength) / script_->patternSpeed;
+    return reading.patternForm && reading.readWhole && reading.beats >= beatsPerPattern;
 }
 
 void ScriptWalk::checkTimeWord(const ScriptStatement& statement, int32_t timeMs, double seconds) {
@@ -180,6 +199,18 @@ void ScriptWalk::checkTimeWord(const ScriptStatement& statement, int32_t timeMs,
     } else if (!reading.readWhole) {
         add(scriptFinding(word.span, Severity::Error, code::PARTIAL_TIME,
                           quoted(word.text) + " is not read whole: it is read as " + readAs(reading, timeMs),
+                          seconds));
+    }
+    if (beatPastPattern(reading)) {
+        const double beatsPerPattern = static_cast<double>(script_->patternLength) / script_->patternSpeed;
+        const double beats = reading.patterns * beatsPerPattern + reading.beats;
+        const double pattern = std::floor(beats / beatsPerPattern);
+        add(scriptFinding(word.span, Severity::Warning, code::BEAT_PAST_PATTERN,
+                          quoted(word.text) + " has beat " + plainNumber(reading.beats) +
+                              ", past the pattern's " + plainNumber(beatsPerPattern) + " beats: it is " +
+                              plainNumber(pattern) + ":" + plainNumber(beats - pattern * beatsPerPattern) +
+                              " (" + plainNumber(toSeconds(timeMs)) +
+                              " s), and lines listed after it wait for it",
                           seconds));
     }
     if (reading.patternForm && !patternSpeedSet_ && !defaultSpeedReported_) {
@@ -213,10 +244,11 @@ void ScriptWalk::event(const ScriptStatement& statement) {
         return;
     }
     const ScriptEvent& stored = script_->events[index];
-    const int32_t takenMs = timeEvent(statement, stored.timeMs);
+    const bool pastPattern = beatPastPattern(readTimeWord(statement.first.text));
+    const int32_t takenMs = timeEvent(statement, stored.timeMs, pastPattern);
     const double seconds = toSeconds(takenMs);
-    inspection_.events.push_back(
-        {statement.first.span, stored.timeMs, takenMs, stored.kind, pictureOf(stored, pictureCount_)});
+    inspection_.events.push_back({statement.first.span, statement.first.text, stored.timeMs, takenMs,
+                                  stored.kind, pictureOf(stored, pictureCount_), tempoMisread_});
     checkTimeWord(statement, stored.timeMs, seconds);
     checkEventWords(statement, stored, seconds);
 }

@@ -12,11 +12,13 @@
 
 // A stored event as the queue will take it.
 struct CheckedEvent {
-    WordSpan at;           // its time word
-    int32_t timeMs = 0;    // as written
-    int32_t takenMs = 0;   // when the queue takes it: never before an event listed earlier
-    int32_t kind = 0;      // EventKind
-    int32_t picture = -1;  // the overlay picture it names; -1 for none
+    WordSpan at;               // its time word
+    std::string written;       // the time word as written
+    int32_t timeMs = 0;        // as written
+    int32_t takenMs = 0;       // when the queue takes it: never before an event listed earlier
+    int32_t kind = 0;          // EventKind
+    int32_t picture = -1;      // the overlay picture it names; -1 for none
+    bool timeInDoubt = false;  // timed with a tempo value that was not read whole
 };
 
 struct ScriptInspection {

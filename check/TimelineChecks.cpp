@@ -14,12 +14,15 @@ double secondsOf(const CheckedEvent& event) {
     return event.takenMs / 1000.0;
 }
 
+// Times that follow a misread tempo are not the author's: the tempo's own error says so.
 void checkSongEnd(const CheckedEvent& event, const ShowFacts& facts, std::vector<Finding>& findings) {
-    if (facts.songSeconds < 0.0 || event.takenMs <= facts.songSeconds * 1000.0) return;
-    findings.push_back(scriptFinding(event.at, Severity::Warning, code::BEYOND_SONG_END,
-                                     "at " + plainNumber(secondsOf(event)) + " s, after the song ends at " +
-                                         plainNumber(facts.songSeconds) + " s: it is never applied",
-                                     secondsOf(event)));
+    if (event.timeInDoubt || facts.songSeconds < 0.0 || event.takenMs <= facts.songSeconds * 1000.0) return;
+    std::string at = event.written + " (" + plainNumber(event.timeMs / 1000.0) + " s)";
+    if (event.takenMs != event.timeMs) at += ", taken at " + plainNumber(secondsOf(event)) + " s";
+    findings.push_back(scriptFinding(
+        event.at, Severity::Warning, code::BEYOND_SONG_END,
+        "at " + at + ", after the song ends at " + plainNumber(facts.songSeconds) + " s: it is never applied",
+        secondsOf(event)));
 }
 
 bool namesPieceSet(const CheckedEvent& event) {

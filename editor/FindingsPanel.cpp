@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "check/FindingsOutput.h"
 #include "editor/EditorColours.h"
 #include "editor/ScriptPanel.h"
 
@@ -34,8 +35,8 @@ void drawFindings(const std::vector<Finding>& findings, ScriptPanel& script,
                                                script.focusLine() == finding.line && finding.line > 0);
         ImGui::PopStyleColor();
         if (ImGui::IsItemHovered())
-            ImGui::SetTooltip("%s:%d:%d: %s: %s", finding.file.c_str(), finding.line, finding.column,
-                              severityName(finding.severity), finding.message.c_str());
+            ImGui::SetTooltip("%s: %s: %s", findingPlace(finding).c_str(), severityName(finding.severity),
+                              finding.message.c_str());
         if (clicked) {
             script.showFinding(finding);
             if (finding.seconds >= 0.0)

@@ -7,6 +7,7 @@
 #include <map>
 #include <tuple>
 
+#include "check/FindingsOutput.h"
 #include "script/DemoScript.h"
 #include "timeline/LabelPlacer.h"
 #include "timeline/LayoutParts.h"
@@ -113,8 +114,8 @@ void addEventBoxes(TimelineLayout& layout, const Timeline& timeline) {
 }
 
 std::string findingTip(const Finding& finding) {
-    return finding.file + ":" + std::to_string(finding.line) + ":" + std::to_string(finding.column) + ": " +
-           severityName(finding.severity) + ": " + finding.message + " [" + finding.code + "]";
+    return findingPlace(finding) + ": " + severityName(finding.severity) + ": " + finding.message + " [" +
+           finding.code + "]";
 }
 
 std::string benchTip(const CostlyFrame& frame) {

@@ -1,4 +1,4 @@
-// The two output forms of the show check: compiler-style lines in file, line and column order
+// The two output forms of the show check: compiler-style lines in the order a reader fixes them
 // with the count line, and the JSON array editors read.
 #include <gtest/gtest.h>
 
@@ -22,23 +22,27 @@ Finding made(const char* file, int32_t line, int32_t column, Severity severity, 
     return finding;
 }
 
-TEST(FindingsOutput, TextIsSortedByFileLineAndColumnAndEndsWithTheCounts) {
+TEST(FindingsOutput, TheScriptsUnreadabilityFirstThenLinesThenWholeFilesNamedAlone) {
     std::vector<Finding> findings = {
-        made("data/script.txt", 12, 4, Severity::Warning, "b", "second"),
-        made("data/title1.jpg", 0, 0, Severity::Error, "c", "third"),
-        made("data/script.txt", 3, 9, Severity::Error, "a", "first"),
-        made("data/script.txt", 12, 4, Severity::Note, "d", "after second, as given"),
-        made("data/coords.txt", 7, 1, Severity::Warning, "e", "before all"),
+        made("data/script.txt", 12, 4, Severity::Warning, "b", "third"),
+        made("data/title1.jpg", 0, 0, Severity::Error, "c", "last"),
+        made("data/script.txt", 0, 0, Severity::Note, "no-end", "a whole script"),
+        made("data/script.txt", 3, 9, Severity::Error, "a", "second"),
+        made("data/script.txt", 12, 4, Severity::Note, "d", "after third, as given"),
+        made("data/coords.txt", 7, 0, Severity::Warning, "e", "another file's line"),
+        made("data/script.txt", 0, 0, Severity::Error, "script-missing", "first"),
     };
     sortFindings(findings);
     EXPECT_EQ(formatFindings(findings),
-              "data/coords.txt:7:1: warning: before all\n"
-              "data/script.txt:3:9: error: first\n"
-              "data/script.txt:12:4: warning: second\n"
-              "data/script.txt:12:4: note: after second, as given\n"
-              "data/title1.jpg:0:0: error: third\n"
-              "2 errors, 2 warnings\n");
-    EXPECT_EQ(formatFindings({findings[1]}), "data/script.txt:3:9: error: first\n1 error, 0 warnings\n");
+              "data/script.txt: error: first\n"
+              "data/script.txt:3:9: error: second\n"
+              "data/script.txt:12:4: warning: third\n"
+              "data/script.txt:12:4: note: after third, as given\n"
+              "data/coords.txt:7: warning: another file's line\n"
+              "data/script.txt: note: a whole script\n"
+              "data/title1.jpg: error: last\n"
+              "3 errors, 2 warnings\n");
+    EXPECT_EQ(formatFindings({findings[1]}), "data/script.txt:3:9: error: second\n1 error, 0 warnings\n");
     EXPECT_EQ(formatFindings({}), "0 errors, 0 warnings\n");
 }
 

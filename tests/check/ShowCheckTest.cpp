@@ -131,6 +131,9 @@ std::vector<Row> brokenShows() {
         scriptRow("argument taken from the next line", SONG + "0 showImage\n1 lorenz on\n" + END, {SCRIPT, 2, 3, ERROR, "missing-argument", "from line 3"}),
         scriptRow("keyword taken from the next line", SONG + "4\nlorenz on\n" + END, {SCRIPT, 2, 1, ERROR, "missing-argument", "no keyword"}),
         scriptRow("header value taken from the next line", SONG + "init bpm\n60\n" + END, {SCRIPT, 2, 6, ERROR, "missing-argument", "no value"}),
+        scriptRow("switch misspelled", SONG + "0 putki onn\n" + END, {SCRIPT, 2, 9, ERROR, "not-a-switch", "did you mean `on`"}),
+        scriptRow("switch forgotten before a note", SONG + "0 kumma  # forgot\n" + END, {SCRIPT, 2, 10, ERROR, "not-a-switch", "no `on` or `off` before its note"}),
+        scriptRow("tempo not a number, the times after it unchecked", SONG + "init bpm 12o\n0 hohto on\n40 lorenz on\n" + END, {SCRIPT, 2, 10, ERROR, "not-a-number", "read as 12, which sets bpm 12; the lines below"}),
         scriptRow("word for a number", SONG + "0 fadeSpeed fast\n" + END, {SCRIPT, 2, 13, ERROR, "not-a-number", "read as 0"}),
         scriptRow("header value not whole", SONG + "init bpm 60.5\n" + END, {SCRIPT, 2, 10, ERROR, "not-a-number", "read as 60"}),
         scriptRow("pattern without %", SONG + "0 syncPattern x...x...\n" + END, {SCRIPT, 2, 15, ERROR, "not-a-step-pattern"}),
@@ -143,14 +146,15 @@ std::vector<Row> brokenShows() {
         scriptRow("Windows line ends keep columns", "init songfile data/song.ogg\r\n\t0 palikta on\r\n" + END, {SCRIPT, 2, 4, ERROR, "unknown-keyword"}),
         fileRow("script missing", "", SCRIPT, std::nullopt, {SCRIPT, 0, 0, ERROR, "script-missing"}),
         // Script warnings.
-        scriptRow("listed after a later event", SONG + "2 lorenz on\n1 hohto on\n" + END, {SCRIPT, 3, 1, WARNING, "out-of-order", "after an event at 0.96 s (line 2)"}),
+        scriptRow("listed after a later event", SONG + "2 lorenz on\n1 hohto on\n" + END, {SCRIPT, 3, 1, WARNING, "out-of-order", "at 1 (0.48 s), but listed after an event at 2 (0.96 s) on line 2"}),
+        scriptRow("beat past the pattern's, lines after it waiting", SONG + "init patternSpeed 4\n15:5 hohto on\n16:0 lorenz on\n16:0 palikat on\n" + END, {SCRIPT, 3, 1, WARNING, "beat-past-pattern", "`15:5` has beat 5, past the pattern's 4 beats: it is 16:1 (31.2 s)"}),
         scriptRow("tempo change after events", SONG + "0 hohto on\ninit bpm 60\n" + END, {SCRIPT, 3, 6, WARNING, "header-after-events", "125, lines below with 60"}),
         scriptRow("misspelled init key", SONG + "init bmp 60\n" + END, {SCRIPT, 2, 6, WARNING, "unknown-init", "did you mean `bpm`"}),
         scriptRow("zero bpm", SONG + "init bpm 0\n" + END, {SCRIPT, 2, 10, WARNING, "bad-tempo", "125 stays"}),
         scriptRow("pattern length past 32", SONG + "init patternLength 40\n" + END, {SCRIPT, 2, 20, WARNING, "bad-tempo", "becomes 32"}),
         scriptRow("switch written ON", SONG + "0 hohto ON\n" + END, {SCRIPT, 2, 9, WARNING, "switch-looks-on"}),
         scriptRow("switch written 1", SONG + "0 sync 1\n" + END, {SCRIPT, 2, 8, WARNING, "switch-looks-on"}),
-        scriptRow("after the song's end", SONG + "1000 lorenz on\n" + END, {SCRIPT, 2, 1, WARNING, "beyond-song-end", "never applied"}),
+        scriptRow("after the song's end", SONG + "1000 lorenz on\n" + END, {SCRIPT, 2, 1, WARNING, "beyond-song-end", "at 1000 (480 s), after the song ends"}),
         scriptRow("pattern longer than patternLength", SONG + "init patternLength 8\n0 syncPattern %x...x...x...\n" + END, {SCRIPT, 3, 15, WARNING, "pattern-too-long", "first 8 play"}),
         scriptRow("pattern past 31 steps", SONG + "init patternLength 32\n0 syncPattern %" + std::string(32, 'x') + "\n" + END, {SCRIPT, 3, 15, WARNING, "pattern-too-long", "first 31"}),
         scriptRow("odd pattern step", SONG + "0 syncPattern %x..o\n" + END, {SCRIPT, 2, 15, WARNING, "pattern-characters", "(step 3)"}),
@@ -181,6 +185,7 @@ std::vector<Row> brokenShows() {
         fileRow("file ends inside a piece", noEvents, COORDS, "new 3\n0 0 10 10\n20 20 30\n", {COORDS, 3, 1, WARNING, "coords-incomplete-group", "after 3"}),
         fileRow("piece off the screen", noEvents, COORDS, "new 3\n0 0 700 10\nend\n", {COORDS, 2, 1, WARNING, "coords-piece-outside"}),
         fileRow("letter O for zero", noEvents, COORDS, "new 3\n0 0 1O 10\nend\n", {COORDS, 2, 5, WARNING, "coords-not-a-number", "read as 1"}),
+        fileRow("short line, the pieces after it shifted", noEvents, COORDS, "new 3\n0 0 640\n0 120 640 240\n0 240 640 360\nend\n", {COORDS, 2, 1, WARNING, "coords-short-line", "takes `0` from line 3"}),
         fileRow("block without end", noEvents, COORDS, "new 3\n0 0 10 10\nnew 4 0 0\nend\n", {COORDS, 3, 1, WARNING, "coords-not-a-number", "`end` missing"}),
     };
 }
@@ -202,6 +207,7 @@ TEST(ShowCheck, EachBrokenFileGivesItsFindingAndNoOtherLineAny) {
         }
         EXPECT_TRUE(found) << describe(run.findings);
         EXPECT_EQ(run.exitCode, want.severity == Severity::Error ? 1 : 0) << run.text;
+        EXPECT_EQ(run.text.find(":0:"), std::string::npos) << "a whole file is named alone: " << run.text;
     }
 }
 
