@@ -72,7 +72,8 @@ private:
     bool reportGap(const Gap& gap, const char* missing, double seconds);
     int32_t timeEvent(const ScriptStatement& statement, int32_t timeMs, bool pastPattern);
     bool beatPastPattern(const TimeWordReading& reading) const;
-    void checkTimeWord(const ScriptStatement& statement, int32_t timeMs, double seconds);
+    void checkTimeWord(const ScriptStatement& statement, const TimeWordReading& reading, int32_t timeMs,
+                       double seconds);
     void checkKeyword(const ScriptStatement& statement, double seconds);
     void checkPatterns();
 
@@ -94,8 +95,7 @@ private:
     bool defaultSpeedReported_ = false;
     bool tempoMisread_ = false;       // a tempo value above was not read whole
     int32_t latestMs_ = 0;            // the latest time of the events stored so far
-    int32_t latestLine_ = 0;          // where it was written
-    std::string latestWord_;          // and how
+    std::size_t latestEvent_ = 0;     // which of the stored events it is
     bool latestPastPattern_ = false;  // its beat ran past its pattern, which its own line says
     std::vector<PatternAt> patterns_;
 };
@@ -168,16 +168,16 @@ void ScriptWalk::header(const ScriptStatement& statement) {
 int32_t ScriptWalk::timeEvent(const ScriptStatement& statement, int32_t timeMs, bool pastPattern) {
     if (timeMs >= latestMs_) {
         latestMs_ = timeMs;
-        latestLine_ = statement.first.span.line;
-        latestWord_ = statement.first.text;
+        latestEvent_ = inspection_.events.size();
         latestPastPattern_ = pastPattern;
         return timeMs;
     }
-    if (latestPastPattern_) return latestMs_;
+    if (latestPastPattern_ || latestEvent_ >= inspection_.events.size()) return latestMs_;
+    const CheckedEvent& latest = inspection_.events[latestEvent_];
     add(scriptFinding(statement.first.span, Severity::Warning, code::OUT_OF_ORDER,
                       "at " + writtenAt(statement.first.text, timeMs) + ", but listed after an event at " +
-                          writtenAt(latestWord_, latestMs_) + " on line " + std::to_string(latestLine_) +
-                          ": it waits for that one",
+                          writtenAt(latest.written, latestMs_) + " on line " +
+                          std::to_string(latest.at.line) + ": it waits for that one",
                       toSeconds(latestMs_)));
     return latestMs_;
 }
@@ -187,9 +187,9 @@ bool ScriptWalk::beatPastPattern(const TimeWordReading& reading) const {
     return reading.patternForm && reading.readWhole && reading.beats >= beatsPerPattern;
 }
 
-void ScriptWalk::checkTimeWord(const ScriptStatement& statement, int32_t timeMs, double seconds) {
+void ScriptWalk::checkTimeWord(const ScriptStatement& statement, const TimeWordReading& reading,
+                               int32_t timeMs, double seconds) {
     const StatementWord& word = statement.first;
-    const TimeWordReading reading = readTimeWord(word.text);
     if (word.cut) {
         add(scriptFinding(word.span, Severity::Error, code::WORD_CUT,
                           "the time word is cut to its first " +
@@ -244,12 +244,13 @@ void ScriptWalk::event(const ScriptStatement& statement) {
         return;
     }
     const ScriptEvent& stored = script_->events[index];
-    const bool pastPattern = beatPastPattern(readTimeWord(statement.first.text));
+    const TimeWordReading reading = readTimeWord(statement.first.text);
+    const bool pastPattern = beatPastPattern(reading);
     const int32_t takenMs = timeEvent(statement, stored.timeMs, pastPattern);
     const double seconds = toSeconds(takenMs);
     inspection_.events.push_back({statement.first.span, statement.first.text, stored.timeMs, takenMs,
                                   stored.kind, pictureOf(stored, pictureCount_), tempoMisread_});
-    checkTimeWord(statement, stored.timeMs, seconds);
+    checkTimeWord(statement, reading, stored.timeMs, seconds);
     checkEventWords(statement, stored, seconds);
 }
 
