@@ -40,13 +40,19 @@ EditSession::EditSession(Player& player, GLWindow& window, const EditOptions& op
         returnToLoopStart();
     }
     feed_.findings = liveReload_.findings();
-    overlay_ = std::make_unique<EditorOverlay>(feed_, player_, window_);
+    settings_ = readEditorSettings(editorSettingsPath());
+    feed_.gridUnit = settings_.gridUnit;
+    overlay_ = std::make_unique<EditorOverlay>(feed_, player_, window_, userInterfaceScale(options.uiScale),
+                                               PanelSizes{settings_.columnWidth, settings_.stripHeight});
+    editing_ = std::make_unique<ScriptEditing>(DemoScript::SCRIPT_FILE);
+    overlay_->placePicture();
     player_.addObserver(*overlay_);
     updateFeed();
     showStatus(true);
 }
 
 EditSession::~EditSession() {
+    rememberEditor(window_, *overlay_, feed_.gridUnit, settings_);
     player_.removeObserver(*overlay_);
     if (terminal_) std::fputc('\n', stderr);
 }
@@ -54,35 +60,31 @@ EditSession::~EditSession() {
 void EditSession::event(const SDL_Event& event) {
     overlay_->takeEvent(event);
     if (event.type == SDL_MOUSEMOTION) overlay_->pointerAt(event.motion.x, event.motion.y);
+    if (event.type == SDL_WINDOWEVENT) followLayout();
     if (event.type != SDL_KEYDOWN) return;
     if (event.key.keysym.sym != SDLK_TAB && overlay_->wantsKeyboard()) return;
     keyDown(event.key.keysym);
 }
 
 bool EditSession::keyDown(const SDL_Keysym& key) {
-    const bool shift = (key.mod & KMOD_SHIFT) != 0;
-    const DemoScript& script = *demo::script;
-    const double step = shift ? beatMs(script) : patternMs(script);
+    if (editKey(key)) return true;
     switch (key.sym) {
         case SDLK_SPACE:
             togglePause();
             break;
         case SDLK_LEFT:
-            seekTo(positionMs() - step);
-            hearPlayHead();
-            break;
         case SDLK_RIGHT:
-            seekTo(positionMs() + step);
+            seekTo(gridStep(positionMs(), key));
             hearPlayHead();
             break;
         case SDLK_HOME:
             seekTo(0.0);
             break;
         case SDLK_LEFTBRACKET:
-            setLoopStart();
+            setLoopStart(pickedNow(key));
             break;
         case SDLK_RIGHTBRACKET:
-            setLoopEnd();
+            setLoopEnd(pickedNow(key));
             break;
         case SDLK_l:
             toggleLoop();
@@ -131,9 +133,10 @@ void EditSession::togglePause() {
     notice_ = paused_ ? "paused" : "playing";
 }
 
-void EditSession::setLoopStart() {
-    loopStartMs_ = positionMs();
-    loopStart_ = player_.keep();
+void EditSession::setLoopStart(double ms) {
+    loopStartMs_ = ms;
+    loopStart_.reset();
+    if (ms == positionMs()) loopStart_ = player_.keep();
     if (loopEndMs_ <= loopStartMs_) {
         loopEndMs_ = -1.0;
         looping_ = false;
@@ -141,8 +144,7 @@ void EditSession::setLoopStart() {
     notice_ = "loop start";
 }
 
-void EditSession::setLoopEnd() {
-    const double end = positionMs();
+void EditSession::setLoopEnd(double end) {
     if (loopStartMs_ < 0.0) {
         loopStartMs_ = 0.0;
         loopStart_.reset();
@@ -176,6 +178,7 @@ void EditSession::returnToLoopStart() {
 
 void EditSession::toggleOverlay() {
     overlay_->toggle();
+    followLayout();
     if (paused_) overlay_->redraw(shellServices());
     notice_ = overlay_->shown() ? "overlay shown" : "overlay hidden";
 }
@@ -208,6 +211,12 @@ void EditSession::apply(const EditorAction& action) {
             break;
         case EditorActionKind::SetLoop:
             setLoop(action.ms, action.endMs);
+            break;
+        case EditorActionKind::SetGridUnit:
+            feed_.gridUnit = action.unit;
+            break;
+        default:
+            applyEdit(action);
             break;
     }
 }
@@ -271,6 +280,7 @@ void EditSession::afterFrame() {
     if (looping_ && !player_.plan().virtualClock() && positionMs() >= loopEndMs_) returnToLoopStart();
     takeReloads();
     applyOverlayActions();
+    followLayout();
     updateFeed();
     showStatus(false);
 }
@@ -278,6 +288,7 @@ void EditSession::afterFrame() {
 void EditSession::idle() {
     if (overlay_->shown()) overlay_->redraw(shellServices());
     applyOverlayActions();
+    followLayout();
     window_.lastTick = SDL_GetTicks();
     takeReloads();
     showStatus(false);

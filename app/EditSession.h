@@ -14,7 +14,9 @@
 #include <string>
 
 #include "app/LiveReload.h"
+#include "app/ScriptEditing.h"
 #include "editor/EditorFeed.h"
+#include "editor/EditorSettings.h"
 #include "player/Player.h"
 
 struct Moment;
@@ -25,7 +27,13 @@ struct EditOptions {
     bool enabled = false;
     double loopStartMs = -1.0;  // negative: no loop asked for
     double loopEndMs = -1.0;
+    float uiScale = 0.0f;  // 0: from the display
 };
+
+// The window's size, whether it is maximised, the panels' sizes and the grid's unit,
+// written to the user's settings when they differ from `before`.
+void rememberEditor(const GLWindow& window, const EditorOverlay& overlay, GridUnit unit,
+                    const EditorSettings& before);
 
 class EditSession {
 public:
@@ -48,8 +56,8 @@ public:
 private:
     void seekTo(double ms);
     void togglePause();
-    void setLoopStart();
-    void setLoopEnd();
+    void setLoopStart(double ms);
+    void setLoopEnd(double ms);
     void toggleLoop();
     void returnToLoopStart();
     double positionMs() const;
@@ -66,6 +74,13 @@ private:
 
     void takeReloads();
     void tellReload(const std::string& status);
+    // The editor's window and its edits (EditorHooks.cpp).
+    void followLayout();
+    void drawAgainPaused();
+    bool editKey(const SDL_Keysym& key);
+    double gridStep(double fromMs, const SDL_Keysym& key) const;
+    double pickedNow(const SDL_Keysym& key) const;
+    void applyEdit(const EditorAction& action);
 
     Player& player_;
     GLWindow& window_;
@@ -86,4 +101,6 @@ private:
     std::unique_ptr<EditorOverlay> overlay_;
     bool scrubbing_ = false;
     bool playAfterScrub_ = false;  // the show played when the drag began
+    EditorSettings settings_;  // as remembered when the session began
+    std::unique_ptr<ScriptEditing> editing_;
 };

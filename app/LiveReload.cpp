@@ -64,6 +64,13 @@ std::string LiveReload::reloadNow() {
     return apply();
 }
 
+std::string LiveReload::takeSavedScript() {
+    for (const std::string& file : watch_.touched()) note(file);
+    pending_.script = true;
+    changed_ = true;
+    return apply();
+}
+
 // A song that cannot be played after a reload is a finding; the show goes on silent.
 bool LiveReload::songHeard() {
     const std::string problem = player_.songProblem();

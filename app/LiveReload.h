@@ -22,6 +22,9 @@ public:
     std::string poll();
     // The R key: the script and the coordinates taken again now, checked first.
     std::string reloadNow();
+    // The script the editor has just saved, its write complete: taken now, checked
+    // first, with whatever else the files say changed, without waiting to settle.
+    std::string takeSavedScript();
     // The latest check's findings (at start, then at every reload).
     const std::vector<Finding>& findings() const { return findings_; }
     // Runs the check and prints its findings on standard error when there are any.

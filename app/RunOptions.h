@@ -56,6 +56,9 @@ struct RunOptions {
     std::string loop;             // "A..B", read like start and end
     double loopStartMs = -1.0;    // negative: no loop
     double loopEndMs = -1.0;
+    float uiScale = 0.0f;  // the editor's letters and panels; 0: from the display
+    // Full screen at the desktop's own size, the picture drawn at it; no question.
+    bool fill = false;
     // A new show written into a folder instead of playing one (--new, --song, --bpm).
     NewShowRequest newShow;
     int64_t newShowBpm = 0;  // 0: found from the song

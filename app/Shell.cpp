@@ -15,6 +15,7 @@
 #include "app/OutsideSignals.h"
 #include "app/VirtualKeys.h"
 #include "app/WindowTitle.h"
+#include "gfx/PictureArea.h"
 #include "script/DemoScript.h"
 
 bool programRunning = false;
@@ -25,6 +26,8 @@ namespace {
 uint32_t quitEventType = 0;    // the quit notice posted by requestQuit
 uint32_t toggleEventType = 0;  // the mode toggle, from SIGUSR1
 KeyLatch keyLatch;             // quick taps last until their frame is done
+bool pictureFollowsWindow = true;  // false while the editor places the picture
+bool clearsBars = false;           // a window's buffers are swapped: bars are cleared every frame
 
 class SdlShellServices : public ShellServices {
 public:
@@ -51,7 +54,7 @@ void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
             int width = window.width;
             int height = window.height;
             if (window.window != nullptr) SDL_GL_GetDrawableSize(window.window, &width, &height);
-            resizeViewport(width, height);
+            followWindowSize(window, width, height, pictureFollowsWindow);
             break;
         }
         default:
@@ -83,6 +86,7 @@ constexpr int PAUSED_WAIT_MS = 100;
 
 void runFrame(GLWindow& window, Player& player, EditSession* edit) {
     if (edit != nullptr) edit->beforeFrame();
+    if (clearsBars) clearAroundPicture(window.width, window.height);
     player.frame(measuredFrameTime(window));
     keyLatch.frameDone(*window.keys);
     if (edit != nullptr) edit->afterFrame();
@@ -120,7 +124,9 @@ void runWindow(GLWindow& window, KeyState& keys, Player& player, const EditOptio
     }
     std::unique_ptr<EditSession> edit;
     if (editOptions.enabled) edit = std::make_unique<EditSession>(player, window, editOptions);
+    pictureFollowsWindow = edit == nullptr;
     runFrameLoop(window, player, edit.get());
+    pictureFollowsWindow = true;
 }
 
 bool askFullscreen(ScreenChoice screen) {
@@ -235,8 +241,13 @@ int runShell(const ShellRun& run) {
     fullscreenRequest = window.fullscreen;
 
     Player player(run.plan);
+    clearsBars = !run.offscreen;
+    const WindowKind kind = run.edit.enabled ? WindowKind::Editor : run.fill ? WindowKind::Fill : WindowKind::Show;
     while (programRunning) {
         window.fullscreen = fullscreenRequest;
+        window.width = run.plan.frameWidth;
+        window.height = run.plan.frameHeight;
+        prepareWindowOpening(kind, window);
         if (!openGLWindow(window)) {
             showError("Error Creating OpenGL Window");
             programRunning = false;

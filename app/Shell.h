@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "app/EditSession.h"
+#include "app/WindowOpening.h"
 #include "demo/ShellServices.h"
 #include "player/Player.h"
 
@@ -40,6 +41,8 @@ struct ShellRun {
     // Shows nothing: renders offscreen and writes messages to standard error.
     bool offscreen = false;
     EditOptions edit;
+    // --fill: full screen at the desktop's own size, the picture drawn at it.
+    bool fill = false;
 };
 
 // The entry point's work; returns the exit code.

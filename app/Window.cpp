@@ -7,6 +7,7 @@
 
 #include "app/MessageBox.h"
 #include "app/Shell.h"
+#include "app/WindowOpening.h"
 
 namespace {
 
@@ -69,8 +70,28 @@ bool switchDisplayMode(int32_t width, int32_t height, int32_t bits) {
     return closest.w == width && closest.h == height;
 }
 
-bool openGLWindow(GLWindow& window) {
-    requestPixelFormat(window);
+namespace {
+
+// Full screen at the desktop's own size: no mode switch, so none can fail; the
+// picture is drawn at the size the window has.
+bool openFilling(GLWindow& window) {
+    window.window = SDL_CreateWindow(window.title, 0, 0, window.width, window.height,
+                                     SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | openingFlags(true));
+    if (window.window == nullptr) return false;
+    window.deviceContext = window.window;
+    int width = 0;
+    int height = 0;
+    SDL_GL_GetDrawableSize(window.window, &width, &height);
+    if (width > 0 && height > 0) {
+        window.width = width;
+        window.height = height;
+    }
+    SDL_ShowCursor(SDL_DISABLE);
+    return true;
+}
+
+bool createWindow(GLWindow& window) {
+    if (window.fullscreen && windowOpening().kind == WindowKind::Fill) return openFilling(window);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
     if (window.fullscreen) {
         if (switchDisplayMode(window.width, window.height, window.bitsPerPixel)) {
@@ -80,6 +101,7 @@ bool openGLWindow(GLWindow& window) {
         }
     }
 
+    flags |= openingFlags(window.fullscreen);
     window.window = SDL_CreateWindow(window.title, 0, 0, window.width, window.height, flags);
     if (window.window == nullptr) return false;
     window.deviceContext = window.window;
@@ -91,8 +113,17 @@ bool openGLWindow(GLWindow& window) {
             SDL_SetWindowFullscreen(window.window, 0);
             SDL_SetWindowSize(window.window, window.width, window.height);
             fallBackToWindowed(window);
+            SDL_SetWindowResizable(window.window, SDL_TRUE);
         }
     }
+    return true;
+}
+
+}  // namespace
+
+bool openGLWindow(GLWindow& window) {
+    requestPixelFormat(window);
+    if (!createWindow(window)) return false;
 
     window.glContext = SDL_GL_CreateContext(window.window);
     if (window.glContext == nullptr || SDL_GL_MakeCurrent(window.window, window.glContext) != 0) {

@@ -91,7 +91,20 @@ void addEditOptions(CLI::App& cli, RunOptions& options) {
     cli.add_option("--loop", options.loop, "Start --edit looping from A to B (times as for --start)")
         ->type_name("A..B")
         ->needs(edit);
+    cli.add_option("--ui-scale", options.uiScale,
+                   "Size of --edit's letters and panels, 0.5 to 4 (default: from the display's dots per inch)")
+        ->type_name("F")
+        ->check(CLI::Range(0.5f, 4.0f))
+        ->needs(edit);
     edit->excludes("--frames")->excludes("--capture")->excludes("--benchmark");
+}
+
+void addFillOption(CLI::App& cli, RunOptions& options) {
+    auto* fill = cli.add_flag("--fill", options.fill,
+                              "Full screen at the desktop's own size, the picture drawn at that size (4:3, "
+                              "black bars); don't ask");
+    for (const char* other : {"--windowed", "--fullscreen", "--edit", "--frames", "--capture", "--benchmark"})
+        fill->excludes(other);
 }
 
 void addCaptureOptions(CLI::App& cli, RunOptions& options) {
@@ -167,6 +180,7 @@ int main(int argc, char** argv) {
     addScaleOptions(cli, options);
     addToolOptions(cli, options);
     addEditOptions(cli, options);
+    addFillOption(cli, options);
     addShiftOptions(cli, options);
     addNewShowOptions(cli, options);
     auto* dtOption = cli.get_option("--dt");
@@ -221,7 +235,9 @@ int main(int argc, char** argv) {
     if (options.benchmark)
         return runBenchmark({options.json, options.quiet, processStart}, range, plan, runOffscreen);
     ShellRun run{options.screen, plan, options.deterministic(), {}};
-    run.edit = EditOptions{options.edit, options.loopStartMs, options.loopEndMs};
+    run.edit = EditOptions{options.edit, options.loopStartMs, options.loopEndMs, options.uiScale};
     if (options.edit && options.screen == ScreenChoice::Ask) run.screen = ScreenChoice::Windowed;
+    run.fill = options.fill;
+    if (options.fill) run.screen = ScreenChoice::Fullscreen;
     return runShell(run);
 }

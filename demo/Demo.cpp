@@ -110,6 +110,11 @@ void setDemoGlState(const GLWindow& window) {
     setSphereMapGeneration();
 }
 
+void demoPlacePicture(const GLWindow& window, const PictureArea& area) {
+    movePicture(area, window.width, window.height);
+    setProjection();
+}
+
 bool demoInit(GLWindow& window, KeyState& keys, const DemoHost& host) {
     randomSeed(0);
     demo::glWindow = &window;

@@ -7,6 +7,7 @@
 
 class VirtualClock;
 struct BeadDecisions;
+struct PictureArea;
 
 // What runs the show: the shell's services, and the song's clock (null: the song
 // as heard on the sound output; else this virtual clock, no sound device).
@@ -30,3 +31,6 @@ void demoDrawGlowCapture(const BeadDecisions& lists);
 // The GL state and projection demoInit sets for the show, for code that draws
 // the scene without the whole driver.
 void setDemoGlState(const GLWindow& window);
+// Moves the running show's picture to `area` of its window (resized, or the editor's
+// panels shown or hidden), with the projection of the picture's own shape.
+void demoPlacePicture(const GLWindow& window, const PictureArea& area);

@@ -25,7 +25,12 @@ constexpr uint32_t packed(uint32_t r, uint32_t g, uint32_t b, uint32_t a = 255) 
 
 constexpr uint32_t PLAY_HEAD = packed(255, 236, 90);
 constexpr uint32_t GRID_PATTERN = packed(255, 255, 255, 56);
-constexpr uint32_t GRID_BEAT = packed(255, 255, 255, 20);
+constexpr uint32_t GRID_BEAT = packed(255, 255, 255, 26);
+constexpr uint32_t GRID_STEP = packed(255, 255, 255, 10);
+constexpr uint32_t SELECTED = packed(255, 160, 40);
+constexpr uint32_t DRAGGED = packed(255, 160, 40, 150);
+constexpr uint32_t PANEL_BACK = packed(22, 22, 25);
+constexpr uint32_t EDGE = packed(48, 48, 54);
 constexpr uint32_t GRID_TEXT = packed(200, 200, 200);
 constexpr uint32_t LANE_BACK = packed(255, 255, 255, 12);
 constexpr uint32_t JUMP = packed(230, 230, 230, 170);

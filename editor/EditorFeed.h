@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check/Finding.h"
+#include "script/BeatGrid.h"
 #include "script/DemoScript.h"
 
 struct EditorFeed {
@@ -23,4 +24,12 @@ struct EditorFeed {
     double loopStartMs = -1.0;  // negative: no loop set
     double loopEndMs = -1.0;
     double fps = 0.0;
+
+    // Picks snap to this (Alt held: free).
+    GridUnit gridUnit = GridUnit::QuarterBeat;
+    // The script's edits: what undo and redo would do (empty: nothing), and the
+    // latest edit's outcome or refusal.
+    std::string undoWhat;
+    std::string redoWhat;
+    std::string editNotice;
 };

@@ -1,4 +1,5 @@
 // Rows name the line and column first: that is what a finding is looked up by.
+// Each row wraps, so a long message is read whole in a narrow column.
 #include "editor/FindingsPanel.h"
 
 #include <imgui.h>
@@ -8,6 +9,7 @@
 
 #include "check/FindingsOutput.h"
 #include "editor/EditorColours.h"
+#include "editor/PanelTooltip.h"
 #include "editor/ScriptPanel.h"
 
 namespace {
@@ -29,14 +31,17 @@ void drawFindings(const std::vector<Finding>& findings, ScriptPanel& script,
     for (std::size_t i = 0; i < findings.size(); ++i) {
         const Finding& finding = findings[i];
         ImGui::PushID(static_cast<int>(i));
-        ImGui::PushStyleColor(ImGuiCol_Text,
-                              ImGui::ColorConvertU32ToFloat4(editorColour::finding(finding.severity)));
-        const bool clicked = ImGui::Selectable(rowText(finding).c_str(),
-                                               script.focusLine() == finding.line && finding.line > 0);
+        const bool focused = script.focusLine() == finding.line && finding.line > 0;
+        ImGui::PushStyleColor(ImGuiCol_Text, ImGui::ColorConvertU32ToFloat4(
+                                                 focused ? editorColour::FOCUS_LINE : editorColour::finding(finding.severity)));
+        // Wrapped to the panel's width: a finding is read whole, never cut off.
+        ImGui::PushTextWrapPos(0.0f);
+        ImGui::TextUnformatted(rowText(finding).c_str());
+        ImGui::PopTextWrapPos();
+        const bool clicked = ImGui::IsItemClicked(ImGuiMouseButton_Left);
         ImGui::PopStyleColor();
         if (ImGui::IsItemHovered())
-            ImGui::SetTooltip("%s: %s: %s", findingPlace(finding).c_str(), severityName(finding.severity),
-                              finding.message.c_str());
+            tooltipWithin(findingPlace(finding) + ": " + severityName(finding.severity) + ": " + finding.message);
         if (clicked) {
             script.showFinding(finding);
             if (finding.seconds >= 0.0)

@@ -6,10 +6,12 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "editor/EditorColours.h"
+#include "editor/PanelTooltip.h"
 #include "scene/SceneLayers.h"
 
 namespace {
@@ -87,8 +89,9 @@ void showFrameTip(const FrameTimes& times, const Plot& plot) {
     for (int32_t i = 0; i < SCENE_LAYER_COUNT; ++i) {
         if ((nearest->layers & (1u << i)) != 0) layers += std::string(" ") + SCENE_LAYERS[i].keyword;
     }
-    ImGui::SetTooltip("%.1f ms%s", static_cast<double>(nearest->ms),
-                      layers.empty() ? "  (no layer on)" : layers.c_str());
+    char milliseconds[32];
+    std::snprintf(milliseconds, sizeof milliseconds, "%.1f ms", static_cast<double>(nearest->ms));
+    tooltipWithin(milliseconds + (layers.empty() ? std::string("  (no layer on)") : layers));
 }
 
 }  // namespace

@@ -38,13 +38,17 @@ FrozenFrame::~FrozenFrame() {
     if (texture_ != 0) glDeleteTextures(1, &texture_);
 }
 
-void FrozenFrame::copy(int32_t width, int32_t height) {
-    if (width <= 0 || height <= 0) return;
+void FrozenFrame::copy(const PixelBox& box) {
+    if (box.width <= 0 || box.height <= 0) return;
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    readFramePixels(width, height, pixels_);
+    readPicturePixels(box.x, box.y, box.width, box.height, pixels_);
     glPopClientAttrib();
-    width_ = width;
-    height_ = height;
+    if (box.width != box_.width || box.height != box_.height) {
+        // A texture of the old size cannot take the new copy in place.
+        if (texture_ != 0) glDeleteTextures(1, &texture_);
+        texture_ = 0;
+    }
+    box_ = box;
     uploaded_ = false;
 }
 
@@ -58,11 +62,11 @@ bool FrozenFrame::draw() {
     if (!uploaded_) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, box_.width, box_.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      pixels_.data());
         uploaded_ = true;
     }
-    glViewport(0, 0, width_, height_);
+    glViewport(box_.x, box_.y, box_.width, box_.height);
     glDisable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);

@@ -1,10 +1,12 @@
-// A copy of the show's latest frame as it was before the overlay went over it, so
-// that while the show is paused the overlay can be drawn again (hover, drags,
-// showing and hiding it) without running a frame of the show.
+// A copy of the show's latest picture, so that while the show is paused the
+// editor's panels can be drawn again (hover, drags, showing and hiding them)
+// without running a frame of the show.
 #pragma once
 
 #include <cstdint>
 #include <vector>
+
+#include "gfx/PictureArea.h"
 
 class FrozenFrame {
 public:
@@ -13,15 +15,14 @@ public:
     FrozenFrame(const FrozenFrame&) = delete;
     FrozenFrame& operator=(const FrozenFrame&) = delete;
 
-    // Copies the frame just drawn (lower left `width` x `height` of the read buffer).
-    void copy(int32_t width, int32_t height);
-    // Puts the copy back over the whole window, pixel for pixel; false when there is none.
+    // Copies the picture just drawn, `box` of the read buffer.
+    void copy(const PixelBox& box);
+    // Puts the copy back where it was taken, pixel for pixel; false when there is none.
     bool draw();
 
 private:
     std::vector<uint8_t> pixels_;  // RGBA, bottom row first
-    int32_t width_ = 0;
-    int32_t height_ = 0;
+    PixelBox box_;
     uint32_t texture_ = 0;   // the copy on the GL side, made when first drawn
     bool uploaded_ = false;  // the texture holds the latest copy
 };

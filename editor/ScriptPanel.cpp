@@ -1,6 +1,5 @@
-// A line may hold several events; it is as lit as the latest of them. Lines are
-// shown with their runs of blanks folded, since the column is narrow and script
-// lines are aligned with spaces.
+// A line may hold several events; it is as lit as the latest of them. Every line
+// is there to scroll to, as written; the panel scrolls both ways, so none is cut.
 #include "editor/ScriptPanel.h"
 
 #include <imgui.h>
@@ -16,21 +15,6 @@ namespace {
 constexpr double FADE_BEATS = 4.0;
 constexpr float LATEST_LIT = 0.6f;          // the lines that applied last stay this lit until others apply
 constexpr double FOCUS_KEPT_SECONDS = 0.5;  // the play head this far from a finding's time lets it go
-
-std::string folded(const std::string& text) {
-    std::string out;
-    bool blank = false;
-    for (char c : text) {
-        if (c == ' ') {
-            blank = !out.empty();
-            continue;
-        }
-        if (blank) out += ' ';
-        blank = false;
-        out += c;
-    }
-    return out;
-}
 
 // The latest time an event of `line` applied at or before `seconds`; negative when none has.
 double latestApplied(const ShowNotes& notes, int32_t line, int32_t latestEvent) {
@@ -90,33 +74,46 @@ void ScriptPanel::draw(const ShowNotes& notes, double playSeconds, std::vector<E
         ImGui::TextDisabled("the script cannot be read");
         return;
     }
+    ImGui::BeginChild("##lines", {0.0f, 0.0f}, false, ImGuiWindowFlags_HorizontalScrollbar);
     const int32_t centre = std::clamp(centreLine(notes, playSeconds), 1, lineCount);
-    const int32_t first = std::clamp(centre - LINES_AROUND, 1, std::max(1, lineCount - 2 * LINES_AROUND));
-    const int32_t last = std::min(lineCount, first + 2 * LINES_AROUND);
+    const float rowHeight = ImGui::GetTextLineHeightWithSpacing();
+    if (centre != shownCentre_ && !ImGui::IsMouseDragging(ImGuiMouseButton_Left)) {
+        // The line that applied last is kept in the middle of the panel.
+        ImGui::SetScrollY(std::max(0.0f, (centre - 0.5f) * rowHeight - ImGui::GetWindowHeight() / 2.0f));
+        shownCentre_ = centre;
+    }
     const int32_t latestEvent = notes.latestEventAt(playSeconds);
     const double fadeSeconds = FADE_BEATS * notes.timeline.tempo.beatSeconds();
     const ImVec4 plain = ImGui::GetStyleColorVec4(ImGuiCol_Text);
     const ImVec4 comment = ImGui::GetStyleColorVec4(ImGuiCol_TextDisabled);
     const ImVec4 bright = ImGui::ColorConvertU32ToFloat4(editorColour::PLAY_HEAD);
     const ImVec4 focus = ImGui::ColorConvertU32ToFloat4(editorColour::FOCUS_LINE);
-    for (int32_t line = first; line <= last; ++line) {
-        const double seconds = notes.secondsOfLine(line);
-        const double applied = latestApplied(notes, line, latestEvent);
-        const float lit = std::max(applied >= 0.0 ? litLevel(playSeconds - applied, fadeSeconds) : 0.0f,
-                                   appliedLast(notes, line, latestEvent) ? LATEST_LIT : 0.0f);
-        // Lit lines are told by the colour of their letters: a highlight behind them would
-        // cost a software renderer a whole row of pixels each.
-        ImVec4 colour = seconds < 0.0 ? comment : mixed(plain, bright, lit);
-        if (line == focusLine_) colour = focus;
-        const std::string text =
-            std::to_string(line) + "  " + folded(notes.scriptLines[static_cast<std::size_t>(line - 1)]);
-        ImGui::PushID(line);
-        ImGui::PushStyleColor(ImGuiCol_Text, colour);
-        if (ImGui::Selectable(text.c_str(), false) && seconds >= 0.0) {
-            focusLine_ = 0;
-            actions.push_back({EditorActionKind::Seek, std::round(seconds * 1000.0)});
+    const std::string widest = std::to_string(lineCount);
+    ImGuiListClipper clipper;
+    clipper.Begin(lineCount, rowHeight);
+    while (clipper.Step()) {
+        for (int32_t line = clipper.DisplayStart + 1; line <= clipper.DisplayEnd; ++line) {
+            const double seconds = notes.secondsOfLine(line);
+            const double applied = latestApplied(notes, line, latestEvent);
+            const float lit = std::max(applied >= 0.0 ? litLevel(playSeconds - applied, fadeSeconds) : 0.0f,
+                                       appliedLast(notes, line, latestEvent) ? LATEST_LIT : 0.0f);
+            // Lit lines are told by the colour of their letters: a highlight behind them would
+            // cost a software renderer a whole row of pixels each.
+            ImVec4 colour = seconds < 0.0 ? comment : mixed(plain, bright, lit);
+            if (line == focusLine_) colour = focus;
+            std::string number = std::to_string(line);
+            number.insert(0, widest.size() - number.size(), ' ');
+            const std::string text = number + "  " + notes.scriptLines[static_cast<std::size_t>(line - 1)];
+            ImGui::PushID(line);
+            ImGui::PushStyleColor(ImGuiCol_Text, colour);
+            if (ImGui::Selectable(text.c_str(), false, ImGuiSelectableFlags_None, {ImGui::CalcTextSize(text.c_str()).x, 0.0f}) &&
+                seconds >= 0.0) {
+                focusLine_ = 0;
+                actions.push_back({EditorActionKind::Seek, std::round(seconds * 1000.0)});
+            }
+            ImGui::PopStyleColor();
+            ImGui::PopID();
         }
-        ImGui::PopStyleColor();
-        ImGui::PopID();
     }
+    ImGui::EndChild();
 }

@@ -1,5 +1,5 @@
-// The script around the play head in the overlay: a few lines before and after the
-// line that applied last, the lines that applied lately lit (fading with their
+// The script in the editor, scrolled to keep the line that applied last in the
+// middle, the lines that applied lately lit (fading with their
 // age), and a click on an event's line seeks to its time. A finding's line can be
 // asked for instead; it is shown and marked until the play head moves on.
 #pragma once
@@ -13,8 +13,6 @@
 
 class ScriptPanel {
 public:
-    static constexpr int32_t LINES_AROUND = 4;
-
     // Draws into the current Dear ImGui window.
     void draw(const ShowNotes& notes, double playSeconds, std::vector<EditorAction>& actions);
     // Shows the finding's line (when it is one of the script's) until the play head,
@@ -29,6 +27,7 @@ private:
     int32_t focusLine_ = 0;       // 0: follow the play head
     double focusSeconds_ = -1.0;  // negative: the finding has no time; kept until cleared
     bool focusReached_ = false;
+    int32_t shownCentre_ = 0;  // the line last scrolled to
 };
 
 // How lit the line of an event applied `age` seconds ago is: 1 when it has just

@@ -3,18 +3,19 @@
 #include "editor/ShowNotes.h"
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "script/DemoScript.h"
+#include "script/ScriptSave.h"
 #include "timeline/ScriptLines.h"
 #include "timeline/TimelineBuild.h"
 
 namespace {
 
-std::vector<std::string> readLines(const std::string& path) {
+std::vector<std::string> linesOf(const std::string& bytes) {
     std::vector<std::string> lines;
-    std::ifstream file(path, std::ios::binary);
+    std::istringstream file(bytes);
     for (std::string line; std::getline(file, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         std::replace(line.begin(), line.end(), '\t', ' ');
@@ -42,6 +43,7 @@ double ShowNotes::secondsOfLine(int32_t line) const {
 
 ShowNotes readShowNotes(const std::string& path, std::vector<Finding> findings, const ShowNotes* knownSong) {
     ShowNotes notes;
+    notes.scriptBytes = std::make_shared<const std::string>(readScriptFile(path).value_or(""));
     const auto script = std::make_unique<DemoScript>(path.c_str());
     if (knownSong != nullptr && knownSong->timeline.songFile == script->songfile) {
         notes.waveform = knownSong->waveform;
@@ -50,6 +52,6 @@ ShowNotes readShowNotes(const std::string& path, std::vector<Finding> findings, 
     }
     notes.timeline =
         buildTimeline(*script, locateEventLines(path), notes.waveform.seconds, std::move(findings));
-    notes.scriptLines = readLines(path);
+    notes.scriptLines = linesOf(*notes.scriptBytes);
     return notes;
 }

@@ -4,6 +4,7 @@
 // the frame loop: decoding the song takes a good part of a second.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct ShowNotes {
     Timeline timeline;
     Waveform waveform;
     std::vector<std::string> scriptLines;  // line n of the file at index n - 1, without its line end
+    std::shared_ptr<const std::string> scriptBytes;  // the file as read, for edits to start from
 
     // The index of the last event that applies at or before `seconds`; -1 before the first.
     int32_t latestEventAt(double seconds) const;

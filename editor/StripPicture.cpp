@@ -18,6 +18,7 @@ namespace {
 
 constexpr float LEAST_LINE_GAP = 4.0f;
 constexpr float LEAST_BEAT_GAP = 6.0f;
+constexpr float LEAST_STEP_GAP = 6.0f;
 constexpr uint32_t BACKGROUND = editorColour::packed(18, 18, 21);
 constexpr uint32_t PICTURE_ALPHA = 110;
 constexpr uint32_t MARK = editorColour::packed(255, 255, 255, 200);
@@ -56,23 +57,31 @@ struct Painter {
     }
 };
 
-void paintGrid(const Painter& paint, const StripRows& rows, const Tempo& tempo) {
-    const double beat = tempo.beatSeconds();
-    if (beat / paint.plot.view.span() * paint.plot.width >= LEAST_BEAT_GAP) {
-        for (auto b = static_cast<int64_t>(std::floor(paint.plot.view.from / beat));
-             b * beat <= paint.plot.view.to; ++b)
-            paint.tick(b * beat, rows.waveformTop(), rows.bottom(), editorColour::GRID_BEAT);
+// Lines at every `unit` from the grid's offset, over the rows from `upper` down.
+void paintLines(const Painter& paint, double unitSeconds, double offsetSeconds, int32_t every, float upper,
+                float lower, uint32_t colour) {
+    const double spacing = unitSeconds * every;
+    const auto first = static_cast<int64_t>(std::floor((paint.plot.view.from - offsetSeconds) / spacing));
+    for (int64_t n = first; offsetSeconds + n * spacing <= paint.plot.view.to; ++n) {
+        const double at = offsetSeconds + n * spacing;
+        if (at >= 0.0) paint.tick(at, upper, lower, colour);
     }
-    const double pattern = tempo.patternSeconds();
-    const int32_t step = patternStep(paint.plot, tempo, LEAST_LINE_GAP);
-    const auto first = static_cast<int64_t>(std::floor(paint.plot.view.from / pattern));
-    for (int64_t n = std::max<int64_t>(0, first - first % step); n * pattern <= paint.plot.view.to; n += step)
-        paint.tick(n * pattern, rows.top, rows.bottom(), editorColour::GRID_PATTERN);
+}
+
+void paintGrid(const Painter& paint, const StripRows& rows, const Tempo& tempo) {
+    const double pixelsPerSecond = paint.plot.width / paint.plot.view.span();
+    const double offset = tempo.offsetSeconds();
+    if (tempo.stepSeconds() * pixelsPerSecond >= LEAST_STEP_GAP * rows.scale)
+        paintLines(paint, tempo.stepSeconds(), offset, 1, rows.waveformTop(), rows.bottom(), editorColour::GRID_STEP);
+    if (tempo.beatSeconds() * pixelsPerSecond >= LEAST_BEAT_GAP * rows.scale)
+        paintLines(paint, tempo.beatSeconds(), offset, 1, rows.waveformTop(), rows.bottom(), editorColour::GRID_BEAT);
+    const int32_t step = patternStep(paint.plot, tempo, LEAST_LINE_GAP * rows.scale);
+    paintLines(paint, tempo.patternSeconds(), offset, step, rows.top, rows.bottom(), editorColour::GRID_PATTERN);
 }
 
 void paintWaveform(const Painter& paint, const StripRows& rows, const Waveform& wave) {
     if (wave.low.empty()) return;
-    const double half = StripRows::WAVEFORM / 2.0;
+    const double half = std::floor(StripRows::WAVEFORM * rows.scale / 2.0);
     const double middle = paint.y(rows.waveformTop()) + half;
     paint.colour(editorColour::waveform());
     for (int32_t c = 0; c < static_cast<int32_t>(paint.plot.width); ++c) {
@@ -87,37 +96,55 @@ void paintWaveform(const Painter& paint, const StripRows& rows, const Waveform& 
     cairo_fill(paint.cairo);
 }
 
+void paintLaneBack(const Painter& paint, float upper, float lower) {
+    paint.rect(0.0, paint.y(upper), paint.plot.width, paint.y(lower), editorColour::LANE_BACK);
+}
+
+// Every event's mark in its lane: a tick the lane's height.
+void paintEventMarks(const Painter& paint, const StripRows& rows, const Timeline& timeline) {
+    for (std::size_t i = 0; i < timeline.events.size(); ++i) {
+        const EventMark mark = eventMark(timeline, static_cast<int32_t>(i));
+        if (mark.lane == StripLane::None) continue;
+        const float upper = rows.rowTop(mark.lane, mark.row);
+        paint.tick(timeline.events[i].seconds, upper, upper + rows.lane() - rows.gap(), MARK);
+    }
+}
+
 void paintSwitches(const Painter& paint, const StripRows& rows, const Timeline& timeline) {
-    float upper = rows.switchesTop();
-    for (std::size_t i = 0; i < timeline.switches.size(); ++i, upper += StripRows::SWITCH_ROW) {
-        const float lower = upper + StripRows::SWITCH_ROW - 1.0f;
-        paint.rect(0.0, paint.y(upper), paint.plot.width, paint.y(lower), editorColour::LANE_BACK);
+    for (std::size_t i = 0; i < timeline.switches.size(); ++i) {
+        const float upper = rows.rowTop(StripLane::Switch, static_cast<int32_t>(i));
+        const float lower = upper + rows.lane() - rows.gap();
+        paintLaneBack(paint, upper, lower);
         const uint32_t colour = editorColour::switchLane(static_cast<int32_t>(i));
         for (const Span& span : timeline.switches[i].spans) paint.span(span, upper, lower, colour);
     }
 }
 
 void paintPictures(const Painter& paint, const StripRows& rows, const Timeline& timeline) {
-    const float upper = rows.picturesTop();
-    const float lower = upper + StripRows::PICTURES;
     const uint32_t shown = (editorColour::pictureShown() & 0x00ffffffu) | (PICTURE_ALPHA << 24);
-    for (const PictureLane& lane : timeline.pictures) {
-        for (const Span& span : lane.shown) paint.span(span, upper + 1.0f, lower - 1.0f, shown);
-        for (const PictureMarkAt& mark : lane.marks) paint.tick(mark.seconds, upper, lower, MARK);
+    for (std::size_t i = 0; i < timeline.pictures.size(); ++i) {
+        const float upper = rows.rowTop(StripLane::Picture, static_cast<int32_t>(i));
+        const float lower = upper + rows.lane() - rows.gap();
+        paintLaneBack(paint, upper, lower);
+        for (const Span& span : timeline.pictures[i].shown) paint.span(span, upper + rows.gap(), lower - rows.gap(), shown);
     }
 }
 
 void paintJumpsAndFindings(const Painter& paint, const StripRows& rows, const Timeline& timeline) {
+    const float syncLower = rows.syncTop() + rows.lane() - rows.gap();
+    paintLaneBack(paint, rows.syncTop(), syncLower);
+    paintLaneBack(paint, rows.othersTop(), rows.othersTop() + rows.lane() - rows.gap());
     for (const CameraJump& jump : timeline.jumps)
-        paint.tick(jump.seconds, rows.jumpsTop(), rows.jumpsTop() + StripRows::JUMPS, editorColour::JUMP);
+        paint.tick(jump.seconds, rows.syncTop() + rows.lane() / 2.0f, syncLower, editorColour::JUMP);
     const double upper = paint.y(rows.findingsTop());
-    const double lower = upper + StripRows::FINDINGS;
+    const double lower = paint.y(rows.bottom());
+    const double half = (lower - upper) / 2.0;
     for (const Finding& finding : timeline.findings) {
         if (finding.seconds < 0.0 || !paint.visible(finding.seconds, finding.seconds)) continue;
         const double x = paint.plot.xOf(finding.seconds) - paint.plot.left;
         paint.colour(editorColour::finding(finding.severity));
-        cairo_move_to(paint.cairo, x - 4.0, lower);
-        cairo_line_to(paint.cairo, x + 4.0, lower);
+        cairo_move_to(paint.cairo, x - half, lower);
+        cairo_line_to(paint.cairo, x + half, lower);
         cairo_line_to(paint.cairo, x, upper);
         cairo_close_path(paint.cairo);
         cairo_fill(paint.cairo);
@@ -180,6 +207,7 @@ uint32_t StripPicture::texture(const ShowNotes& notes, const StripPlot& plot, co
     paintSwitches(paint, rows, notes.timeline);
     paintPictures(paint, rows, notes.timeline);
     paintJumpsAndFindings(paint, rows, notes.timeline);
+    paintEventMarks(paint, rows, notes.timeline);
     cairo_surface_flush(surface.get());
 
     const bool fresh = texture_ == 0 || width != width_ || height != height_;

@@ -1,6 +1,6 @@
-// The pointer's time is rounded to whole milliseconds before it becomes a seek, so
-// a click names the same moment however the view is zoomed; a drag asks again only
-// when the pointer has moved onto another pixel.
+// A pick is snapped (or, with Alt, rounded to whole milliseconds) before it becomes
+// a seek or an edit, so it names the same moment however the view is zoomed; a drag
+// asks again only when the pointer has moved onto another pixel.
 #include "editor/TimelineStrip.h"
 
 #include <GL/gl.h>
@@ -12,13 +12,17 @@
 #include <string>
 
 #include "editor/EditorColours.h"
+#include "editor/PanelTooltip.h"
 #include "editor/ScriptPanel.h"
 
 namespace {
 
 constexpr double NARROWEST_BEATS = 2.0;    // the deepest zoom shows two beats
 constexpr float LEAST_LOOP_PIXELS = 3.0f;  // a shorter Shift-drag is taken for a slip
+constexpr float LEAST_MOVE_PIXELS = 2.0f;  // a shorter drag of an event is a click that selects it
 constexpr float LEAST_NUMBER_GAP = 26.0f;  // pixels between pattern numbers
+constexpr float LEAST_BEAT_LABEL_GAP = 44.0f;
+constexpr float NAME_PADDING = 4.0f;
 
 void drawOpaque(const ImDrawList*, const ImDrawCmd*) {
     glDisable(GL_BLEND);
@@ -30,11 +34,37 @@ void drawBlended(const ImDrawList*, const ImDrawCmd*) {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
-double wholeMs(double seconds) {
+double roundedMs(double seconds) {
     return std::round(seconds * 1000.0);
 }
 
 }  // namespace
+
+double pickedSeconds(const BeatGrid& grid, GridUnit unit, double seconds, bool free) {
+    if (free) return std::max(0.0, roundedMs(seconds) / 1000.0);
+    return grid.snap(seconds * 1000.0, unit) / 1000.0;
+}
+
+// What one drawing of the strip works with.
+struct TimelineStrip::Frame {
+    const ShowNotes& notes;
+    const StripTransport& transport;
+    ScriptPanel& script;
+    BeatGrid grid;
+    StripPlot plot;
+    StripRows rows;
+    ImVec2 origin;
+    ImVec2 size;  // the visible part
+
+    const Timeline& timeline() const { return notes.timeline; }
+};
+
+void TimelineStrip::notesChanged() {
+    picture_.repaintNextTime();
+    selected_.clear();
+    dragEvent_ = -1;
+    if (drag_ == Drag::Event) drag_ = Drag::None;
+}
 
 void TimelineStrip::draw(const ShowNotes& notes, const StripTransport& transport, ScriptPanel& script,
                          std::vector<EditorAction>& actions) {
@@ -46,109 +76,240 @@ void TimelineStrip::draw(const ShowNotes& notes, const StripTransport& transport
     if (transport.playing && drag_ == Drag::None)
         view_ = viewFollowing(view_, transport.playSeconds, timeline.endSeconds);
 
+    StripRows rows;
+    rows.scale = scale_;
+    rows.switchCount = static_cast<int32_t>(timeline.switches.size());
+    rows.pictureCount = static_cast<int32_t>(timeline.pictures.size());
     const ImVec2 origin = ImGui::GetCursorScreenPos();
     const ImVec2 size = ImGui::GetContentRegionAvail();
-    if (size.x < 2.0f || size.y < 2.0f) return;
-    StripRows rows;
     rows.top = origin.y;
-    rows.switchCount = static_cast<int32_t>(timeline.switches.size());
-    ImGui::InvisibleButton("##timeline", {size.x, std::max(size.y, rows.bottom() - origin.y)});
-    const StripPlot plot{view_, origin.x, size.x};
+    const float names = std::floor(rows.names());
+    if (size.x < names + 2.0f || size.y < 2.0f) return;
+    const float contentHeight = std::floor(rows.bottom() - origin.y);
+    const Frame frame{notes, transport, script, beatGridOf(timeline.tempo),
+                      StripPlot{view_, origin.x + names, std::floor(size.x) - names}, rows, origin, size};
+    ImGui::InvisibleButton("##timeline", {size.x, std::max(size.y, contentHeight)});
+
     ImDrawList& draw = *ImGui::GetWindowDrawList();
-    draw.PushClipRect(origin, {origin.x + size.x, origin.y + size.y}, true);
-    const uint32_t picture = picture_.texture(notes, plot, rows, std::floor(size.y));
+    const uint32_t picture = picture_.texture(notes, frame.plot, rows, contentHeight);
     if (picture != 0) {
         // Opaque: drawn without blending, which spares a software renderer reading the frame back.
         draw.AddCallback(drawOpaque, nullptr);
-        draw.AddImage(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(picture)), origin,
-                      {origin.x + std::floor(size.x), origin.y + std::floor(size.y)});
+        draw.AddImage(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(picture)), {frame.plot.left, rows.top},
+                      {frame.plot.left + frame.plot.width, rows.top + contentHeight});
         draw.AddCallback(drawBlended, nullptr);
     }
-    drawPatternNumbers(plot, rows, timeline.tempo);
-    drawLoop(plot, rows, transport);
-    drawPlayHead(plot, rows, drag_ == Drag::Scrub ? dragSeconds_ : transport.playSeconds);
+    draw.PushClipRect({frame.plot.left, origin.y}, {frame.plot.left + frame.plot.width, rows.bottom()}, true);
+    drawRuler(frame);
+    drawSelection(frame);
+    drawLoop(frame);
+    drawPlayHead(frame, drag_ == Drag::Scrub ? dragSeconds_ : transport.playSeconds);
     draw.PopClipRect();
+    drawNames(frame);
 
-    handlePointer(plot, rows, notes, script, actions);
+    handlePointer(frame, actions);
+    handleKeys(frame, actions);
 }
 
-void TimelineStrip::handlePointer(const StripPlot& plot, const StripRows& rows, const ShowNotes& notes,
-                                  ScriptPanel& script, std::vector<EditorAction>& actions) {
+double TimelineStrip::picked(const Frame& frame, double seconds) const {
+    const double inside = std::clamp(seconds, 0.0, frame.timeline().endSeconds);
+    return std::min(pickedSeconds(frame.grid, frame.transport.unit, inside, ImGui::GetIO().KeyAlt),
+                    frame.timeline().endSeconds);
+}
+
+void TimelineStrip::handlePointer(const Frame& frame, std::vector<EditorAction>& actions) {
     const ImGuiIO& io = ImGui::GetIO();
-    const double endSeconds = notes.timeline.endSeconds;
-    const double pointer = std::clamp(plot.secondsAt(io.MousePos.x), 0.0, endSeconds);
-    if (ImGui::IsItemActivated()) startDrag(plot, rows, notes, script, actions);
+    const StripPlot& plot = frame.plot;
+    const double endSeconds = frame.timeline().endSeconds;
+    if (ImGui::IsItemActivated()) startDrag(frame, actions);
     if (ImGui::IsItemActive() && drag_ != Drag::None) {
-        const bool movedAPixel = std::abs(plot.xOf(pointer) - plot.xOf(dragSeconds_)) >= 1.0f;
-        if (movedAPixel) {
+        const double pointer = picked(frame, plot.secondsAt(io.MousePos.x));
+        if (pointer != dragSeconds_) {
             dragSeconds_ = pointer;
-            if (drag_ == Drag::Scrub) actions.push_back({EditorActionKind::Scrub, wholeMs(pointer)});
+            if (drag_ == Drag::Scrub) actions.push_back({EditorActionKind::Scrub, roundedMs(pointer)});
         }
     }
-    if (ImGui::IsItemDeactivated()) endDrag(plot, actions);
+    if (ImGui::IsItemDeactivated()) endDrag(frame, actions);
     if (!ImGui::IsItemHovered() && !ImGui::IsItemActive()) return;
+    if (ImGui::IsItemHovered() && ImGui::IsMouseDoubleClicked(ImGuiMouseButton_Left)) doubleClick(frame, actions);
     if (io.MouseWheel != 0.0f) {
-        const double narrowest = NARROWEST_BEATS * notes.timeline.tempo.beatSeconds();
-        view_ = zoomedView(view_, plot.secondsAt(io.MousePos.x), io.MouseWheel, endSeconds, narrowest);
+        if (io.MousePos.x < plot.left) {
+            ImGui::SetScrollY(ImGui::GetScrollY() - io.MouseWheel * 3.0f * frame.rows.lane());
+        } else {
+            const double narrowest = NARROWEST_BEATS * frame.timeline().tempo.beatSeconds();
+            view_ = zoomedView(view_, plot.secondsAt(io.MousePos.x), io.MouseWheel, endSeconds, narrowest);
+        }
     }
     int32_t index = 0;
-    const StripLane lane = rows.laneAt(io.MousePos.y, index);
-    if (drag_ == Drag::None)
-        ImGui::SetTooltip("%s", laneTip(plot, notes.timeline, lane, index, io.MousePos.x).c_str());
+    const StripLane lane = frame.rows.laneAt(io.MousePos.y, index);
+    if (drag_ == Drag::None && io.MousePos.x >= plot.left)
+        tooltipWithin(laneTip(plot, frame.timeline(), lane, index, io.MousePos.x, scale_));
 }
 
-void TimelineStrip::startDrag(const StripPlot& plot, const StripRows& rows, const ShowNotes& notes,
-                              ScriptPanel& script, std::vector<EditorAction>& actions) {
+void TimelineStrip::startDrag(const Frame& frame, std::vector<EditorAction>& actions) {
     const ImGuiIO& io = ImGui::GetIO();
-    const double pointer = std::clamp(plot.secondsAt(io.MousePos.x), 0.0, notes.timeline.endSeconds);
+    const Timeline& timeline = frame.timeline();
+    const double pointer = picked(frame, frame.plot.secondsAt(io.MousePos.x));
     dragSeconds_ = anchorSeconds_ = pointer;
     if (io.KeyShift) {
         drag_ = Drag::Loop;
         return;
     }
     int32_t index = 0;
-    const int32_t finding = rows.laneAt(io.MousePos.y, index) == StripLane::Findings
-                                ? findingNear(plot, notes.timeline, io.MousePos.x)
-                                : -1;
+    const StripLane lane = frame.rows.laneAt(io.MousePos.y, index);
+    const int32_t finding = lane == StripLane::Findings ? findingNear(frame.plot, timeline, io.MousePos.x) : -1;
     if (finding >= 0) {
-        const Finding& found = notes.timeline.findings[static_cast<std::size_t>(finding)];
-        script.showFinding(found);
+        const Finding& found = timeline.findings[static_cast<std::size_t>(finding)];
+        frame.script.showFinding(found);
         dragSeconds_ = found.seconds;
-        actions.push_back({EditorActionKind::Seek, wholeMs(found.seconds)});
+        actions.push_back({EditorActionKind::Seek, roundedMs(found.seconds)});
         return;
     }
+    const int32_t event = eventNear(frame.plot, timeline, lane, index, io.MousePos.x, scale_);
+    if (event >= 0) {
+        if (io.KeyCtrl && selected_.count(event) != 0) {
+            selected_.erase(event);
+            return;
+        }
+        if (!io.KeyCtrl && selected_.count(event) == 0) selected_.clear();
+        selected_.insert(event);
+        drag_ = Drag::Event;
+        dragEvent_ = event;
+        anchorSeconds_ = io.MousePos.x;  // a drag of an event counts from where it was taken
+        dragSeconds_ = timeline.events[static_cast<std::size_t>(event)].seconds;
+        return;
+    }
+    if (!io.KeyCtrl) selected_.clear();
     drag_ = Drag::Scrub;
-    script.clearFocus();
-    actions.push_back({EditorActionKind::Scrub, wholeMs(pointer)});
+    frame.script.clearFocus();
+    actions.push_back({EditorActionKind::Scrub, roundedMs(pointer)});
 }
 
-void TimelineStrip::endDrag(const StripPlot& plot, std::vector<EditorAction>& actions) {
+void TimelineStrip::endDrag(const Frame& frame, std::vector<EditorAction>& actions) {
+    const StripPlot& plot = frame.plot;
     if (drag_ == Drag::Scrub) actions.push_back({EditorActionKind::ScrubEnd});
     if (drag_ == Drag::Loop &&
         std::abs(plot.xOf(dragSeconds_) - plot.xOf(anchorSeconds_)) >= LEAST_LOOP_PIXELS) {
         const double from = std::min(anchorSeconds_, dragSeconds_);
         const double to = std::max(anchorSeconds_, dragSeconds_);
-        actions.push_back({EditorActionKind::SetLoop, wholeMs(from), wholeMs(to)});
+        actions.push_back({EditorActionKind::SetLoop, roundedMs(from), roundedMs(to)});
+    }
+    if (drag_ == Drag::Event && dragEvent_ >= 0 &&
+        std::abs(ImGui::GetIO().MousePos.x - static_cast<float>(anchorSeconds_)) >= LEAST_MOVE_PIXELS) {
+        EditorAction move{EditorActionKind::MoveEvent, roundedMs(dragSeconds_)};
+        move.events = {dragEvent_};
+        move.basis = frame.notes.scriptBytes;
+        actions.push_back(move);
     }
     drag_ = Drag::None;
+    dragEvent_ = -1;
 }
 
-void TimelineStrip::drawPatternNumbers(const StripPlot& plot, const StripRows& rows,
-                                       const Tempo& tempo) const {
+// On an empty place of a layer's lane: the layer switched there, on where it is off
+// and off where it is on.
+void TimelineStrip::doubleClick(const Frame& frame, std::vector<EditorAction>& actions) {
+    const ImGuiIO& io = ImGui::GetIO();
+    int32_t index = 0;
+    if (frame.rows.laneAt(io.MousePos.y, index) != StripLane::Switch) return;
+    if (eventNear(frame.plot, frame.timeline(), StripLane::Switch, index, io.MousePos.x, scale_) >= 0) return;
+    const SwitchLane& lane = frame.timeline().switches[static_cast<std::size_t>(index)];
+    const double at = picked(frame, frame.plot.secondsAt(io.MousePos.x));
+    const bool on = std::any_of(lane.spans.begin(), lane.spans.end(),
+                                [at](const Span& span) { return at >= span.on && at < span.off; });
+    EditorAction insert{EditorActionKind::InsertEvent, roundedMs(at)};
+    insert.keyword = lane.keyword;
+    insert.argument = on ? "off" : "on";
+    insert.basis = frame.notes.scriptBytes;
+    actions.push_back(insert);
+}
+
+void TimelineStrip::handleKeys(const Frame& frame, std::vector<EditorAction>& actions) {
+    const ImGuiIO& io = ImGui::GetIO();
+    if (io.WantTextInput || selected_.empty()) return;
+    if (!ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Delete), false)) return;
+    EditorAction remove{EditorActionKind::DeleteEvents};
+    remove.events.assign(selected_.begin(), selected_.end());
+    remove.basis = frame.notes.scriptBytes;
+    actions.push_back(remove);
+}
+
+void TimelineStrip::drawNames(const Frame& frame) const {
     ImDrawList& draw = *ImGui::GetWindowDrawList();
+    const StripRows& rows = frame.rows;
+    const float right = frame.plot.left;
+    draw.AddRectFilled({frame.origin.x, rows.top}, {right, rows.bottom()}, editorColour::PANEL_BACK);
+    const float textHeight = ImGui::GetTextLineHeight();
+    auto name = [&](StripLane lane, int32_t index, float top, float height) {
+        const std::string text = laneName(frame.timeline(), lane, index);
+        const ImVec2 at{frame.origin.x + NAME_PADDING * scale_, std::floor(top + (height - textHeight) / 2.0f)};
+        draw.PushClipRect({frame.origin.x, top}, {right - 1.0f, top + height}, true);
+        draw.AddText(at, editorColour::GRID_TEXT, text.c_str());
+        draw.PopClipRect();
+    };
+    name(StripLane::Ruler, 0, rows.top, rows.waveformTop() - rows.top);
+    name(StripLane::Waveform, 0, rows.waveformTop(), rows.switchesTop() - rows.waveformTop());
+    for (int32_t i = 0; i < rows.switchCount; ++i) name(StripLane::Switch, i, rows.rowTop(StripLane::Switch, i), rows.lane());
+    for (int32_t i = 0; i < rows.pictureCount; ++i)
+        name(StripLane::Picture, i, rows.rowTop(StripLane::Picture, i), rows.lane());
+    name(StripLane::Sync, 0, rows.syncTop(), rows.lane());
+    name(StripLane::Others, 0, rows.othersTop(), rows.lane());
+    name(StripLane::Findings, 0, rows.findingsTop(), rows.bottom() - rows.findingsTop());
+}
+
+// Pattern numbers, and where beats are far enough apart, each beat as pattern:beat.
+void TimelineStrip::drawRuler(const Frame& frame) const {
+    ImDrawList& draw = *ImGui::GetWindowDrawList();
+    const StripPlot& plot = frame.plot;
+    const Tempo& tempo = frame.timeline().tempo;
+    const float y = frame.rows.top;
+    const double offset = tempo.offsetSeconds();
+    const double beatPixels = tempo.beatSeconds() / plot.view.span() * plot.width;
+    if (beatPixels >= LEAST_BEAT_LABEL_GAP * scale_) {
+        const auto first = static_cast<int64_t>(std::floor((plot.view.from - offset) / tempo.beatSeconds()));
+        for (int64_t b = first; offset + b * tempo.beatSeconds() <= plot.view.to; ++b) {
+            const double at = offset + b * tempo.beatSeconds();
+            if (at < 0.0) continue;
+            const std::string label = frame.grid.patternBeat(at * 1000.0);
+            draw.AddText({std::floor(plot.xOf(at)) + 2.0f, y}, editorColour::GRID_TEXT,
+                         label.substr(0, label.find('.')).c_str());
+        }
+        return;
+    }
     const double pattern = tempo.patternSeconds();
-    const int32_t step = patternStep(plot, tempo, LEAST_NUMBER_GAP);
-    const auto first = static_cast<int64_t>(std::ceil(plot.view.from / pattern));
-    for (int64_t n = std::max<int64_t>(0, (first + step - 1) / step * step); n * pattern <= plot.view.to;
-         n += step) {
+    const int32_t step = patternStep(plot, tempo, LEAST_NUMBER_GAP * scale_);
+    const auto first = static_cast<int64_t>(std::ceil((plot.view.from - offset) / pattern));
+    for (int64_t n = (first + step - 1) / step * step; offset + n * pattern <= plot.view.to; n += step) {
+        if (offset + n * pattern < 0.0) continue;
         const std::string number = std::to_string(n);
-        draw.AddText({std::floor(plot.xOf(n * pattern)) + 2.0f, rows.top - 1.0f}, editorColour::GRID_TEXT,
+        draw.AddText({std::floor(plot.xOf(offset + n * pattern)) + 2.0f, y}, editorColour::GRID_TEXT,
                      number.c_str());
     }
 }
 
-void TimelineStrip::drawLoop(const StripPlot& plot, const StripRows& rows,
-                             const StripTransport& transport) const {
+void TimelineStrip::drawSelection(const Frame& frame) const {
+    ImDrawList& draw = *ImGui::GetWindowDrawList();
+    const Timeline& timeline = frame.timeline();
+    const float width = std::max(2.0f, std::round(2.0f * scale_));
+    auto mark = [&](int32_t event, double seconds, uint32_t colour) {
+        const EventMark where = eventMark(timeline, event);
+        if (where.lane == StripLane::None) return;
+        const float top = frame.rows.rowTop(where.lane, where.row);
+        const float x = std::floor(frame.plot.xOf(seconds));
+        draw.AddRectFilled({x - width / 2.0f, top}, {x + width / 2.0f + 1.0f, top + frame.rows.lane()}, colour);
+    };
+    for (const int32_t event : selected_) {
+        if (event < static_cast<int32_t>(timeline.events.size()))
+            mark(event, timeline.events[static_cast<std::size_t>(event)].seconds, editorColour::SELECTED);
+    }
+    if (drag_ == Drag::Event && dragEvent_ >= 0) {
+        mark(dragEvent_, dragSeconds_, editorColour::DRAGGED);
+        const std::string label = frame.grid.patternBeat(dragSeconds_ * 1000.0);
+        draw.AddText({frame.plot.xOf(dragSeconds_) + 4.0f, frame.rows.top}, editorColour::SELECTED, label.c_str());
+    }
+}
+
+void TimelineStrip::drawLoop(const Frame& frame) const {
+    const StripTransport& transport = frame.transport;
     double from = transport.loopStartMs / 1000.0;
     double to = transport.loopEndMs / 1000.0;
     bool on = transport.looping;
@@ -160,18 +321,20 @@ void TimelineStrip::drawLoop(const StripPlot& plot, const StripRows& rows,
         return;
     }
     ImDrawList& draw = *ImGui::GetWindowDrawList();
-    const float left = plot.xOf(from);
-    const float right = plot.xOf(to);
-    draw.AddRectFilled({left, rows.top}, {right, rows.bottom()},
-                       on ? editorColour::LOOP_ON : editorColour::LOOP_OFF);
+    const float left = frame.plot.xOf(from);
+    const float right = frame.plot.xOf(to);
+    const StripRows& rows = frame.rows;
+    draw.AddRectFilled({left, rows.top}, {right, rows.bottom()}, on ? editorColour::LOOP_ON : editorColour::LOOP_OFF);
     draw.AddRectFilled({left, rows.top}, {left + 1.0f, rows.bottom()}, editorColour::LOOP_EDGE);
     draw.AddRectFilled({right - 1.0f, rows.top}, {right, rows.bottom()}, editorColour::LOOP_EDGE);
 }
 
-void TimelineStrip::drawPlayHead(const StripPlot& plot, const StripRows& rows, double seconds) const {
+void TimelineStrip::drawPlayHead(const Frame& frame, double seconds) const {
     ImDrawList& draw = *ImGui::GetWindowDrawList();
-    const float x = std::floor(plot.xOf(seconds));
+    const StripRows& rows = frame.rows;
+    const float x = std::floor(frame.plot.xOf(seconds));
+    const float head = std::round(5.0f * scale_);
     draw.AddRectFilled({x, rows.top}, {x + 1.0f, rows.bottom()}, editorColour::PLAY_HEAD);
-    draw.AddTriangleFilled({x - 4.0f, rows.top}, {x + 5.0f, rows.top}, {x + 0.5f, rows.top + 6.0f},
+    draw.AddTriangleFilled({x - head + 1.0f, rows.top}, {x + head, rows.top}, {x + 0.5f, rows.top + head + 1.0f},
                            editorColour::PLAY_HEAD);
 }

@@ -71,6 +71,10 @@ std::string BeatGrid::label(double ms) const {
     return patternBeat(ms) + seconds;
 }
 
+BeatGrid scriptBeatGrid(const DemoScript& script) {
+    return BeatGrid{scriptTempo(script), static_cast<double>(script.offsetMs)};
+}
+
 int32_t wholeMs(double ms) {
     return saturateToInt32(std::floor(ms + 1e-6));
 }

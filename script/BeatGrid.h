@@ -27,5 +27,8 @@ struct BeatGrid {
     std::string label(double ms) const;
 };
 
+// The grid of a loaded script: its final tempo and its offset.
+BeatGrid scriptBeatGrid(const DemoScript& script);
+
 // The whole millisecond an event written for the time `ms` (a line of the grid, say) gets.
 int32_t wholeMs(double ms);

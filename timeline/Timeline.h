@@ -13,9 +13,12 @@ struct Tempo {
     int32_t bpm = 125;
     int32_t patternLength = 16;
     int32_t patternSpeed = 4;
+    int32_t offsetMs = 0;  // the song time of pattern 0, beat 0
 
     double beatSeconds() const { return 60.0 / bpm; }
     double patternSeconds() const { return beatSeconds() * patternLength / patternSpeed; }
+    double stepSeconds() const { return beatSeconds() / patternSpeed; }
+    double offsetSeconds() const { return offsetMs / 1000.0; }
 };
 
 // One stored event line of the script, at the time it takes effect.

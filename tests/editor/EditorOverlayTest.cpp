@@ -1,12 +1,15 @@
-// The editing overlay on the generated show and a real Mesa context: drawing it
-// leaves the show's GL state and random sequence as they were, changes no pixel
-// outside its panels nor any pixel of the frames after it, a paused redraw gives
-// the frame back exactly, and the strip turns the pointer into seeks and loops.
+// The editor on the generated show and a real Mesa context: drawing it leaves the
+// show's GL state and random sequence as they were, its picture has an area of its
+// own (exactly 640 x 480 in the default window, the whole window with the panels
+// hidden, larger when the window grows) where no panel changes a pixel, a paused
+// redraw gives the picture back exactly, and the strip turns the pointer into
+// snapped seeks, loops and edits of the script's events.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <imgui.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -16,17 +19,21 @@
 #include "base/Random.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorOverlay.h"
+#include "editor/ShowNotes.h"
+#include "editor/TimelineLanes.h"
 #include "gfx/FrameReadback.h"
 #include "player/Moment.h"
 #include "player/Player.h"
+#include "script/DemoScript.h"
 #include "tests/support/GlContext.h"
 #include "tests/support/TestShell.h"
 
 namespace {
 
 constexpr double BUSY_MOMENT_MS = 100000.0;  // most layers on and a picture
-constexpr int32_t WIDTH = 640;
-constexpr int32_t HEIGHT = 480;
+constexpr int32_t WIDTH = 1200;              // the editor's window on a 1600 x 1000 desktop
+constexpr int32_t HEIGHT = 750;
+constexpr double QUARTER_BEAT_MS = 120.0;    // at the generated show's 125 bpm
 
 using Pixels = std::vector<uint8_t>;
 
@@ -41,17 +48,17 @@ public:
     std::vector<Pixels> frames;
 };
 
-// Pixels that differ, counted apart where the panels cover the window and elsewhere.
-std::pair<int, int> changedInsideOutside(const Pixels& a, const Pixels& b) {
-    const EditorLayout layout = editorLayout(WIDTH, HEIGHT);
+// Pixels that differ, counted apart inside the picture's box and outside it.
+std::pair<int, int> changedInsideOutside(const Pixels& a, const Pixels& b, const PixelBox& picture) {
     int inside = 0;
     int outside = 0;
     for (int32_t y = 0; y < HEIGHT; ++y) {
         for (int32_t x = 0; x < WIDTH; ++x) {
             const size_t at = (static_cast<size_t>(y) * WIDTH + x) * 4;
             if (a[at] == b[at] && a[at + 1] == b[at + 1] && a[at + 2] == b[at + 2]) continue;
-            const bool covered = layout.covers(static_cast<float>(x), static_cast<float>(HEIGHT - 1 - y));
-            (covered ? inside : outside) += 1;
+            const bool in = x >= picture.x && x < picture.x + picture.width && y >= picture.y &&
+                            y < picture.y + picture.height;
+            (in ? inside : outside) += 1;
         }
     }
     return {inside, outside};
@@ -127,6 +134,8 @@ protected:
         ASSERT_TRUE(context.ok());
         ASSERT_EQ(chdir(FLASHSTEP_DATA_PARENT), 0);
         window.keys = &keys;
+        window.width = WIDTH;
+        window.height = HEIGHT;
         RunPlan plan;
         plan.clock = FrameClock::FixedStep;  // a virtual clock, no sound device
         player = std::make_unique<Player>(plan);
@@ -134,7 +143,9 @@ protected:
         player->seek(BUSY_MOMENT_MS);
         feed.paused = true;  // the strip's view stays put
         overlay = std::make_unique<EditorOverlay>(feed, *player, window);
+        overlay->placePicture();
         overlay->waitForNotes();
+        notes = readShowNotes(DemoScript::SCRIPT_FILE, {});
     }
     void TearDown() override {
         overlay.reset();
@@ -143,23 +154,42 @@ protected:
 
     PlayerFrame frame() { return PlayerFrame{window, shell, player->nextFrame()}; }
     // The overlay drawn once more with this input, and what it asked for.
-    std::vector<EditorAction> pointer(float x, float y, bool down, bool shift = false, float wheel = 0.0f) {
+    std::vector<EditorAction> pointer(float x, float y, bool down, bool shift = false, float wheel = 0.0f,
+                                      bool alt = false) {
         ImGuiIO& io = ImGui::GetIO();
         io.MousePos = {x, y};
         io.MouseDown[0] = down;
         io.KeyShift = shift;
+        io.KeyAlt = alt;
         io.MouseWheel = wheel;
         overlay->frameDrawn(frame());
         return overlay->takeActions();
     }
+    // Where the strip's plot starts and how wide it is, and the song time at x of it.
+    float plotLeft() const { return StripRows::NAMES; }
+    float plotWidth() const { return WIDTH - StripRows::NAMES; }
+    double msAt(float x) const { return (x - plotLeft()) / plotWidth() * notes.timeline.endSeconds * 1000.0; }
+    // On whole pixels, as Dear ImGui takes the pointer.
+    float xOf(double seconds) const {
+        return std::floor(plotLeft() + static_cast<float>(seconds / notes.timeline.endSeconds) * plotWidth());
+    }
+    // Height of the middle of a row of the strip.
+    float rowY(StripLane lane, int32_t index) const {
+        StripRows rows;
+        rows.top = overlay->layout().timeline.y + EditorLayout::EDGE;
+        rows.switchCount = static_cast<int32_t>(notes.timeline.switches.size());
+        rows.pictureCount = static_cast<int32_t>(notes.timeline.pictures.size());
+        return rows.rowTop(lane, index) + rows.lane() / 2.0f;
+    }
 
-    GlContext context;
+    GlContext context{WIDTH, HEIGHT};
     KeyState keys;
     GLWindow window;
     TestShell shell;
     EditorFeed feed;
     std::unique_ptr<Player> player;
     std::unique_ptr<EditorOverlay> overlay;
+    ShowNotes notes;
 };
 
 TEST_F(EditorOverlayOnTheShow, LeavesTheGlStateAndTheRandomSequenceAsTheShowLeftThem) {
@@ -179,7 +209,31 @@ TEST_F(EditorOverlayOnTheShow, LeavesTheGlStateAndTheRandomSequenceAsTheShowLeft
     resetGlState();
 }
 
-TEST_F(EditorOverlayOnTheShow, ChangesNoPixelOutsideItsPanelsNorAnyOfTheFramesAfterIt) {
+TEST_F(EditorOverlayOnTheShow, ThePictureHasAnAreaOfItsOwnThatGrowsWithTheWindowAndIsWholeWhenThePanelsHide) {
+    // The upper left corner, exactly 640 x 480, in the window a 1600 x 1000 desktop opens.
+    EXPECT_TRUE(pictureArea().box() == (PixelBox{0, HEIGHT - 480, 640, 480}));
+    EXPECT_FLOAT_EQ(pictureArea().scale, 1.0f);
+    const EditorLayout layout = overlay->layout();
+    for (float x = 0.5f; x < 640.0f; x += 13.0f) {
+        for (float y = 0.5f; y < 480.0f; y += 11.0f) ASSERT_FALSE(layout.covers(x, y)) << x << ", " << y;
+    }
+    // A larger window: the panels keep their sizes, the picture takes the room.
+    window.width = WIDTH + 160;
+    window.height = HEIGHT + 120;
+    EXPECT_TRUE(overlay->placePicture());
+    EXPECT_TRUE(pictureArea().box() == (PixelBox{0, HEIGHT + 120 - 600, 800, 600}));
+    EXPECT_FALSE(overlay->placePicture()) << "nothing changed, nothing to move";
+    // Hidden panels: the largest 4:3 picture in the whole window, centred.
+    overlay->toggle();
+    EXPECT_TRUE(overlay->placePicture());
+    EXPECT_TRUE(pictureArea().box() == (PixelBox{100, 0, 1160, 870}));
+    overlay->toggle();
+    window.width = WIDTH;
+    window.height = HEIGHT;
+    overlay->placePicture();
+}
+
+TEST_F(EditorOverlayOnTheShow, ChangesNoPixelOfThePictureNorAnyOfTheFramesAfterIt) {
     FrameReader plain;
     const std::shared_ptr<const Moment> moment = player->keep();
     player->addObserver(plain);
@@ -198,56 +252,101 @@ TEST_F(EditorOverlayOnTheShow, ChangesNoPixelOutsideItsPanelsNorAnyOfTheFramesAf
 
     ASSERT_EQ(plain.frames.size(), 2u);
     ASSERT_EQ(overlaid.frames.size(), 2u);
-    const auto [inside, outside] = changedInsideOutside(plain.frames[0], overlaid.frames[0]);
-    EXPECT_GT(inside, 20000);
-    EXPECT_EQ(outside, 0);
-    EXPECT_TRUE(plain.frames[1] == overlaid.frames[1]) << "the frame after the overlay differs";
+    const PixelBox picture = pictureArea().box();
+    const auto [inside, outside] = changedInsideOutside(plain.frames[0], overlaid.frames[0], picture);
+    EXPECT_EQ(inside, 0);
+    EXPECT_GT(outside, 200000);
+    const auto [insideAfter, outsideAfter] = changedInsideOutside(plain.frames[1], overlaid.frames[1], picture);
+    EXPECT_EQ(insideAfter, 0) << "the frame after the overlay differs";
 
-    // Paused: hidden, the redraw is the last frame the overlay saw; shown, the panels over it.
-    overlay->toggle();
+    // Paused: the redraw puts the picture the overlay last saw back, pixel for pixel.
     overlay->redraw(shell);
     Pixels redrawn;
     readFramePixels(WIDTH, HEIGHT, redrawn);
-    EXPECT_TRUE(redrawn == plain.frames[0]) << "the paused redraw is not the frame";
-    overlay->toggle();
-    overlay->redraw(shell);
-    readFramePixels(WIDTH, HEIGHT, redrawn);
-    const auto [insideAgain, outsideAgain] = changedInsideOutside(plain.frames[0], redrawn);
-    EXPECT_GT(insideAgain, 20000);  // the frame times move on with the clock: not the same count
-    EXPECT_EQ(outsideAgain, 0);
+    EXPECT_EQ(changedInsideOutside(plain.frames[0], redrawn, picture).first, 0);
 }
 
-TEST_F(EditorOverlayOnTheShow, TheStripSeeksWhereClickedLoopsWhereShiftDraggedAndZoomsAroundThePointer) {
-    const EditorLayout layout = editorLayout(WIDTH, HEIGHT);
-    const float y = layout.timeline.y + 20.0f;
+TEST_F(EditorOverlayOnTheShow, StripPicksSnapToTheGridUnlessAltIsHeldAndShiftDragSetsTheLoop) {
+    const float y = rowY(StripLane::Waveform, 0);
     pointer(0.0f, 0.0f, false);
-    const std::vector<EditorAction> press = pointer(320.0f, y, true);
-    ASSERT_EQ(press.size(), 1u);
-    EXPECT_EQ(press[0].kind, EditorActionKind::Scrub);
-    const double half = press[0].ms;
-    EXPECT_NEAR(half, 141240.0 / 2.0, 141240.0 / WIDTH);
-    const std::vector<EditorAction> drag = pointer(330.0f, y, true);
-    ASSERT_EQ(drag.size(), 1u);
-    EXPECT_NEAR(drag[0].ms - half, 10.0 * 141240.0 / WIDTH, 1.0);
-    const std::vector<EditorAction> release = pointer(330.0f, y, false);
-    ASSERT_EQ(release.size(), 1u);
-    EXPECT_EQ(release[0].kind, EditorActionKind::ScrubEnd);
+    for (const float x : {300.0f, 517.0f, 853.0f}) {
+        const std::vector<EditorAction> press = pointer(x, y, true);
+        ASSERT_EQ(press.size(), 1u);
+        EXPECT_EQ(press[0].kind, EditorActionKind::Scrub);
+        EXPECT_EQ(std::fmod(press[0].ms, QUARTER_BEAT_MS), 0.0) << press[0].ms;
+        EXPECT_LE(std::abs(press[0].ms - msAt(x)), QUARTER_BEAT_MS / 2.0 + 1.0);
+        const std::vector<EditorAction> release = pointer(x, y, false);
+        ASSERT_EQ(release.size(), 1u);
+        EXPECT_EQ(release[0].kind, EditorActionKind::ScrubEnd);
+    }
+    const std::vector<EditorAction> free = pointer(517.0f, y, true, false, 0.0f, true);
+    ASSERT_EQ(free.size(), 1u);
+    EXPECT_NEAR(free[0].ms, msAt(517.0f), 1.0);
+    EXPECT_NE(std::fmod(free[0].ms, QUARTER_BEAT_MS), 0.0);
+    pointer(517.0f, y, false);
 
-    pointer(100.0f, y, true, true);
+    feed.gridUnit = GridUnit::Pattern;  // 1920 ms
     pointer(200.0f, y, true, true);
-    const std::vector<EditorAction> loop = pointer(200.0f, y, false, true);
+    pointer(400.0f, y, true, true);
+    const std::vector<EditorAction> loop = pointer(400.0f, y, false, true);
     ASSERT_EQ(loop.size(), 1u);
     EXPECT_EQ(loop[0].kind, EditorActionKind::SetLoop);
-    EXPECT_NEAR(loop[0].ms, 100.0 * 141240.0 / WIDTH, 1.0);
-    EXPECT_NEAR(loop[0].endMs, 200.0 * 141240.0 / WIDTH, 1.0);
+    EXPECT_EQ(std::fmod(loop[0].ms, 1920.0), 0.0);
+    EXPECT_EQ(std::fmod(loop[0].endMs, 1920.0), 0.0);
+    EXPECT_LE(std::abs(loop[0].ms - msAt(200.0f)), 960.0);
+    EXPECT_LE(std::abs(loop[0].endMs - msAt(400.0f)), 960.0);
 
-    pointer(320.0f, y, false, false, 3.0f);
-    const double pivot = pointer(320.0f, y, true)[0].ms;
-    pointer(320.0f, y, false);
-    const double aside = pointer(420.0f, y, true)[0].ms;
-    pointer(420.0f, y, false);
-    EXPECT_NEAR(pivot, half, 1.0);
-    EXPECT_NEAR(aside - pivot, 100.0 * 141240.0 / WIDTH * 0.512, 2.0);
+    pointer(600.0f, y, false, false, 3.0f);
+    feed.gridUnit = GridUnit::QuarterBeat;
+    const double pivot = pointer(600.0f, y, true)[0].ms;
+    pointer(600.0f, y, false);
+    EXPECT_LE(std::abs(pivot - msAt(600.0f)), QUARTER_BEAT_MS / 2.0 + 1.0) << "the wheel zooms around the pointer";
+}
+
+TEST_F(EditorOverlayOnTheShow, AnEventIsSelectedDraggedToTheGridDeletedAndALayerSwitchedByADoubleClick) {
+    // The first event of the first switch lane, its mark on the strip.
+    const SwitchLane& lane = notes.timeline.switches[0];
+    ASSERT_FALSE(lane.events.empty());
+    const int32_t event = lane.events[0];
+    const double at = notes.timeline.events[static_cast<std::size_t>(event)].seconds;
+    const float y = rowY(StripLane::Switch, 0);
+    pointer(0.0f, 0.0f, false);
+    EXPECT_TRUE(pointer(xOf(at), y, true).empty()) << "taking an event is no seek";
+    pointer(xOf(at) + 60.0f, y, true);
+    const std::vector<EditorAction> drop = pointer(xOf(at) + 60.0f, y, false);
+    ASSERT_EQ(drop.size(), 1u);
+    EXPECT_EQ(drop[0].kind, EditorActionKind::MoveEvent);
+    ASSERT_EQ(drop[0].events, std::vector<int32_t>{event});
+    EXPECT_EQ(std::fmod(drop[0].ms, QUARTER_BEAT_MS), 0.0);
+    EXPECT_LE(std::abs(drop[0].ms - msAt(xOf(at) + 60.0f)), QUARTER_BEAT_MS / 2.0 + 1.0);
+    ASSERT_NE(drop[0].basis, nullptr);
+    EXPECT_EQ(*drop[0].basis, *notes.scriptBytes);
+
+    // The event stays selected; Delete asks for it to go.
+    ImGuiIO& io = ImGui::GetIO();
+    io.KeyMap[ImGuiKey_Delete] = 100;
+    io.KeysDown[100] = true;
+    const std::vector<EditorAction> removed = pointer(10.0f, 10.0f, false);
+    io.KeysDown[100] = false;
+    ASSERT_EQ(removed.size(), 1u);
+    EXPECT_EQ(removed[0].kind, EditorActionKind::DeleteEvents);
+    EXPECT_EQ(removed[0].events, std::vector<int32_t>{event});
+
+    // A double click where the layer is off, away from any event: switched on there.
+    const Span& first = lane.spans[0];
+    const double off = first.on / 2.0;
+    ASSERT_GT(xOf(first.on) - xOf(off), 10.0f);
+    std::vector<EditorAction> twice;
+    for (const bool down : {true, false, true, false}) {
+        const std::vector<EditorAction> asked = pointer(xOf(off), y, down);
+        twice.insert(twice.end(), asked.begin(), asked.end());
+    }
+    const auto insert = std::find_if(twice.begin(), twice.end(),
+                                     [](const EditorAction& a) { return a.kind == EditorActionKind::InsertEvent; });
+    ASSERT_NE(insert, twice.end());
+    EXPECT_EQ(insert->keyword, lane.keyword);
+    EXPECT_EQ(insert->argument, "on");
+    EXPECT_LE(std::abs(insert->ms - off * 1000.0), QUARTER_BEAT_MS / 2.0 + 1.0);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-GlContext::GlContext() {
+GlContext::GlContext(int width, int height) : height_(height) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "GlContext: SDL_Init: %s\n", SDL_GetError());
         return;
@@ -16,7 +16,7 @@ GlContext::GlContext() {
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    window_ = SDL_CreateWindow("test", 0, 0, 640, 480, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    window_ = SDL_CreateWindow("test", 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (window_ == nullptr) {
         std::fprintf(stderr, "GlContext: SDL_CreateWindow: %s\n", SDL_GetError());
         return;
@@ -39,7 +39,7 @@ GlContext::~GlContext() {
 std::array<uint8_t, 4> GlContext::pixelAt(int x, int y) const {
     std::array<uint8_t, 4> rgba{};
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, 479 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glReadPixels(x, height_ - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;
 }
 

@@ -1,5 +1,5 @@
-// A real GL context for tests: an SDL offscreen 640 x 480 window on Mesa's
-// llvmpipe, with the attributes the player asks for. Single-buffered there, so
+// A real GL context for tests: an SDL offscreen window on Mesa's llvmpipe, 640 x 480
+// unless asked otherwise, with the attributes the player asks for. Single-buffered there, so
 // read pixels before any swap.
 #pragma once
 
@@ -12,7 +12,7 @@ struct SDL_Window;
 
 class GlContext {
 public:
-    GlContext();
+    explicit GlContext(int width = 640, int height = 480);
     ~GlContext();
     GlContext(const GlContext&) = delete;
     GlContext& operator=(const GlContext&) = delete;
@@ -24,6 +24,7 @@ public:
 
 private:
     SDL_Window* window_ = nullptr;
+    int height_ = 480;
     void* context_ = nullptr;
 };
 

@@ -1,0 +1,89 @@
+// The editor's part of the editing session: the picture kept in its area of the
+// window as the window and the panels change (a paused picture drawn again where
+// it moved), the keys that move on the beat grid and edit the script, the script's
+// edits carried out and reloaded at once, and the window and panels remembered.
+#include <SDL.h>
+
+#include "app/EditSession.h"
+#include "app/Shell.h"
+#include "app/WindowOpening.h"
+#include "demo/DemoState.h"
+#include "editor/EditorOverlay.h"
+#include "script/BeatGrid.h"
+
+namespace {
+
+bool held(const SDL_Keysym& key, uint16_t modifier) {
+    return (key.mod & modifier) != 0;
+}
+
+}  // namespace
+
+void EditSession::followLayout() {
+    if (overlay_->placePicture() && paused_) drawAgainPaused();
+}
+
+// The frame at the play head once more, drawn at the picture's new place: the frame
+// of the replay's schedule there, at its own time (the song's position is a float,
+// a hair off the time it was set to).
+void EditSession::drawAgainPaused() {
+    const std::string notice = notice_;
+    const RunPlan& plan = player_.plan();
+    seekTo(static_cast<double>(replayFrameMs(plan, firstFrameAtOrAfter(plan, positionMs() - 0.5))));
+    notice_ = notice;
+}
+
+// Left and Right go a pattern, with Shift a beat, with Ctrl a step, from line to line of the grid.
+double EditSession::gridStep(double fromMs, const SDL_Keysym& key) const {
+    const GridUnit unit = held(key, KMOD_CTRL) ? GridUnit::Step : held(key, KMOD_SHIFT) ? GridUnit::Beat : GridUnit::Pattern;
+    return scriptBeatGrid(*demo::script).step(fromMs, unit, key.sym == SDLK_LEFT ? -1 : 1);
+}
+
+// The play head as a picked time: on the grid's nearest line, or where it is with Alt held.
+double EditSession::pickedNow(const SDL_Keysym& key) const {
+    if (held(key, KMOD_ALT)) return positionMs();
+    return scriptBeatGrid(*demo::script).snap(positionMs(), feed_.gridUnit);
+}
+
+// Ctrl-Z undoes the latest edit, Ctrl-Shift-Z (or Ctrl-Y) redoes it.
+bool EditSession::editKey(const SDL_Keysym& key) {
+    if (!held(key, KMOD_CTRL)) return false;
+    EditorAction action;
+    if (key.sym == SDLK_z) {
+        action.kind = held(key, KMOD_SHIFT) ? EditorActionKind::Redo : EditorActionKind::Undo;
+    } else if (key.sym == SDLK_y) {
+        action.kind = EditorActionKind::Redo;
+    } else {
+        return false;
+    }
+    applyEdit(action);
+    updateFeed();
+    showStatus(true);
+    return true;
+}
+
+void EditSession::applyEdit(const EditorAction& action) {
+    const EditOutcome outcome = editing_->apply(action);
+    if (outcome.notice.empty()) return;
+    feed_.editNotice = outcome.notice;
+    notice_ = outcome.notice;
+    if (outcome.changed) tellReload(liveReload_.takeSavedScript());
+    const EditHistory& history = editing_->history();
+    feed_.undoWhat = history.undoWhat();
+    feed_.redoWhat = history.redoWhat();
+}
+
+void rememberEditor(const GLWindow& window, const EditorOverlay& overlay, GridUnit unit,
+                    const EditorSettings& before) {
+    EditorSettings now = before;
+    if (window.window != nullptr) {
+        now.maximized = (SDL_GetWindowFlags(window.window) & SDL_WINDOW_MAXIMIZED) != 0;
+        // A maximised window's size is the desktop's: the size to come back to is the one before.
+        if (!now.maximized) SDL_GetWindowSize(window.window, &now.windowWidth, &now.windowHeight);
+    }
+    const PanelSizes sizes = overlay.panelSizes();
+    now.columnWidth = sizes.columnWidth;
+    now.stripHeight = sizes.stripHeight;
+    now.gridUnit = unit;
+    if (now != before) writeEditorSettings(editorSettingsPath(), now);
+}
