@@ -26,9 +26,16 @@ void layOutColumn(EditorLayout& layout, int32_t transportLines) {
                                                                static_cast<float>(std::max(1, transportLines))));
     layout.transport = {layout.column.x, layout.column.y, layout.column.width, top};
     const PanelRect column{layout.column.x, layout.column.y + top, layout.column.width, layout.column.height - top};
-    const float editHeight = std::min(column.height, std::round(EditorLayout::EDIT_HEIGHT * layout.scale));
-    const float timesHeight =
-        std::min(column.height - editHeight, std::round(EditorLayout::FRAME_TIMES_HEIGHT * layout.scale));
+    // The edit panel and the frame times keep their heights while the script and the
+    // findings still get a fair share; in a short column all give way together.
+    float editHeight = std::round(EditorLayout::EDIT_HEIGHT * layout.scale);
+    float timesHeight = std::round(EditorLayout::FRAME_TIMES_HEIGHT * layout.scale);
+    const float fixedMost = EditorLayout::FIXED_SHARE * column.height;
+    if (editHeight + timesHeight > fixedMost) {
+        const float shrink = fixedMost / (editHeight + timesHeight);
+        editHeight = std::floor(editHeight * shrink);
+        timesHeight = std::floor(timesHeight * shrink);
+    }
     const float rest = column.height - editHeight - timesHeight;
     const float findingsHeight = std::round(rest * EditorLayout::FINDINGS_SHARE);
     layout.edit = {column.x, column.y, column.width, editHeight};

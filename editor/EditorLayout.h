@@ -40,6 +40,7 @@ struct EditorLayout {
     static constexpr float EDIT_HEIGHT = 128.0f;
     static constexpr float FRAME_TIMES_HEIGHT = 84.0f;
     static constexpr float FINDINGS_SHARE = 0.3f;  // of what the column keeps for the script and findings
+    static constexpr float FIXED_SHARE = 0.6f;     // of the column, at most, for the edit panel and frame times
     static constexpr float EDGE = 5.0f;            // the band at a panel's inner edge that drags it
 
     float scale = 1.0f;

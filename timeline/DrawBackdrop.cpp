@@ -1,5 +1,7 @@
 // What lies under the marks: the title and legend, lane stripes and names, the
-// pattern and beat grid with pattern numbers, and the song's end across a row.
+// beat grid (patterns with their numbers, beats, and steps where they are far
+// enough apart, all counted from the script's offset; beats labelled pattern:beat
+// where there is room), and the song's end across a row.
 #include <cmath>
 #include <cstdio>
 
@@ -10,15 +12,19 @@ namespace draw {
 namespace {
 
 constexpr double MIN_BEAT_PIXELS = 4.0;     // closer beat lines would grey the lanes out
+constexpr double MIN_STEP_PIXELS = 5.0;
 constexpr double MIN_NUMBER_PIXELS = 26.0;  // room for a pattern number
+constexpr double MIN_BEAT_LABEL_PIXELS = 34.0;  // room for "12:3"
 
 std::string summary(const Timeline& timeline) {
     const Tempo& tempo = timeline.tempo;
     char text[256];
     std::snprintf(
         text, sizeof text,
-        "  %d bpm, %d steps a pattern, %d a beat  \xc2\xb7  %zu events  \xc2\xb7  %zu camera jumps at 60 fps",
-        tempo.bpm, tempo.patternLength, tempo.patternSpeed, timeline.events.size(), timeline.jumps.size());
+        "  %d bpm, %d steps a pattern, %d a beat%s  \xc2\xb7  %zu events  \xc2\xb7  %zu camera jumps at 60 fps",
+        tempo.bpm, tempo.patternLength, tempo.patternSpeed,
+        tempo.offsetMs != 0 ? (", pattern 0 at " + clockText(tempo.offsetSeconds())).c_str() : "",
+        timeline.events.size(), timeline.jumps.size());
     const std::string song = timeline.songSeconds >= 0.0
                                  ? timeline.songFile + "  " + clockText(timeline.songSeconds)
                                  : timeline.songFile + " (not readable)";
@@ -79,23 +85,35 @@ void verticalLine(cairo_t* cr, double x, double top, double bottom) {
     cairo_line_to(cr, std::round(x) + 0.5, bottom);
 }
 
-void patternNumbers(const DrawInput& in, int32_t row, double top, int64_t first, int64_t last,
-                    int64_t every) {
+// Pattern numbers, or where beats have room, every beat as pattern:beat.
+void gridLabels(const DrawInput& in, int32_t row, double top, int64_t every) {
     const TimelineLayout& layout = in.layout;
-    const double pattern = in.timeline.tempo.patternSeconds();
+    const Tempo& tempo = in.timeline.tempo;
+    const LayoutRow& r = layout.rows[static_cast<std::size_t>(row)];
+    const bool beats = tempo.beatSeconds() * layout.pixelsPerSecond >= MIN_BEAT_LABEL_PIXELS;
+    const double unit = beats ? tempo.beatSeconds() : tempo.patternSeconds();
+    const auto perPattern = static_cast<int64_t>(std::llround(tempo.patternSeconds() / tempo.beatSeconds()));
     setColour(in.cr, palette::SOFT_INK);
-    for (int64_t p = first; p <= last; ++p) {
-        if (p % every != 0) continue;
-        const double x = layout.xOf(row, static_cast<double>(p) * pattern);
-        if (x + 2.0 < layout.plotRight) text(in.cr, x + 2.0, top + 11.0, std::to_string(p));
+    const double offset = tempo.offsetSeconds();
+    for (auto n = static_cast<int64_t>(std::ceil((r.from - offset) / unit - 1e-9));
+         offset + static_cast<double>(n) * unit <= r.to + 1e-9; ++n) {
+        const double t = offset + static_cast<double>(n) * unit;
+        if (t < 0.0 || (!beats && n % every != 0)) continue;
+        const int64_t pattern = beats ? (n >= 0 ? n / perPattern : -((-n + perPattern - 1) / perPattern)) : n;
+        const std::string label =
+            beats ? std::to_string(pattern) + ":" + std::to_string(n - pattern * perPattern) : std::to_string(n);
+        const double x = layout.xOf(row, t);
+        if (x + 2.0 < layout.plotRight) text(in.cr, x + 2.0, top + 11.0, label);
     }
 }
 
-void gridLines(cairo_t* cr, const TimelineLayout& layout, int32_t row, double step, double top,
+// Lines every `step` seconds from the grid's offset.
+void gridLines(cairo_t* cr, const TimelineLayout& layout, int32_t row, double step, double offset, double top,
                double bottom) {
     const LayoutRow& r = layout.rows[static_cast<std::size_t>(row)];
-    for (double t = std::ceil(r.from / step - 1e-9) * step; t <= r.to + 1e-9; t += step)
-        verticalLine(cr, layout.xOf(row, t), top, bottom);
+    for (double t = offset + std::ceil((r.from - offset) / step - 1e-9) * step; t <= r.to + 1e-9; t += step) {
+        if (t >= 0.0) verticalLine(cr, layout.xOf(row, t), top, bottom);
+    }
     cairo_stroke(cr);
 }
 
@@ -139,18 +157,22 @@ void grid(const DrawInput& in) {
     while (every * patternPixels < MIN_NUMBER_PIXELS) every *= 2;
     cairo_set_line_width(in.cr, 1.0);
     fonts::use(in.cr, fonts::LABEL_SIZE - 1.0);
+    const double offset = tempo.offsetSeconds();
     for (std::size_t i = 0; i < layout.rows.size(); ++i) {
         const auto row = static_cast<int32_t>(i);
         const double top = layout.rows[i].top;
         const double bottom = top + layout.lanesHeight;
+        if (tempo.stepSeconds() * layout.pixelsPerSecond >= MIN_STEP_PIXELS) {
+            setColour(in.cr, palette::STEP_LINE);
+            gridLines(in.cr, layout, row, tempo.stepSeconds(), offset, top + 12.0, bottom);
+        }
         if (beat * layout.pixelsPerSecond >= MIN_BEAT_PIXELS) {
             setColour(in.cr, palette::BEAT_LINE);
-            gridLines(in.cr, layout, row, beat, top + 12.0, bottom);
+            gridLines(in.cr, layout, row, beat, offset, top + 12.0, bottom);
         }
         setColour(in.cr, palette::PATTERN_LINE);
-        gridLines(in.cr, layout, row, pattern, top, bottom);
-        patternNumbers(in, row, top, static_cast<int64_t>(std::ceil(layout.rows[i].from / pattern - 1e-9)),
-                       static_cast<int64_t>(std::floor(layout.rows[i].to / pattern + 1e-9)), every);
+        gridLines(in.cr, layout, row, pattern, offset, top, bottom);
+        gridLabels(in, row, top, every);
     }
 }
 

@@ -15,6 +15,7 @@ const char* timelinePageScript() {
   const tempo = data.timeline.tempo;
   const beatSeconds = 60 / tempo.bpm;
   const patternSeconds = beatSeconds * tempo.patternLength / tempo.patternSpeed;
+  const offsetSeconds = (tempo.offsetMs || 0) / 1000;
 
   function pointInPicture(event) {
     const box = svg.getBoundingClientRect();
@@ -31,8 +32,8 @@ const char* timelinePageScript() {
   }
 
   function patternBeat(seconds) {
-    const pattern = Math.floor(seconds / patternSeconds + 1e-9);
-    const beat = (seconds - pattern * patternSeconds) / beatSeconds;
+    const pattern = Math.floor((seconds - offsetSeconds) / patternSeconds + 1e-9);
+    const beat = (seconds - offsetSeconds - pattern * patternSeconds) / beatSeconds;
     return pattern + ':' + (Math.round(beat * 100) / 100);
   }
 

@@ -108,7 +108,10 @@ nlohmann::ordered_json timelineJson(const Timeline& timeline) {
     return {
         {"song", {{"file", timeline.songFile}, {"seconds", timeline.songSeconds}}},
         {"tempo",
-         {{"bpm", tempo.bpm}, {"patternLength", tempo.patternLength}, {"patternSpeed", tempo.patternSpeed}}},
+         {{"bpm", tempo.bpm},
+          {"patternLength", tempo.patternLength},
+          {"patternSpeed", tempo.patternSpeed},
+          {"offsetMs", tempo.offsetMs}}},
         {"layers", layers},
         {"pictures", pictures},
         {"syncPatterns", patterns},

@@ -26,6 +26,7 @@ constexpr Rgb BACKGROUND{0.98, 0.98, 0.97};
 constexpr Rgb LANE_STRIPE{0.935, 0.935, 0.925};
 constexpr Rgb PATTERN_LINE{0.80, 0.80, 0.78};
 constexpr Rgb BEAT_LINE{0.89, 0.89, 0.87};
+constexpr Rgb STEP_LINE{0.92, 0.92, 0.91};
 constexpr Rgb WAVEFORM{0.36, 0.50, 0.66};
 constexpr Rgb INK{0.13, 0.13, 0.13};
 constexpr Rgb SOFT_INK{0.42, 0.42, 0.42};

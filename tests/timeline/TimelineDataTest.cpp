@@ -101,7 +101,7 @@ TEST(TimelineData, EventsKeepTheirLineWordsAndEffectTime) {
     const nlohmann::ordered_json json = timelineOf(script, 30.0);
     EXPECT_EQ(json.at("song"), (nlohmann::ordered_json{{"file", "data/song.ogg"}, {"seconds", 30.0}}));
     EXPECT_EQ(json.at("tempo"),
-              (nlohmann::ordered_json{{"bpm", 60}, {"patternLength", 16}, {"patternSpeed", 4}}));
+              (nlohmann::ordered_json{{"bpm", 60}, {"patternLength", 16}, {"patternSpeed", 4}, {"offsetMs", 0}}));
     const nlohmann::ordered_json expected = nlohmann::ordered_json::parse(R"([
         {"line": 4, "seconds": 2.0, "keyword": "hohto", "argument": "on", "known": true},
         {"line": 6, "seconds": 2.0, "keyword": "lorenz", "argument": "3", "known": true},

@@ -87,6 +87,32 @@ TEST(TimelinePicture, PngIsFullWidthAndLanesAreDrawnExactlyWhereSpansAreOn) {
     }
 }
 
+TEST(TimelinePicture, TheGridCountsFromTheOffsetAndShowsStepsWhenZoomedIn) {
+    // 4 s of song on 1600 pixels: a step (0.12 s) is tens of pixels wide.
+    const ShowFolder folder("init songfile data/song.wav\ninit offset 500\n0 hohto on\n", 4.0);
+    ASSERT_EQ(runTimelineIn(folder.path(), "grid.png").exitCode, 0);
+    const Png png(cairo_image_surface_create_from_png(folder.file("grid.png").c_str()));
+    ASSERT_EQ(cairo_surface_status(png.get()), CAIRO_STATUS_SUCCESS);
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0, findingsIn(folder.path()));
+    ASSERT_EQ(timeline.tempo.offsetMs, 500);
+    const TimelineLayout layout = layoutTimeline(timeline, nullptr);
+    const Lane* lane = layout.lane(LaneKind::Switch, 0);  // palikat: never on, never striped
+    ASSERT_NE(lane, nullptr);
+    const int y = static_cast<int>(layout.laneTop(0, *lane) + lane->height / 2.0);
+    auto colourAt = [&](double seconds) {
+        return rgbAt(png.get(), static_cast<int>(std::lround(layout.xOf(0, seconds))), y);
+    };
+    EXPECT_EQ(colourAt(0.5), rgbOf(palette::PATTERN_LINE));
+    EXPECT_EQ(colourAt(0.5 + 1.92), rgbOf(palette::PATTERN_LINE));
+    EXPECT_EQ(colourAt(0.5 + 0.48), rgbOf(palette::BEAT_LINE));
+    EXPECT_EQ(colourAt(0.5 + 0.12), rgbOf(palette::STEP_LINE));
+    for (const double none : {1.92, 0.5 - 0.06}) {
+        SCOPED_TRACE(none);  // pattern 1 without the offset; between two steps
+        for (const Rgb line : {palette::PATTERN_LINE, palette::BEAT_LINE, palette::STEP_LINE})
+            EXPECT_NE(colourAt(none), rgbOf(line));
+    }
+}
+
 TEST(TimelinePicture, LongSongsWrapIntoRowsOfWholePatterns) {
     const ShowFolder folder("0 hohto on\n");
     const double pattern = 1.92;
