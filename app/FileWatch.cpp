@@ -21,6 +21,10 @@ std::string joined(const std::string& folder, const char* name) {
     return folder == "." ? std::string(name) : folder + "/" + name;
 }
 
+// A close after writing and a rename into place finish a write; a change of mode or
+// owner says nothing either way; anything else may be followed by more.
+constexpr uint32_t FINISHED = IN_CLOSE_WRITE | IN_MOVED_TO;
+
 }  // namespace
 
 FileWatch::FileWatch(const std::vector<std::string>& files)
@@ -72,6 +76,19 @@ void FileWatch::watchReturnedFolders(std::set<std::string>& names) {
     }
 }
 
+void FileWatch::noteChange(const std::string& file, uint32_t mask) {
+    if ((mask & FINISHED) != 0) {
+        complete_[file] = true;
+    } else if ((mask & IN_ATTRIB) == 0 || complete_.count(file) == 0) {
+        complete_[file] = false;
+    }
+}
+
+bool FileWatch::writeComplete(const std::string& file) const {
+    const auto found = complete_.find(file);
+    return found != complete_.end() && found->second;
+}
+
 std::vector<std::string> FileWatch::touched() {
     std::set<std::string> names;
     alignas(inotify_event) char buffer[8192];
@@ -85,7 +102,10 @@ std::vector<std::string> FileWatch::touched() {
                 lose(event->wd);
             } else if (folder != folders_.end() && event->len > 0) {
                 const std::string file = joined(folder->second, event->name);
-                if (files_.count(file) != 0) names.insert(file);
+                if (files_.count(file) != 0) {
+                    names.insert(file);
+                    noteChange(file, event->mask);
+                }
             }
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }

@@ -36,6 +36,8 @@ int32_t errorsIn(const std::vector<Finding>& findings) {
 LiveReload::LiveReload(Player& player) : player_(player), watch_(watchedFiles()) {}
 
 void LiveReload::note(const std::string& file) {
+    if (std::find(pendingFiles_.begin(), pendingFiles_.end(), file) == pendingFiles_.end())
+        pendingFiles_.push_back(file);
     if (file == DemoScript::SCRIPT_FILE) {
         pending_.script = true;
     } else if (file == ImageOverlay::COORDINATES_FILE) {
@@ -53,7 +55,9 @@ std::string LiveReload::poll() {
     const std::vector<std::string> touched = watch_.touched();
     if (!touched.empty()) lastTouchTick_ = SDL_GetTicks();
     for (const std::string& file : touched) note(file);
-    if (!changed_ || SDL_GetTicks() - lastTouchTick_ < SETTLE_MS) return "";
+    const bool finished = std::all_of(pendingFiles_.begin(), pendingFiles_.end(),
+                                      [this](const std::string& file) { return watch_.writeComplete(file); });
+    if (!changed_ || (!finished && SDL_GetTicks() - lastTouchTick_ < SETTLE_MS)) return "";
     return apply();
 }
 
@@ -96,6 +100,7 @@ std::string LiveReload::apply() {
     const auto started = std::chrono::steady_clock::now();
     const ShowChanges changes = pending_;
     pending_ = ShowChanges{};
+    pendingFiles_.clear();
     changed_ = false;
     checkAndReport();
     const int32_t errors = errorsIn(findings_);

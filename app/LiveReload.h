@@ -1,7 +1,9 @@
 // Live reload in the authoring mode: the script, the coordinates, the song and the
-// pictures are watched; a change is taken once it has settled (no write for about
-// 100 ms, so a half-written file is never read) and only when the show check finds
-// no error in it. Then the player takes it at the moment it is playing.
+// pictures are watched; a change is taken once its write is known to be finished (a
+// close after writing, a rename into place) or, failing that, once it has settled
+// (no write for about 100 ms, so a half-written file is never read), and only when
+// the show check finds no error in it. Then the player takes it at the moment it is
+// playing.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +41,7 @@ private:
     FileWatch watch_;
     ShowChanges pending_;
     bool changed_ = false;
+    std::vector<std::string> pendingFiles_;  // touched since the last reload
     uint32_t lastTouchTick_ = 0;
     std::vector<Finding> findings_;
 };
