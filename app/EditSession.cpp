@@ -58,8 +58,7 @@ EditSession::~EditSession() {
 }
 
 void EditSession::event(const SDL_Event& event) {
-    overlay_->takeEvent(event);
-    if (event.type == SDL_MOUSEMOTION) overlay_->pointerAt(event.motion.x, event.motion.y);
+    if (!queuePointerEvent(event)) overlay_->takeEvent(event);
     if (event.type == SDL_WINDOWEVENT) followLayout();
     if (event.type != SDL_KEYDOWN) return;
     if (event.key.keysym.sym != SDLK_TAB && overlay_->wantsKeyboard()) return;
@@ -286,7 +285,9 @@ void EditSession::afterFrame() {
 }
 
 void EditSession::idle() {
-    if (overlay_->shown()) overlay_->redraw(shellServices());
+    do {
+        if (overlay_->shown()) overlay_->redraw(shellServices());
+    } while (overlay_->inputPending());
     applyOverlayActions();
     followLayout();
     window_.lastTick = SDL_GetTicks();

@@ -81,6 +81,7 @@ private:
     double gridStep(double fromMs, const SDL_Keysym& key) const;
     double pickedNow(const SDL_Keysym& key) const;
     void applyEdit(const EditorAction& action);
+    bool queuePointerEvent(const SDL_Event& event);
 
     Player& player_;
     GLWindow& window_;

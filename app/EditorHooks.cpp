@@ -9,6 +9,7 @@
 #include "app/WindowOpening.h"
 #include "demo/DemoState.h"
 #include "editor/EditorOverlay.h"
+#include "editor/PointerQueue.h"
 #include "script/BeatGrid.h"
 
 namespace {
@@ -18,6 +19,33 @@ bool held(const SDL_Keysym& key, uint16_t modifier) {
 }
 
 }  // namespace
+
+// The pointer's events for the overlay, in order; false for any other event.
+bool EditSession::queuePointerEvent(const SDL_Event& event) {
+    PointerQueue* pointer = overlay_->pointer();
+    switch (event.type) {
+        case SDL_MOUSEMOTION:
+            if (pointer != nullptr) pointer->moved(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            const uint8_t button = event.button.button;
+            const int32_t index = button == SDL_BUTTON_LEFT ? 0 : button == SDL_BUTTON_RIGHT ? 1 : button == SDL_BUTTON_MIDDLE ? 2 : -1;
+            if (pointer != nullptr)
+                pointer->button(index, event.type == SDL_MOUSEBUTTONDOWN, static_cast<float>(event.button.x),
+                                static_cast<float>(event.button.y));
+            return true;
+        }
+        case SDL_MOUSEWHEEL:
+            if (pointer != nullptr) pointer->wheel(static_cast<float>(event.wheel.y));
+            return true;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_LEAVE && pointer != nullptr) pointer->left();
+            return false;
+        default:
+            return false;
+    }
+}
 
 void EditSession::followLayout() {
     if (overlay_->placePicture() && paused_) drawAgainPaused();

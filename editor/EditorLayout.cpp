@@ -93,5 +93,12 @@ PictureArea editorPicture(const EditorLayout& layout, int windowHeight) {
     const PixelBox box{static_cast<int32_t>(area.x),
                        windowHeight - static_cast<int32_t>(area.y + area.height),
                        std::max(1, static_cast<int32_t>(area.width)), std::max(1, static_cast<int32_t>(area.height))};
-    return pictureAreaInBox(box);
+    PictureArea picture = pictureAreaInBox(box);
+    if (layout.panelsShown) {
+        // Held in the window's corner, not centred in its area: drawn there it is exactly
+        // a capture of its own size.
+        picture.x = box.x;
+        picture.y = box.y + box.height - picture.height;
+    }
+    return picture;
 }

@@ -69,5 +69,7 @@ EditorLayout editorLayout(float width, float height, float scale = 1.0f, const P
 // The smallest window the editor opens or shrinks to at `scale`.
 void leastEditorWindow(float scale, int& width, int& height);
 // The show's picture in the layout's area of a window `windowHeight` pixels tall, in
-// framebuffer pixels (y up): exactly 640 x 480 when the area is that size.
+// framebuffer pixels (y up): the largest 4:3 picture in the area, in its upper left
+// corner (centred in the window when the panels are hidden); exactly 640 x 480 when
+// the area is that size.
 PictureArea editorPicture(const EditorLayout& layout, int windowHeight);

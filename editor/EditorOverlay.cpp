@@ -29,6 +29,7 @@
 #include "editor/FrameTimes.h"
 #include "editor/FrozenFrame.h"
 #include "editor/GlStateGuard.h"
+#include "editor/PointerQueue.h"
 #include "editor/ScriptPanel.h"
 #include "editor/ShowNotes.h"
 #include "editor/TimelineStrip.h"
@@ -119,7 +120,7 @@ struct EditorOverlay::Parts {
     PanelSizes sizes;
     int32_t transportLines = 1;
     Edge dragging = Edge::None;
-    ImVec2 pointer{-1.0f, -1.0f};  // from the latest motion event; negative: none yet
+    PointerQueue pointer;  // the window's pointer events, one button change a frame
 
     FrozenFrame frozen;
     FrameTimes times;
@@ -185,8 +186,13 @@ void EditorOverlay::Parts::newFrame() {
     ImGuiIO& io = ImGui::GetIO();
     if (platform) {
         ImGui_ImplSDL2_NewFrame();
-        const bool overWindow = io.MousePos.x > -FLT_MAX / 2.0f;  // or held by it
-        if (overWindow && pointer.x >= 0.0f) io.MousePos = pointer;
+        // The pointer from the window's own events: the SDL half of Dear ImGui reads a
+        // global position that X servers do not always bring up to date while a button
+        // is held, and would merge a quick press, drag and release into one click.
+        const PointerState state = pointer.nextFrame();
+        io.MousePos = state.x >= 0.0f ? ImVec2{state.x, state.y} : ImVec2{-FLT_MAX, -FLT_MAX};
+        for (int i = 0; i < 3; ++i) io.MouseDown[i] = state.down[i];
+        io.MouseWheel = state.wheel;
     } else {
         io.DeltaTime = 1.0f / 60.0f;
     }
@@ -346,8 +352,13 @@ void EditorOverlay::takeEvent(const SDL_Event& event) {
     ImGui_ImplSDL2_ProcessEvent(&event);
 }
 
-void EditorOverlay::pointerAt(int32_t x, int32_t y) {
-    parts_->pointer = {static_cast<float>(x), static_cast<float>(y)};
+PointerQueue* EditorOverlay::pointer() {
+    Parts& p = *parts_;
+    return p.shown && p.platform ? &p.pointer : nullptr;
+}
+
+bool EditorOverlay::inputPending() const {
+    return parts_->shown && parts_->pointer.pending();
 }
 
 bool EditorOverlay::wantsKeyboard() const {

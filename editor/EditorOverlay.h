@@ -18,6 +18,7 @@
 #include "player/Player.h"
 
 union SDL_Event;
+class PointerQueue;
 
 class EditorOverlay : public FrameObserver {
 public:
@@ -42,13 +43,14 @@ public:
     // The layout of the window as it is now.
     EditorLayout layout() const;
 
-    // Every event of the window goes here first; while hidden they are let by. The
-    // show has no use for the mouse, so the overlay has it all.
+    // Every event of the window but the pointer's goes here first; while hidden they
+    // are let by.
     void takeEvent(const SDL_Event& event);
-    // Where the pointer moved to in the window, from the window's own motion events:
-    // the SDL half of Dear ImGui here reads a global pointer position that X servers
-    // do not always bring up to date while a button is held.
-    void pointerAt(int32_t x, int32_t y);
+    // Where the pointer's events go, in order; null while hidden or without a window of
+    // its own. The show has no use for the pointer, so the overlay has it all.
+    PointerQueue* pointer();
+    // Pointer events wait for frames to take them, one button change each.
+    bool inputPending() const;
     // One of the panels' controls is held: keys are the overlay's until it is let go.
     bool wantsKeyboard() const;
 

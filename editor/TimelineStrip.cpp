@@ -122,7 +122,8 @@ void TimelineStrip::handlePointer(const Frame& frame, std::vector<EditorAction>&
     const StripPlot& plot = frame.plot;
     const double endSeconds = frame.timeline().endSeconds;
     if (ImGui::IsItemActivated()) startDrag(frame, actions);
-    if (ImGui::IsItemActive() && drag_ != Drag::None) {
+    // The frame that lets go moves the drag too: the pointer may have moved since the last one.
+    if ((ImGui::IsItemActive() || ImGui::IsItemDeactivated()) && drag_ != Drag::None) {
         const double pointer = picked(frame, plot.secondsAt(io.MousePos.x));
         if (pointer != dragSeconds_) {
             dragSeconds_ = pointer;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command under its own virtual X server: under_xvfb.sh COMMAND [ARG...].
+# Runs a command under its own virtual X server: under_xvfb.sh COMMAND [ARG...]; its
+# screen is XVFB_SCREEN (WIDTHxHEIGHTxDEPTH), 1024x768x24 unless set.
 # Xvfb picks a free display itself (-displayfd) and writes its number only once it
 # takes connections, so no scan of lock files can hand two servers one number and
 # no client starts before the server answers. -noreset: by default the server resets
@@ -8,7 +9,7 @@
 # gone when this returns.
 set -u
 dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" >"$dir/log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$dir/display" >"$dir/log" 2>&1 &
 server=$!
 cleanup() { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$dir"; }
 trap cleanup EXIT

@@ -4,6 +4,8 @@
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The editor remembers its window in the user's configuration folder: a test's own.
+export XDG_CONFIG_HOME="$work/config"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
