@@ -1,24 +1,22 @@
 #!/usr/bin/env bash
-# The editing overlay of --edit in a real window under Xvfb, with a fixed frame
-# time: Tab shows and hides it and it changes no pixel outside its panels; a click
-# on the timeline strip and a click on a finding of the show check seek there, as
-# the trace shows; and with the overlay shown the trace is that of a plain run.
+# The editor's panels in a real window on a 1600 x 1000 virtual screen, with a fixed
+# frame time: a click on the timeline strip and a click on a finding of the show
+# check seek there, as the trace shows; and with the panels shown the trace is that
+# of a plain run. (Its picture against captures: editor_under_x.sh.)
 set -u
 exe=$1
 show_dir=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
 source "$(dirname "$0")/x_helpers.sh"
 export SDL_AUDIODRIVER=dummy
 
-# The panels on a 640 x 480 window (editor/EditorLayout.cpp): the transport bar,
-# the timeline strip and the column on the right.
-WIDTH=640
-STRIP_TOP=384
-FIRST_FINDING_Y=201
+# The editor's window on this screen is 1200 x 750 (editor/EditorLayout.cpp): the
+# picture in the upper left, the column on its right with the findings from 323 to
+# 396, the strip below from 485 with the lanes' names in its first 92 pixels.
+PLOT_LEFT=92
+PLOT_WIDTH=1108
+STRIP_Y=519
+FIRST_FINDING_Y=346
+QUARTER_BEAT=0.12
 
 start() { start_editor "$@"; }
 lines() { grep -c '^frame=' "$work/out"; }
@@ -42,48 +40,16 @@ click_until_jump() {
   done
   return 1
 }
-# Pixels that differ between two screenshots: "inside outside" the panels.
-changed_pixels() {
-  cmp -l "$1" "$2" | awk -v w=$WIDTH -v strip=$STRIP_TOP '
-    { p = int(($1 - 1) / 3); if (p in seen) next; seen[p] = 1
-      x = p % w; y = int(p / w)
-      if (y < 21 || y >= strip || (x >= 424 && y < 323)) inside++; else outside++ }
-    END { print inside + 0, outside + 0 }'
-}
-
-# 1. Paused, with the overlay hidden, shown and hidden again.
-start "$show_dir"
-if win=$(wait_window "flashstep") && wait_lines 20; then
-  pointer_to "$win" 200 200
-  press "$win" Tab
-  wait_lines $(( $(lines) + 5 ))
-  press "$win" space
-  sleep 0.5
-  window_rgb "$win" "$work/bare.rgb"
-  press "$win" Tab
-  sleep 0.5
-  window_rgb "$win" "$work/shown.rgb"
-  press "$win" Tab
-  sleep 0.5
-  window_rgb "$win" "$work/hidden.rgb"
-  read -r inside outside < <(changed_pixels "$work/bare.rgb" "$work/shown.rgb")
-  [ "$inside" -gt 20000 ] && pass "Tab shows the overlay ($inside pixels of its panels)" || fail "only $inside pixels changed where the panels are"
-  [ "$outside" = 0 ] && pass "nothing changes outside the panels" || fail "$outside pixels changed outside the panels"
-  cmp -s "$work/bare.rgb" "$work/hidden.rgb" && pass "Tab again gives the show's frame back exactly" || fail "the frame differs after hiding the overlay"
-  escape_until_exit "$win" "$pid"
-  [ "$code" = "0" ] && pass "Escape ends the paused show with 0" || fail "exit code $code"
-else
-  fail "no window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
-fi
-
-# 2. A click half way along the strip: the whole song is on it at first.
+# 1. A click half way along the strip: the whole song is on it at first; the time
+#    snaps to the nearest quarter beat.
 song=$(cd "$show_dir" && "$exe" --timeline "$work/t.json" >/dev/null 2>&1 && tr -d '\n' <"$work/t.json" | grep -o '"song": *{[^}]*}' | grep -o '"seconds": *[0-9.]*' | grep -o '[0-9.]*$')
 start "$show_dir"
 if win=$(wait_window "flashstep") && wait_lines 20; then
-  click_until_jump "$win" $(( WIDTH / 2 )) $(( STRIP_TOP + 20 ))
+  click_until_jump "$win" $(( PLOT_LEFT + PLOT_WIDTH / 2 )) $STRIP_Y
   escape_until_exit "$win" "$pid"
   read -r frame t < <(jumped_to)
-  if [ -n "${frame:-}" ] && awk -v t="$t" -v s="$song" -v w=$WIDTH 'BEGIN { d = t - s / 2; exit !(d <= s / w && d >= -s / w) }'; then
+  if [ -n "${frame:-}" ] && awk -v t="$t" -v s="$song" -v w=$PLOT_WIDTH -v q=$QUARTER_BEAT \
+      'BEGIN { d = t - s / 2; m = s / w + q / 2 + 0.02; exit !(d <= m && d >= -m) }'; then
     pass "a click on the strip seeks to the time under it (frame $frame, t $t of $song s)"
   else
     fail "no seek to about $song/2 s after the click: ${frame:-none} ${t:-}"
@@ -92,13 +58,13 @@ else
   fail "no window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
 fi
 
-# 3. A copy of the show with an unknown keyword at 40:0 (76.8 s): a click on the finding.
+# 2. A copy of the show with an unknown keyword at 40:0 (76.8 s): a click on the finding.
 mkdir -p "$work/show" && cp -r "$show_dir/data" "$work/show/"
 last40=$(grep -n '^40:0 ' "$work/show/data/script.txt" | tail -n 1 | cut -d: -f1)
 sed -i "${last40}a 40:0 lorenzz on" "$work/show/data/script.txt"
 start "$work/show"
 if [ -n "$last40" ] && win=$(wait_window "flashstep") && wait_lines 20; then
-  click_until_jump "$win" 450 $FIRST_FINDING_Y
+  click_until_jump "$win" 700 $FIRST_FINDING_Y
   escape_until_exit "$win" "$pid"
   read -r frame t < <(jumped_to)
   [ "${frame:-}" = 3839 ] && [ "${t:-}" = 76.800003 ] && pass "a click on the finding seeks to its time (frame 3839)" \
@@ -107,10 +73,10 @@ else
   fail "no mistake line, window or frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
 fi
 
-# 4. The overlay shown, the pointer hovering the strip: the trace of a plain run, line for line.
+# 3. The panels shown, the pointer hovering the strip: the trace of a plain run, line for line.
 start "$show_dir"
 if win=$(wait_window "flashstep") && wait_lines 10; then
-  pointer_to "$win" 300 $(( STRIP_TOP + 30 ))
+  pointer_to "$win" 300 $STRIP_Y
   wait_lines 150
   escape_until_exit "$win" "$pid"
   n=$(lines)
@@ -124,5 +90,4 @@ else
   fail "no window or no frames"; cat "$work/err"; kill -9 "$pid" 2>/dev/null
 fi
 
-echo "failures: $failures"
-[ "$failures" -eq 0 ]
+finish
