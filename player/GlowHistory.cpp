@@ -1,4 +1,4 @@
-// Keeping glow capture inputs during a replay, and rendering them when needed.
+// Keeping glow capture inputs frame by frame, and rendering them when needed.
 #include "player/GlowHistory.h"
 
 #include <algorithm>
@@ -20,12 +20,25 @@ void fillTexture(const Texture& texture, uint8_t grey) {
 
 }  // namespace
 
-void GlowHistory::clear() {
+void GlowHistory::clear(int64_t from) {
     textures_.clear();
+    end_ = from;
 }
 
-void GlowHistory::recordFrame() {
+void GlowHistory::forgetFrom(int64_t frame) {
+    for (Captures& captures : textures_) {
+        std::vector<Capture>& made = captures.made;
+        made.erase(std::lower_bound(made.begin(), made.end(), frame,
+                                    [](const Capture& c, int64_t f) { return c.frame < f; }),
+                   made.end());
+    }
+    end_ = std::min(end_, frame);
+}
+
+void GlowHistory::recordFrame(int64_t frame, bool skipped) {
     const Scene& scene = *demo::scene;
+    const bool next = frame == end_;
+    if (next) ++end_;
     if (!scene.hohtoOn) return;
     auto entry = std::find_if(textures_.begin(), textures_.end(),
                               [&scene](const Captures& c) { return c.texture == scene.bufferTexture; });
@@ -33,14 +46,24 @@ void GlowHistory::recordFrame() {
         textures_.push_back(Captures{scene.bufferTexture, {}, false});
         entry = textures_.end() - 1;
     }
+    if (skipped) entry->behind = true;
+    if (!next) return;  // known already, or out of the log's reach
     Capture capture;
+    capture.frame = frame;
     capture.flash = demo::flash;
     std::copy(std::begin(demo::cameraDirection), std::end(demo::cameraDirection), capture.cameraDirection);
     capture.cameraDistance = demo::cameraDistance;
     capture.spinAngle = scene.spinAngle;
     capture.lists = scene.beadDecisions;
     entry->made.push_back(std::move(capture));
-    entry->behind = true;
+}
+
+void GlowHistory::markAllBehind() {
+    for (Captures& captures : textures_) captures.behind = !captures.made.empty();
+}
+
+void GlowHistory::markNoneBehind() {
+    for (Captures& captures : textures_) captures.behind = false;
 }
 
 bool GlowHistory::behind(const Texture* texture) const {
@@ -48,10 +71,10 @@ bool GlowHistory::behind(const Texture* texture) const {
                        [texture](const Captures& c) { return c.texture == texture && c.behind; });
 }
 
-// The latest `count` captures, each as the frame's draw makes it.
-void GlowHistory::render(const Captures& captures, size_t count) {
+// Captures `from` to `to` (exclusive), each as the frame's draw makes it.
+void GlowHistory::render(const Captures& captures, size_t from, size_t to) {
     Scene& scene = *demo::scene;
-    for (size_t i = captures.made.size() - count; i < captures.made.size(); ++i) {
+    for (size_t i = from; i < to; ++i) {
         const Capture& capture = captures.made[i];
         demo::flash = capture.flash;
         std::copy(std::begin(capture.cameraDirection), std::end(capture.cameraDirection),
@@ -64,35 +87,62 @@ void GlowHistory::render(const Captures& captures, size_t count) {
     }
 }
 
-bool GlowHistory::rendersTheSameFromAnyStart(const Captures& captures, size_t count) {
+// The `count` captures before index `before` from an all-black start, each step's
+// pixels kept; then from an all-white start until a step's pixels equal the black
+// run's at that step. From there on both runs are the same, so the black run's end
+// is the texture's from any start. False when they never met.
+bool GlowHistory::settlesWithin(const Captures& captures, size_t before, size_t count) {
+    const size_t first = before - count;
     fillTexture(*captures.texture, 0);
-    render(captures, count);
-    const TexturePixels fromBlack = readTexturePixels(*captures.texture);
+    std::vector<TexturePixels> fromBlack;
+    for (size_t i = first; i < before; ++i) {
+        render(captures, i, i + 1);
+        fromBlack.push_back(readTexturePixels(*captures.texture));
+    }
     fillTexture(*captures.texture, 255);
-    render(captures, count);
-    return readTexturePixels(*captures.texture).rgba == fromBlack.rgba;
+    for (size_t i = first; i < before; ++i) {
+        render(captures, i, i + 1);
+        if (readTexturePixels(*captures.texture).rgba != fromBlack[i - first].rgba) continue;
+        if (i + 1 < before) writeTexturePixels(*captures.texture, fromBlack.back());
+        return true;
+    }
+    return false;
 }
 
-void GlowHistory::catchUp(Texture* texture, const std::vector<TexturePixels>& firstPixels) {
+size_t GlowHistory::indexOf(const Captures& captures, int64_t frame) {
+    const std::vector<Capture>& made = captures.made;
+    return static_cast<size_t>(
+        std::lower_bound(made.begin(), made.end(), frame, [](const Capture& c, int64_t f) { return c.frame < f; }) -
+        made.begin());
+}
+
+// Every capture from the origin on, from the origin's pixels.
+void GlowHistory::renderFromOrigin(const Captures& captures, size_t before, const GlowOrigin& origin) {
+    const Scene& scene = *demo::scene;
+    const auto slot = std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), captures.texture) -
+                      std::begin(scene.bufferTextures);
+    if (origin.pixels != nullptr && static_cast<size_t>(slot) < origin.pixels->size())
+        writeTexturePixels(*captures.texture, (*origin.pixels)[static_cast<size_t>(slot)]);
+    render(captures, std::min(before, indexOf(captures, origin.frame)), before);
+}
+
+void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origin) {
     auto entry = std::find_if(textures_.begin(), textures_.end(),
                               [texture](const Captures& c) { return c.texture == texture; });
     if (entry == textures_.end() || !entry->behind) return;
-    const ShowState now;
-    Scene& scene = *demo::scene;
-    const size_t made = entry->made.size();
-    size_t count = std::min(FIRST_TRY, made);
-    while (count < made && !rendersTheSameFromAnyStart(*entry, count)) count = std::min(made, count * 2);
-    if (count == made) {
-        const auto slot =
-            std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), texture) -
-            std::begin(scene.bufferTextures);
-        if (static_cast<size_t>(slot) < firstPixels.size()) writeTexturePixels(*texture, firstPixels[slot]);
-        render(*entry, made);
-    }
+    const ShowState show;
+    const size_t before = indexOf(*entry, now);
+    const size_t sinceOrigin = before - std::min(before, indexOf(*entry, origin.frame));
+    size_t count = std::min(FIRST_TRY, before);
+    bool settled = false;
+    // Trying them from both starts costs more than rendering those since the origin.
+    while (2 * count < sinceOrigin && count <= before && !(settled = settlesWithin(*entry, before, count)))
+        count *= 2;
+    if (!settled) renderFromOrigin(*entry, before, origin);
     entry->behind = false;
-    now.restore();
+    show.restore();
 }
 
-void GlowHistory::catchUpAll(const std::vector<TexturePixels>& firstPixels) {
-    for (Captures& captures : textures_) catchUp(captures.texture, firstPixels);
+void GlowHistory::catchUpAll(int64_t now, const GlowOrigin& origin) {
+    for (Captures& captures : textures_) catchUp(captures.texture, now, origin);
 }

@@ -1,15 +1,22 @@
 // The glow feeds on itself: each capture draws the core sphere textured with the
-// previous capture into the same texture. A replay draws nothing, so it keeps the
-// inputs of every capture into each texture, and before a texture is next used
-// its captures are rendered. Rendering all of them could take seconds; instead the
-// latest few are rendered twice, once from an all-black and once from an all-white
-// start. A capture only ever adds a non-negative share of the previous pixels, so
-// it is monotone in them: when both starts end in the same pixels, so does the
-// true start, and the result is exact. Otherwise twice as many are rendered, up to
-// all of them from the texture's first pixels.
+// previous capture into the same texture. A replay draws nothing, so the inputs of
+// every capture into each texture are kept, frame by frame of the replay's
+// schedule, and before a texture is next used its captures are rendered. The kept
+// inputs form a log from an origin (a moment whose pixels are known) on: the same
+// show gives the same inputs at the same frame, so replays, checkpoints and seeks
+// share it until a reload changes the show from some frame on.
+//
+// Rendering all of a texture's captures could take seconds; instead the latest few
+// are rendered from an all-black start, then from an all-white one until the two
+// meet. A capture only ever adds a non-negative share of the previous pixels, so
+// it is monotone in them: once both starts give the same pixels, so does the true
+// start, and the result is exact. When they do not meet, twice as many are tried,
+// and once that would cost more than all of them, all are rendered from the
+// origin's pixels.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -18,28 +25,42 @@
 struct BeadDecisions;
 class Texture;
 
+// Pixels known exactly: the capture textures' at the start of frame `frame`, in the scene's order.
+struct GlowOrigin {
+    const std::vector<TexturePixels>* pixels = nullptr;
+    int64_t frame = 0;
+};
+
 class GlowHistory {
 public:
     static constexpr size_t FIRST_TRY = 16;
 
-    // Forgets every kept capture: the textures are as the GL holds them.
-    void clear();
-    // Keeps the capture the frame just updated is about to make, if the glow is on,
-    // and marks its texture as behind.
-    void recordFrame();
+    // Forgets every kept capture; the log starts again at frame `from`.
+    void clear(int64_t from = 0);
+    // Forgets the captures of frame `frame` on (the show changed from there).
+    void forgetFrom(int64_t frame);
+    // The frame the log has reached: every frame before it, from the origin on, is kept.
+    int64_t end() const { return end_; }
+    // The frame just updated is about to make its capture (if the glow is on): kept
+    // when it is the log's next frame, and when `skipped`, its texture is behind.
+    void recordFrame(int64_t frame, bool skipped);
+    // Every texture with kept captures is behind (their pixels are the origin's now),
+    // or none is (their pixels are exact, as a kept moment puts them back).
+    void markAllBehind();
+    void markNoneBehind();
     // Whether the texture misses captures that a run from the start has made.
     bool behind(const Texture* texture) const;
-    // Renders the texture's kept captures until its pixels are a run's from the
-    // start (drawing the shells directly, compiling no list), then puts the show
-    // back as it was; blending is left to the caller.
-    // `firstPixels`: the capture textures' pixels before the first frame, in the scene's order.
-    void catchUp(Texture* texture, const std::vector<TexturePixels>& firstPixels);
-    void catchUpAll(const std::vector<TexturePixels>& firstPixels);
+    // Renders the texture's captures before frame `now` until its pixels are a run's
+    // from the start (drawing the shells directly, compiling no list), then puts the
+    // show back as it was; blending is left to the caller.
+    void catchUp(Texture* texture, int64_t now, const GlowOrigin& origin);
+    void catchUpAll(int64_t now, const GlowOrigin& origin);
     // Captures rendered so far, for measurements.
     size_t rendered() const { return rendered_; }
 
 private:
     struct Capture {
+        int64_t frame = 0;
         float flash = 0.0f;
         float cameraDirection[3] = {};
         float cameraDistance = 0.0f;
@@ -48,13 +69,17 @@ private:
     };
     struct Captures {
         Texture* texture = nullptr;
-        std::vector<Capture> made;
+        std::vector<Capture> made;  // ascending frames
         bool behind = false;
     };
 
-    void render(const Captures& captures, size_t count);
-    bool rendersTheSameFromAnyStart(const Captures& captures, size_t count);
+    void render(const Captures& captures, size_t from, size_t to);
+    bool settlesWithin(const Captures& captures, size_t before, size_t count);
+    void renderFromOrigin(const Captures& captures, size_t before, const GlowOrigin& origin);
+    // The index of the first capture at or after `frame`.
+    static size_t indexOf(const Captures& captures, int64_t frame);
 
     std::vector<Captures> textures_;
+    int64_t end_ = 0;
     size_t rendered_ = 0;
 };

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <utility>
 
 #include "demo/Demo.h"
@@ -27,6 +28,8 @@ constexpr uint32_t HEARD_REPLAY_FPS = 60;
 constexpr uint64_t CHECKPOINT_EVERY_MS = 4000;
 // How often a replay asks whether the run was stopped (a few milliseconds of replay).
 constexpr int64_t STOP_CHECK_FRAMES = 1024;
+// Replays keep the show (without the glow's pixels, which its log stands for) this often.
+constexpr int64_t MARK_EVERY_MS = 1000;
 
 FrameSchedule scheduleOf(const RunPlan& plan) {
     FrameSchedule schedule;
@@ -58,9 +61,15 @@ struct Player::Run {
     VirtualClock songClock;    // the song's clock on a virtual clock
     VirtualClock replayClock;  // the song's time while a run on the heard song replays
     std::shared_ptr<const Moment> start;
-    std::shared_ptr<const Moment> replayBase;  // where the latest replay started: its captures' pixels
+    std::shared_ptr<const Moment> replayBase;  // where the latest replay started
+    std::shared_ptr<const Moment> glowOrigin;  // the latest pixels known exactly: the glow renders from them
+    std::shared_ptr<const Moment> logOrigin;   // where the glow's log starts
     std::vector<std::shared_ptr<const Moment>> checkpoints;
-    GlowHistory glow;  // the captures skipped frames did not render
+    // Marks: the show at the start of every second of the replay's schedule, without
+    // pixels, by the second they fall in; good while the glow's log reaches them.
+    std::map<int64_t, std::shared_ptr<const Moment>> marks;
+    int64_t replayedTo = 0;  // the frame the latest replay went to
+    GlowHistory glow;        // the captures frames of the replay's schedule made, and which textures lag
 };
 
 Player::Player(RunPlan plan) : plan_(std::move(plan)), run_(std::make_unique<Run>()) {
@@ -78,7 +87,8 @@ bool Player::open(GLWindow& window, KeyState& keys, ShellServices& shell) {
     const DemoHost host{&shell, songClock()};
     if (!demoInit(window, keys, host)) return false;
     run_->start = std::make_shared<const Moment>(Moment::now(nextFrame_, 0));
-    run_->replayBase = run_->start;
+    run_->replayBase = run_->glowOrigin = run_->logOrigin = run_->start;
+    run_->glow.clear(nextFrame_);
     if (plan_.startMs > 0.0) seek(plan_.startMs);
     return true;
 }
@@ -87,7 +97,10 @@ void Player::close() {
     if (!open_) return;
     run_->start.reset();
     run_->replayBase.reset();
+    run_->glowOrigin.reset();
+    run_->logOrigin.reset();
     run_->checkpoints.clear();
+    run_->marks.clear();
     run_->glow.clear();
     glBehind_ = false;
     demoShutdown();
@@ -116,6 +129,8 @@ void Player::frame(uint32_t measuredDt, bool draw) {
         return;
     }
     demoUpdate(nextFrameTime(measuredDt));
+    // A frame of a virtual clock is one of the replay's schedule: the glow's log goes on with it.
+    if (plan_.virtualClock()) run_->glow.recordFrame(nextFrame_, false);
     bringGlUpToDate();
     demoDraw();
     showFrame();
@@ -128,7 +143,7 @@ void Player::skipFrame(uint32_t dt) {
     Scene& scene = *demo::scene;
     scene.replaying = true;
     demoUpdate(dt);
-    run_->glow.recordFrame();
+    run_->glow.recordFrame(nextFrame_, true);
     demoSkipDraw();
     scene.replaying = false;
     ++nextFrame_;
@@ -141,7 +156,7 @@ void Player::bringGlUpToDate() {
     Scene& scene = *demo::scene;
     const bool glowBehind = run_->glow.behind(scene.bufferTexture);
     if (!glBehind_ && !glowBehind) return;
-    if (glowBehind) run_->glow.catchUp(scene.bufferTexture, run_->replayBase->captures);
+    if (glowBehind) run_->glow.catchUp(scene.bufferTexture, glowHorizon(), glowOrigin());
     if (!scene.beadListsCurrent()) scene.compileBeadLists();
     scene.blendAfterDraw.apply();
     glBehind_ = false;
@@ -159,14 +174,32 @@ void Player::showFrame() {
     for (FrameObserver* observer : plan_.observers) observer->frameShown(frame);
 }
 
-// The latest kept moment at or before frame `target`: a checkpoint of this run,
-// or the show's start.
+// The latest kept moment at or before frame `target`: a checkpoint of this run, a
+// mark the glow's log reaches, or the show's start.
 std::shared_ptr<const Moment> Player::replayBaseFor(int64_t target) const {
     std::shared_ptr<const Moment> base = run_->start;
     for (const std::shared_ptr<const Moment>& checkpoint : run_->checkpoints) {
         if (checkpoint->nextFrame <= target && checkpoint->nextFrame > base->nextFrame) base = checkpoint;
     }
+    const int64_t reach = std::min(target, run_->glow.end());
+    for (const auto& [second, mark] : run_->marks) {
+        if (mark->nextFrame <= reach && mark->nextFrame > base->nextFrame) base = mark;
+    }
     return base;
+}
+
+// Where the glow renders from when its captures do not settle: the latest replay's
+// base when it kept pixels, else the log's origin.
+GlowOrigin Player::glowOrigin() const {
+    const Moment& origin = *run_->glowOrigin;
+    return GlowOrigin{&origin.captures, origin.nextFrame};
+}
+
+// The glow's captures up to here are the show's: on a virtual clock every frame so
+// far; on the song as heard, those of the latest replay (the frames drawn since fall
+// off its schedule).
+int64_t Player::glowHorizon() const {
+    return plan_.virtualClock() ? nextFrame_ : run_->replayedTo;
 }
 
 void Player::addObserver(FrameObserver& observer) {
@@ -179,6 +212,13 @@ void Player::removeObserver(FrameObserver& observer) {
 }
 
 void Player::replayTo(int64_t target) {
+    replayFrames(target);
+    bringGlUpToDate();
+}
+
+// The show from the latest kept moment before `target` to it, frame by frame, drawing
+// nothing: marks kept on the way, the glow's captures logged for later.
+void Player::replayFrames(int64_t target) {
     const std::shared_ptr<const Moment> base = replayBaseFor(target);
     run_->replayBase = base;
     base->restoreShow();
@@ -192,22 +232,54 @@ void Player::replayTo(int64_t target) {
         clock->set(base->songMs);
         music.followClock(clock);
     }
+    startGlowAt(*base);
     FrameSchedule schedule = scheduleOf(plan_);
-    // Captures the replay passes are kept and rendered when a texture is next used;
-    // a texture the replay never captures into holds the base's pixels.
-    run_->glow.clear();
-    Scene& scene = *demo::scene;
-    for (size_t i = 0; i < base->captures.size(); ++i)
-        writeTexturePixels(*scene.bufferTextures[i], base->captures[i]);
     while (nextFrame_ < target) {
         if (nextFrame_ % STOP_CHECK_FRAMES == 0 && shell_->stopAsked()) break;  // the run ends next
+        keepMark(clock->milliseconds());
         schedule.frame = nextFrame_;
         const uint32_t dt = schedule.next();
         clock->advance(dt);
         skipFrame(dt);
     }
+    run_->replayedTo = nextFrame_;  // the target, unless a stop cut the replay short
     music.followClock(nullptr);
-    bringGlUpToDate();
+}
+
+// The capture textures as a replay from `base` finds them. A base without pixels (a
+// mark) takes the log's origin's, and every texture the log captured into is behind;
+// one with pixels is exact. A base the log does not reach starts a new log.
+void Player::startGlowAt(const Moment& base) {
+    const std::shared_ptr<const Moment>& origin = run_->logOrigin;
+    if (base.nextFrame > run_->glow.end() || base.nextFrame < origin->nextFrame) {
+        run_->glow.clear(base.nextFrame);
+        run_->logOrigin = run_->replayBase;
+        run_->marks.clear();
+    }
+    const bool mark = base.captures.empty();
+    run_->glowOrigin = mark ? run_->logOrigin : run_->replayBase;
+    const std::vector<TexturePixels>& pixels = run_->glowOrigin->captures;
+    Scene& scene = *demo::scene;
+    for (size_t i = 0; i < pixels.size(); ++i) writeTexturePixels(*scene.bufferTextures[i], pixels[i]);
+    if (mark) {
+        run_->glow.markAllBehind();
+    } else {
+        run_->glow.markNoneBehind();
+    }
+}
+
+// The show at the start of the frame about to be replayed, once a second of the
+// schedule; only while the glow's log reaches the frame.
+void Player::keepMark(uint64_t songMs) {
+    const int64_t second = static_cast<int64_t>(songMs) / MARK_EVERY_MS;
+    if (nextFrame_ > run_->glow.end() || run_->marks.count(second) != 0) return;
+    run_->marks.emplace(second, std::make_shared<const Moment>(Moment{ShowState(), {}, nextFrame_, songMs}));
+}
+
+void Player::prepareSeeks(double endMs) {
+    const std::shared_ptr<const Moment> here = keep();
+    replayFrames(firstFrameAtOrAfter(plan_, endMs));
+    returnTo(*here);
 }
 
 void Player::seek(double ms) {
@@ -221,14 +293,14 @@ uint64_t Player::songMs() const {
 }
 
 std::shared_ptr<const Moment> Player::keep() {
-    run_->glow.catchUpAll(run_->replayBase->captures);
+    run_->glow.catchUpAll(glowHorizon(), glowOrigin());
     bringGlUpToDate();
     return std::make_shared<const Moment>(Moment::now(nextFrame_, songMs()));
 }
 
 void Player::returnTo(const Moment& moment) {
     moment.restore();
-    run_->glow.clear();
+    run_->glow.markNoneBehind();
     glBehind_ = false;
     nextFrame_ = moment.nextFrame;
     demo::music->seek(static_cast<double>(moment.songMs) / 1000.0);
@@ -264,6 +336,12 @@ void Player::reload(const ShowChanges& changes) {
     }
     for (const std::string& picture : changes.pictures) demo::textureStore->reload(picture.c_str());
     if (differsFromMs == NO_DIFFERENCE) return;
+    // Frames that read a song time before the difference, and the marks at their ends, stay.
+    const int64_t first = firstFrameAtOrAfter(plan_, differsFromMs);
+    run_->glow.forgetFrom(first);
+    auto& marks = run_->marks;
+    for (auto mark = marks.begin(); mark != marks.end();)
+        mark = mark->second->nextFrame > first ? marks.erase(mark) : std::next(mark);
     auto& checkpoints = run_->checkpoints;
     checkpoints.erase(std::remove_if(checkpoints.begin(), checkpoints.end(),
                                      [differsFromMs](const std::shared_ptr<const Moment>& c) {

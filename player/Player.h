@@ -16,6 +16,7 @@
 
 class VirtualClock;
 struct Moment;
+struct GlowOrigin;
 
 // One frame as its observers see it.
 struct PlayerFrame {
@@ -102,6 +103,9 @@ public:
     void reload(const ShowChanges& changes);
     // Keeps the show as it is now, to come back to without a replay.
     std::shared_ptr<const Moment> keep();
+    // Replays the show once up to `endMs` (its end) and comes back, keeping marks on
+    // the way, so that later seeks and reloads anywhere replay only from near by.
+    void prepareSeeks(double endMs);
     void returnTo(const Moment& moment);
     // Song and show stop; the next frame goes on from where they stood.
     void setPaused(bool paused);
@@ -127,6 +131,11 @@ private:
     uint32_t nextFrameTime(uint32_t measuredDt);
     std::shared_ptr<const Moment> replayBaseFor(int64_t target) const;
     void replayTo(int64_t frame);
+    void replayFrames(int64_t target);
+    void startGlowAt(const Moment& base);
+    void keepMark(uint64_t songMs);
+    GlowOrigin glowOrigin() const;
+    int64_t glowHorizon() const;
     void keepCheckpoint();
     void reopenSong();
     uint64_t songMs() const;

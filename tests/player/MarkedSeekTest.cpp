@@ -1,0 +1,148 @@
+// Seeks and reloads that replay from the marks an editor's player keeps, with the
+// glow taken from its log, draw the very frames a capture of the show draws there,
+// in any order, and after a change to the script behind the play head. (One player
+// per process: the driver's state is the process's.)
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gfx/FrameReadback.h"
+#include "gfx/Image.h"
+#include "player/Player.h"
+#include "tests/support/GlContext.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestShell.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Rgb = std::vector<uint8_t>;
+
+constexpr double SHOW_END_MS = 141240.0;
+const std::vector<double> TARGETS = {100000.0, 30000.0, 140000.0, 61000.0, 5000.0, 130000.0};
+
+Rgb rgbOf(const uint8_t* rgba, std::size_t pixels) {
+    Rgb rgb;
+    for (std::size_t i = 0; i < pixels; ++i) rgb.insert(rgb.end(), rgba + 4 * i, rgba + 4 * i + 3);
+    return rgb;
+}
+
+// The generated show in a folder of its own, its script a copy that can be changed.
+class ShowCopy {
+public:
+    ShowCopy() {
+        fs::create_directories(folder.file("data"));
+        for (const auto& entry : fs::directory_iterator(std::string(FLASHSTEP_DATA_PARENT) + "/data")) {
+            const fs::path name = entry.path().filename();
+            if (name == "script.txt") {
+                fs::copy_file(entry.path(), folder.file("data/script.txt"));
+            } else {
+                fs::create_symlink(entry.path(), folder.file("data/" + name.string()));
+            }
+        }
+    }
+    // An extra camera jump at 21:0 (40.32 s), behind the play head at 100 s: it draws from
+    // the random sequence, so everything after it changes.
+    void changeScript() const {
+        std::ifstream in(folder.file("data/script.txt"));
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string script = text.str();
+        const std::size_t at = script.find("\n22:0 ");
+        ASSERT_NE(at, std::string::npos);
+        std::ofstream(folder.file("data/script.txt"))
+            << script.substr(0, at + 1) << "21:0 syncOnce 1\n" << script.substr(at + 1);
+    }
+    // The frame a capture at 60 fps draws first at or after `ms`, by the player run apart.
+    Rgb captured(double ms) const {
+        const std::string frames = folder.file("capture");
+        fs::remove_all(frames);
+        fs::create_directories(frames);
+        const std::string command = "cd '" + folder.path() + "' && '" + FLASHSTEP_EXE + "' --capture '" + frames +
+                                    "/f%05d.png' --start " + std::to_string(static_cast<int64_t>(ms)) +
+                                    "ms --end " + std::to_string(static_cast<int64_t>(ms) + 1) +
+                                    "ms --quiet 2>/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        for (const auto& entry : fs::directory_iterator(frames)) {
+            int32_t width = 0;
+            int32_t height = 0;
+            int32_t bytes = 0;
+            const PixelBlock png = loadImage(entry.path().c_str(), width, height, bytes);
+            if (png != nullptr) return rgbOf(png.get(), static_cast<std::size_t>(width) * height);
+        }
+        ADD_FAILURE() << "no frame captured at " << ms << " ms";
+        return {};
+    }
+    TempDir folder;
+};
+
+class MarkedSeeks : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(context.ok());
+        ASSERT_NE(getcwd(home, sizeof home), nullptr);
+        ASSERT_EQ(chdir(show.folder.path().c_str()), 0);
+        window.keys = &keys;
+        plan.clock = FrameClock::Schedule;  // the capture's 60 fps, on a virtual clock
+    }
+    void TearDown() override { ASSERT_EQ(chdir(home), 0); }
+
+    Rgb drawn() const {
+        std::vector<uint8_t> pixels;
+        readFramePixels(640, 480, pixels);
+        return rgbOf(pixels.data(), 640 * 480);
+    }
+    Rgb frameAt(Player& player, double ms) const {
+        player.seek(ms);
+        player.frame(0);
+        return drawn();
+    }
+
+    char home[4096] = {};
+    ShowCopy show;
+    GlContext context;
+    RunPlan plan;
+    KeyState keys;
+    GLWindow window;
+    TestShell shell;
+};
+
+TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead) {
+    std::vector<Rgb> captured;
+    for (const double ms : TARGETS) captured.push_back(show.captured(ms));
+
+    Player player(plan);
+    ASSERT_TRUE(player.open(window, keys, shell));
+    player.prepareSeeks(SHOW_END_MS);
+    for (std::size_t i = 0; i < TARGETS.size(); ++i)
+        EXPECT_TRUE(frameAt(player, TARGETS[i]) == captured[i]) << "after a seek to " << TARGETS[i] << " ms";
+
+    // The play head at 100 s, the script changed at 40 s: reloaded, then seeks on both sides.
+    player.seek(100000.0);
+    show.changeScript();
+    ShowChanges changes;
+    changes.script = true;
+    player.reload(changes);
+    player.frame(0);
+    const Rgb reloaded = drawn();
+    const Rgb after = frameAt(player, 130000.0);
+    const Rgb before = frameAt(player, 30000.0);
+    player.close();
+
+    const Rgb changedAfter = show.captured(130000.0);
+    EXPECT_FALSE(changedAfter == captured[5]) << "the change must show at 130 s for this test to tell";
+    const Rgb changedAtPlayHead = show.captured(100000.0);
+    EXPECT_FALSE(changedAtPlayHead == captured[0]);
+    EXPECT_TRUE(reloaded == changedAtPlayHead) << "the frame drawn right after the reload";
+    EXPECT_TRUE(after == changedAfter) << "a seek past the change after the reload";
+    EXPECT_TRUE(before == captured[1]) << "before the change the show is as it was";
+}
+
+}  // namespace
