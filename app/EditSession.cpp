@@ -280,6 +280,7 @@ void EditSession::afterFrame() {
     takeReloads();
     applyOverlayActions();
     followLayout();
+    prepareSeeks(true);
     updateFeed();
     showStatus(false);
 }
@@ -290,6 +291,7 @@ void EditSession::idle() {
     } while (overlay_->inputPending());
     applyOverlayActions();
     followLayout();
+    prepareSeeks(false);
     window_.lastTick = SDL_GetTicks();
     takeReloads();
     showStatus(false);

@@ -82,6 +82,7 @@ private:
     double pickedNow(const SDL_Keysym& key) const;
     void applyEdit(const EditorAction& action);
     bool queuePointerEvent(const SDL_Event& event);
+    void prepareSeeks(bool playing);
 
     Player& player_;
     GLWindow& window_;
@@ -104,4 +105,5 @@ private:
     bool playAfterScrub_ = false;  // the show played when the drag began
     EditorSettings settings_;  // as remembered when the session began
     std::unique_ptr<ScriptEditing> editing_;
+    uint32_t seeksPreparedFor_ = UINT32_MAX;  // the feed's revision the marks were last set for
 };

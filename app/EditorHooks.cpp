@@ -47,6 +47,18 @@ bool EditSession::queuePointerEvent(const SDL_Event& event) {
     }
 }
 
+// Once the show's length is known, the whole show is replayed once to set marks every
+// second, so seeks and reloads anywhere replay from near by; after a reload, the
+// marks past the change are set again while the show is paused.
+void EditSession::prepareSeeks(bool playing) {
+    const double end = overlay_->showEndSeconds();
+    if (end <= 0.0 || seeksPreparedFor_ == feed_.revision) return;
+    if (playing && seeksPreparedFor_ != UINT32_MAX) return;
+    seeksPreparedFor_ = feed_.revision;
+    player_.prepareSeeks(end * 1000.0);
+    window_.lastTick = SDL_GetTicks();
+}
+
 void EditSession::followLayout() {
     if (overlay_->placePicture() && paused_) drawAgainPaused();
 }

@@ -384,6 +384,10 @@ std::vector<EditorAction> EditorOverlay::takeActions() {
     return taken;
 }
 
+double EditorOverlay::showEndSeconds() const {
+    return parts_->notes != nullptr ? parts_->notes->timeline.endSeconds : -1.0;
+}
+
 void EditorOverlay::waitForNotes() {
     Parts& p = *parts_;
     if (p.reading.valid()) p.reading.wait();

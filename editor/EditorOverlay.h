@@ -63,6 +63,8 @@ public:
     std::vector<EditorAction> takeActions();
     // Waits until the script and the song are read, for tests and the benchmark.
     void waitForNotes();
+    // The show's length as the timeline has it, in seconds; negative until it is read.
+    double showEndSeconds() const;
 
 private:
     struct Parts;
