@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "app/Shell.h"
-#include "demo/DemoState.h"
+#include "script/DemoScript.h"
 #include "editor/EditorOverlay.h"
 #include "player/Moment.h"
 #include "player/ShowTime.h"
@@ -61,7 +61,7 @@ void EditSession::event(const SDL_Event& event) {
 
 bool EditSession::keyDown(const SDL_Keysym& key) {
     const bool shift = (key.mod & KMOD_SHIFT) != 0;
-    const DemoScript& script = *demo::script;
+    const DemoScript& script = player_.script();
     const double step = shift ? beatMs(script) : patternMs(script);
     switch (key.sym) {
         case SDLK_SPACE:
@@ -121,7 +121,7 @@ void EditSession::seekTo(double ms) {
         player_.frame(static_cast<uint32_t>(dt));
     }
     window_.lastTick = SDL_GetTicks();
-    notice_ = "seek to " + patternBeatText(ms / 1000.0, *demo::script);
+    notice_ = "seek to " + patternBeatText(ms / 1000.0, player_.script());
 }
 
 void EditSession::togglePause() {
@@ -235,13 +235,13 @@ void EditSession::setLoop(double startMs, double endMs) {
     loopEndMs_ = endMs;
     loopStart_.reset();
     looping_ = loopEndMs_ > loopStartMs_;
-    notice_ = "loop " + patternBeatText(loopStartMs_ / 1000.0, *demo::script) + ".." +
-              patternBeatText(loopEndMs_ / 1000.0, *demo::script);
+    notice_ = "loop " + patternBeatText(loopStartMs_ / 1000.0, player_.script()) + ".." +
+              patternBeatText(loopEndMs_ / 1000.0, player_.script());
 }
 
 // While paused, a short slice of the song at the play head; nothing while it plays.
 void EditSession::hearPlayHead() {
-    if (paused_) demo::music->playSlice(positionMs() / 1000.0, SCRUB_SLICE_MS);
+    if (paused_) player_.hearSlice(positionMs() / 1000.0, SCRUB_SLICE_MS);
 }
 
 void EditSession::updateFeed() {
@@ -298,11 +298,11 @@ void EditSession::tellReload(const std::string& status) {
 }
 
 std::string EditSession::statusText() const {
-    const DemoScript& script = *demo::script;
+    const DemoScript& script = player_.script();
     const double seconds = player_.songSeconds();
     char text[512];
     std::snprintf(text, sizeof text, "flashstep: %s  %.2f s  %.1f fps  %s",
-                  patternBeatText(seconds, script).c_str(), seconds, fps_, layersOn(*demo::scene).c_str());
+                  patternBeatText(seconds, script).c_str(), seconds, fps_, layersOn(player_.scene()).c_str());
     std::string line = text;
     if (loopStartMs_ >= 0.0 && loopEndMs_ >= 0.0) {
         line += "  loop " + patternBeatText(loopStartMs_ / 1000.0, script) + ".." +

@@ -11,6 +11,8 @@
 #include "demo/DemoState.h"
 #include "scene/SceneLayers.h"
 
+using demo::driver;
+
 namespace {
 
 // The event's number truncated toward zero; `fallback` where that has no int32 value.
@@ -114,10 +116,10 @@ void applyEvent(int32_t kind) {
             demo::scene->syncAction();
             break;
         case EVENT_SYNC:
-            demo::sync = script.currentOn();
+            driver.sync = script.currentOn();
             break;
         case EVENT_CAMERA_DISTANCE:
-            demo::cameraDistance = script.currentValue();
+            driver.cameraDistance = script.currentValue();
             break;
         case EVENT_SYNC_PATTERN:
             script.setSyncPattern(script.currentBits());
@@ -126,7 +128,7 @@ void applyEvent(int32_t kind) {
             demo::scene->bufferDetail = saturatedValue(script.currentValue());
             break;
         case EVENT_RANDOM_CAMERA:
-            demo::randomCamera = script.currentOn();
+            driver.randomCamera = script.currentOn();
             break;
         case EVENT_ROTATE_SPEED:
             demo::scene->rotateSpeed = script.currentValue();

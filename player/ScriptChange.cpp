@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 #include "script/DemoScript.h"
 
@@ -36,10 +35,4 @@ double firstDifferenceMs(const DemoScript& before, const DemoScript& after) {
     const double beforeDue = i < before.eventCount ? dueMs(before, i) : NO_DIFFERENCE;
     const double afterDue = i < after.eventCount ? dueMs(after, i) : NO_DIFFERENCE;
     return std::min(beforeDue, afterDue);
-}
-
-void carryQueuePlace(const DemoScript& from, DemoScript& to) {
-    to.cursor = from.cursor;
-    to.syncIndex = from.syncIndex;
-    std::copy(std::begin(from.syncPattern), std::end(from.syncPattern), to.syncPattern);
 }
