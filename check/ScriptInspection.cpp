@@ -13,6 +13,7 @@
 #include "check/NearestWord.h"
 #include "check/ScriptFinding.h"
 #include "check/TextSource.h"
+#include "script/EventTable.h"
 #include "script/EventWords.h"
 #include "script/ScriptLoading.h"
 #include "script/TimeWords.h"
@@ -194,9 +195,9 @@ void ScriptWalk::checkTimeWord(const ScriptStatement& statement, int32_t timeMs,
 void ScriptWalk::checkKeyword(const ScriptStatement& statement, double seconds) {
     const StatementWord& keyword = statement.key;
     if (eventKindOf(keyword.text) != EVENT_NONE) return;
-    const char* candidates[EVENT_KEYWORD_COUNT + 1] = {};
-    for (int32_t i = 0; i < EVENT_KEYWORD_COUNT; ++i) candidates[i] = eventKeywordAt(i);
-    candidates[EVENT_KEYWORD_COUNT] = "end";
+    const char* candidates[EVENT_ENTRIES + 1] = {};
+    for (int32_t i = 0; i < EVENT_ENTRIES; ++i) candidates[i] = EVENT_TABLE[i].keyword;
+    candidates[EVENT_ENTRIES] = "end";
     const char* nearest = nearestWord(keyword.text, candidates, std::size(candidates));
     add(scriptFinding(keyword.span, Severity::Error, code::UNKNOWN_KEYWORD,
                       "unknown keyword " + quoted(keyword.text) + " (did you mean `" + nearest +

@@ -3,49 +3,8 @@
 #include "timeline/EventTimes.h"
 
 #include <algorithm>
-#include <iterator>
 
-namespace {
-
-constexpr const char* KEYWORDS[] = {
-    "",
-    "palikat",
-    "hohto",
-    "rgbhohto",
-    "wireframe",
-    "putki",
-    "kumma",
-    "",
-    "",
-    "elektro",
-    "lorenz",
-    "scaled",
-    "titleImages",
-    "showImage",
-    "hideImage",
-    "fadeSpeed",
-    "fadeIn",
-    "fadeOut",
-    "imageStill",
-    "imageZoom",
-    "imagePieces",
-    "nextPiece",
-    "previousPiece",
-    "syncOnce",
-    "sync",
-    "cameraDistance",
-    "syncPattern",
-    "bufferDetail",
-    "randomCamera",
-    "rotateSpeed",
-};
-
-}  // namespace
-
-const char* keywordOfKind(int32_t kind) {
-    if (kind < 0 || kind >= static_cast<int32_t>(std::size(KEYWORDS))) return "";
-    return KEYWORDS[kind];
-}
+#include "script/EventTable.h"
 
 std::vector<TimelineEvent> timelineEvents(const DemoScript& script, const std::vector<ScriptLine>& lines) {
     const bool linesKnown = static_cast<int32_t>(lines.size()) == script.eventCount;
@@ -68,7 +27,7 @@ std::vector<TimelineEvent> timelineEvents(const DemoScript& script, const std::v
             event.argument = line.argument;
             event.text = line.text;
         } else {
-            event.keyword = keywordOfKind(stored.kind);
+            event.keyword = eventKeyword(stored.kind);
         }
         events.push_back(std::move(event));
     }
