@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "base/Random.h"
+#include "clock/StepClock.h"
 #include "demo/DemoState.h"
 #include "demo/Dispatch.h"
 #include "gfx/ImagePrefetch.h"
@@ -73,14 +74,6 @@ void cameraJump() {
     driver.lastFrame.jumped = true;
 }
 
-
-// At most one step per frame: after a long frame the clock catches up step by step.
-void runStepClock(float position) {
-    if (position < driver.nextStepTime) return;
-    if (driver.sync && demo::script->nextSyncStep()) cameraJump();
-    driver.nextStepTime += demo::script->stepPeriod;
-}
-
 // The eye on the look-at centre, or a view along the up vector, has no defined
 // orientation; such a jump is shown from just beside the centre, or with z as up.
 void placeCamera() {
@@ -143,7 +136,7 @@ void demoUpdate(uint32_t dt) {
         demo::scene->syncAction();
         driver.firstFrameDone = true;
     }
-    runStepClock(position);
+    if (turnStepClock(position, driver.nextStepTime, driver.sync, *demo::script)) cameraJump();
     demo::scene->update(dt);
     if (driver.flash > 0.0f) driver.flash -= FLASH_DECAY_PER_MS * static_cast<float>(dt);
     if (demo::keyState->down[ESCAPE_KEY] == 1) demo::shell->requestQuit(*demo::glWindow);

@@ -1,5 +1,6 @@
-// The dispatch table: the driver's own events (sync, camera, pattern) and the
-// events that switch the scene's layers and steer the overlay's pictures.
+// The dispatch: the scene's switches through its layer table, the step clock's
+// events through the clock, then the driver's camera and the scene's settings,
+// and the events that steer the overlay's pictures.
 // Picture indices and piece counts come from authors' scripts, so values outside
 // the overlay's pictures or pieces are ignored or clamped rather than trusted.
 #include "demo/Dispatch.h"
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "clock/StepClock.h"
 #include "demo/DemoState.h"
 #include "scene/SceneLayers.h"
 
@@ -99,6 +101,7 @@ void applyEvent(int32_t kind) {
         demo::scene.get()->*layer->flag = script.currentOn();
         return;
     }
+    if (applyStepClockEvent(kind, driver.sync, script)) return;
     switch (kind) {
         case EVENT_SHOW_IMAGE:
         case EVENT_HIDE_IMAGE:
@@ -115,14 +118,8 @@ void applyEvent(int32_t kind) {
         case EVENT_SYNC_ONCE:
             demo::scene->syncAction();
             break;
-        case EVENT_SYNC:
-            driver.sync = script.currentOn();
-            break;
         case EVENT_CAMERA_DISTANCE:
             driver.cameraDistance = script.currentValue();
-            break;
-        case EVENT_SYNC_PATTERN:
-            script.setSyncPattern(script.currentBits());
             break;
         case EVENT_BUFFER_DETAIL:
             demo::scene->bufferDetail = saturatedValue(script.currentValue());

@@ -13,8 +13,8 @@
 #include <cstring>
 #include <vector>
 
+#include "clock/VirtualClock.h"
 #include "demo/AlsaMessages.h"
-#include "demo/MusicClock.h"
 #include "demo/ShellServices.h"
 #include "demo/SliceEnvelope.h"
 

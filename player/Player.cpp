@@ -11,11 +11,11 @@
 #include <cstring>
 #include <utility>
 
+#include "clock/FrameSchedule.h"
+#include "clock/VirtualClock.h"
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
-#include "demo/MusicClock.h"
 #include "demo/Trace.h"
-#include "player/FrameSchedule.h"
 #include "player/GlowHistory.h"
 #include "player/Moment.h"
 #include "player/ScriptChange.h"

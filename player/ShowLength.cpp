@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "clock/FrameSchedule.h"
 #include "demo/MusicStream.h"
-#include "player/FrameSchedule.h"
 #include "player/Player.h"
 #include "script/DemoScript.h"
 
