@@ -10,8 +10,8 @@
 #include "check/FindingsOutput.h"
 #include "check/ShowCheck.h"
 #include "overlay/ImageOverlay.h"
-#include "script/DemoScript.h"
 #include "scene/ScenePictures.h"
+#include "script/DemoScript.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // What an event's argument word must be for its keyword (its form in the event table: a switch,
-// a number, a picture index, a step pattern, or nothing), and the findings when it is not. Reads the event the loader stored,
-// so the check sees exactly the value, bits and switch the show will use.
+// a number, a picture index, a step pattern, or nothing), and the findings when it is not. Reads the event
+// the loader stored, so the check sees exactly the value, bits and switch the show will use.
 #pragma once
 
 #include <cstdint>

@@ -78,7 +78,8 @@ void cameraJump() {
 // orientation; such a jump is shown from just beside the centre, or with z as up.
 void placeCamera() {
     double eye[3];
-    for (int i = 0; i < 3; ++i) eye[i] = static_cast<double>(driver.cameraDirection[i]) * driver.cameraDistance;
+    for (int i = 0; i < 3; ++i)
+        eye[i] = static_cast<double>(driver.cameraDirection[i]) * driver.cameraDistance;
     const double length = std::sqrt(eye[0] * eye[0] + eye[1] * eye[1] + eye[2] * eye[2]);
     if (!(length > 1e-6)) {
         eye[0] = driver.cameraDirection[0] * 0.01;

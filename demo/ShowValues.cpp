@@ -5,8 +5,8 @@
 
 ShowValues showValuesNow() {
     const Scene& scene = *demo::scene;
-    return ShowValues{demo::driver,    scene.values(),        *scene.rgbGlow,
-                      scene.overlay->pictures(), demo::script->place(), randomPlace()};
+    return ShowValues{demo::driver,          scene.values(), *scene.rgbGlow, scene.overlay->pictures(),
+                      demo::script->place(), randomPlace()};
 }
 
 void restoreShowValues(const ShowValues& values) {

@@ -40,7 +40,8 @@ ScriptEditResult edit(const ScriptText& script, const Choice& choice) {
         case 3:
             return shiftEvents(script, choice.ms % 600000, (choice.entry - 128) * 100.0);
         default:
-            return insertEvent(script, choice.ms % 600000, {eventKeyword(EVENT_LORENZ), "off", ""}, TimeForm::Beats);
+            return insertEvent(script, choice.ms % 600000, {eventKeyword(EVENT_LORENZ), "off", ""},
+                               TimeForm::Beats);
     }
 }
 

@@ -35,7 +35,8 @@ void GlowHistory::recordFrame() {
     }
     Capture capture;
     capture.flash = demo::driver.flash;
-    std::copy(std::begin(demo::driver.cameraDirection), std::end(demo::driver.cameraDirection), capture.cameraDirection);
+    std::copy(std::begin(demo::driver.cameraDirection), std::end(demo::driver.cameraDirection),
+              capture.cameraDirection);
     capture.cameraDistance = demo::driver.cameraDistance;
     capture.spinAngle = scene.spinAngle;
     capture.lists = scene.beadDecisions;

@@ -14,6 +14,7 @@ constexpr SceneLayer layer(int32_t kind, bool SceneValues::*flag) {
 
 }  // namespace
 
+// clang-format off
 constexpr SceneLayer SCENE_LAYERS[SCENE_LAYER_COUNT] = {
     layer(EVENT_PALIKAT, &SceneValues::palikatOn),
     layer(EVENT_WIREFRAME, &SceneValues::wireframeOn),
@@ -26,6 +27,7 @@ constexpr SceneLayer SCENE_LAYERS[SCENE_LAYER_COUNT] = {
     layer(EVENT_SCALED, &SceneValues::scaledOn),
     layer(EVENT_TITLE_IMAGES, &SceneValues::titleImagesOn),
 };
+// clang-format on
 
 namespace {
 

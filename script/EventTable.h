@@ -31,20 +31,22 @@ struct EventEntry {
     uint32_t laneColour = 0;
 
     constexpr bool isSwitch() const { return argument == ArgumentForm::Switch; }
-    constexpr bool switchesScene() const { return switches == SwitchOf::SceneLayer || switches == SwitchOf::SceneSetting; }
+    constexpr bool switchesScene() const {
+        return switches == SwitchOf::SceneLayer || switches == SwitchOf::SceneSetting;
+    }
 };
 
 // In the order timelines list the switches. "end" is not here: it stops the reading.
 inline constexpr EventEntry EVENT_TABLE[] = {
-    {"palikat", EVENT_PALIKAT, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x0067a5},  // blue
-    {"hohto", EVENT_HOHTO, ArgumentForm::Switch, SwitchOf::SceneLayer, 0xf38400},      // orange
-    {"rgbhohto", EVENT_RGBHOHTO, ArgumentForm::Switch, SwitchOf::SceneLayer, 0xbe0032},  // red
+    {"palikat", EVENT_PALIKAT, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x0067a5},      // blue
+    {"hohto", EVENT_HOHTO, ArgumentForm::Switch, SwitchOf::SceneLayer, 0xf38400},          // orange
+    {"rgbhohto", EVENT_RGBHOHTO, ArgumentForm::Switch, SwitchOf::SceneLayer, 0xbe0032},    // red
     {"wireframe", EVENT_WIREFRAME, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x848482},  // grey
-    {"putki", EVENT_PUTKI, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x008856},      // green
-    {"kumma", EVENT_KUMMA, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x875692},      // purple
-    {"elektro", EVENT_ELEKTRO, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x4fa3d9},  // sky
-    {"lorenz", EVENT_LORENZ, ArgumentForm::Switch, SwitchOf::SceneLayer, 0xe68fac},    // pink
-    {"scaled", EVENT_SCALED, ArgumentForm::Switch, SwitchOf::SceneSetting, 0x8db600},  // yellow-green
+    {"putki", EVENT_PUTKI, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x008856},          // green
+    {"kumma", EVENT_KUMMA, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x875692},          // purple
+    {"elektro", EVENT_ELEKTRO, ArgumentForm::Switch, SwitchOf::SceneLayer, 0x4fa3d9},      // sky
+    {"lorenz", EVENT_LORENZ, ArgumentForm::Switch, SwitchOf::SceneLayer, 0xe68fac},        // pink
+    {"scaled", EVENT_SCALED, ArgumentForm::Switch, SwitchOf::SceneSetting, 0x8db600},      // yellow-green
     {"titleImages", EVENT_TITLE_IMAGES, ArgumentForm::Switch, SwitchOf::SceneSetting, 0x882d17},  // brown
     {"showImage", EVENT_SHOW_IMAGE, ArgumentForm::Picture},
     {"hideImage", EVENT_HIDE_IMAGE, ArgumentForm::Picture},

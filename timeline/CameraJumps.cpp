@@ -13,7 +13,8 @@
 namespace {
 
 void takeDueEvents(DemoScript& script, bool& sync, float position) {
-    for (int32_t kind = script.nextDueEvent(position); kind != EVENT_NONE; kind = script.nextDueEvent(position))
+    for (int32_t kind = script.nextDueEvent(position); kind != EVENT_NONE;
+         kind = script.nextDueEvent(position))
         applyStepClockEvent(kind, sync, script);
 }
 

@@ -13,9 +13,9 @@
 #include "demo/Trace.h"
 #include "player/Player.h"
 #include "player/ShowLength.h"
-#include "timeline/TimelineBuild.h"
 #include "tests/support/GlContext.h"
 #include "tests/support/TestShell.h"
+#include "timeline/TimelineBuild.h"
 
 namespace {
 
