@@ -16,6 +16,7 @@
 #include "script/EventTable.h"
 #include "script/EventWords.h"
 #include "script/ScriptLoading.h"
+#include "script/TakenTimes.h"
 #include "script/TimeWords.h"
 
 namespace {
@@ -86,8 +87,8 @@ private:
     bool droppedReported_ = false;
     bool patternSpeedSet_ = false;
     bool defaultSpeedReported_ = false;
-    int32_t latestMs_ = 0;    // the latest time of the events stored so far
-    int32_t latestLine_ = 0;  // where it was written
+    TakenTimes taken_;        // when the queue takes the events stored so far
+    int32_t latestLine_ = 0;  // where the latest of their times was written
     std::vector<PatternAt> patterns_;
 };
 
@@ -156,17 +157,17 @@ void ScriptWalk::header(const ScriptStatement& statement) {
 
 // When the queue takes the event: never before one listed earlier.
 int32_t ScriptWalk::timeEvent(const ScriptStatement& statement, int32_t timeMs) {
-    if (timeMs >= latestMs_) {
-        latestMs_ = timeMs;
+    const int32_t takenMs = taken_.take(timeMs);
+    if (takenMs == timeMs) {
         latestLine_ = statement.first.span.line;
-        return timeMs;
+        return takenMs;
     }
     add(scriptFinding(statement.first.span, Severity::Warning, code::OUT_OF_ORDER,
                       "at " + plainNumber(toSeconds(timeMs)) + " s, but listed after an event at " +
-                          plainNumber(toSeconds(latestMs_)) + " s (line " + std::to_string(latestLine_) +
+                          plainNumber(toSeconds(takenMs)) + " s (line " + std::to_string(latestLine_) +
                           "): it waits for that one",
-                      toSeconds(latestMs_)));
-    return latestMs_;
+                      toSeconds(takenMs)));
+    return takenMs;
 }
 
 void ScriptWalk::checkTimeWord(const ScriptStatement& statement, int32_t timeMs, double seconds) {

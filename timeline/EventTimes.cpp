@@ -1,21 +1,21 @@
-// Effective event times: the queue takes events strictly in file order, so an event
-// waits for every event listed before it; its time is the latest of theirs and its own.
+// Effective event times: each event at the time the queue takes it (TakenTimes),
+// with its line, keyword and argument as written where those are known.
 #include "timeline/EventTimes.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "script/EventTable.h"
+#include "script/TakenTimes.h"
 
 std::vector<TimelineEvent> timelineEvents(const DemoScript& script, const std::vector<ScriptLine>& lines) {
     const bool linesKnown = static_cast<int32_t>(lines.size()) == script.eventCount;
     std::vector<TimelineEvent> events;
     events.reserve(static_cast<std::size_t>(script.eventCount));
-    int32_t dueMs = 0;
+    TakenTimes taken;
     for (int32_t i = 0; i < script.eventCount; ++i) {
         const ScriptEvent& stored = script.events[i];
-        dueMs = std::max(dueMs, stored.timeMs);
         TimelineEvent event;
-        event.seconds = dueMs / 1000.0;
+        event.seconds = taken.take(stored.timeMs) / 1000.0;
         event.kind = stored.kind;
         event.value = stored.value;
         event.bits = stored.bits;
