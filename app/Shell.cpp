@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/DisplayCheck.h"
+#include "app/EditSession.h"
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
 #include "app/OutsideSignals.h"
@@ -90,7 +91,7 @@ void runFrame(GLWindow& window, Player& player, EditSession* edit) {
 
 void runFrameLoop(GLWindow& window, Player& player, EditSession* edit) {
     bool looping = true;
-    window.lastTick = SDL_GetTicks();
+    restartFrameClock(window);
     keyLatch.reset();
     while (looping) {
         SDL_Event event;
@@ -143,6 +144,10 @@ void prepareDeterministicRun() {
 }
 
 }  // namespace
+
+void restartFrameClock(GLWindow& window) {
+    window.lastTick = SDL_GetTicks();
+}
 
 ShellServices& shellServices() {
     static SdlShellServices services;

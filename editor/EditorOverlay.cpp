@@ -17,7 +17,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "demo/DemoState.h"
 #include "editor/EditorLayout.h"
 #include "editor/FindingsPanel.h"
 #include "editor/FrameTimeGraph.h"
@@ -167,7 +166,7 @@ void EditorOverlay::Parts::drawPanels() {
     const char* waiting = notes == nullptr ? "reading the script and the song" : "";
 
     if (beginPanel("##transport", layout.transport, FIXED_FLAGS))
-        drawTransportBar(feed, play, waiting, actions);
+        drawTransportBar(feed, play, player.script(), waiting, actions);
     ImGui::End();
     if (beginPanel("##script", layout.script, FIXED_FLAGS, "script") && notes != nullptr)
         script.draw(*notes, play, actions);
@@ -233,7 +232,7 @@ bool EditorOverlay::frameDrawn(const PlayerFrame& frame) {
     Parts& p = *parts_;
     p.frozen.copy(frame.window.width, frame.window.height);
     p.lastFrameAt = wallSeconds();
-    p.times.frameDrawn(p.lastFrameAt, sceneLayersOn(*demo::scene));
+    p.times.frameDrawn(p.lastFrameAt, sceneLayersOn(frame.player.scene()));
     if (p.shown) p.draw();
     return true;
 }

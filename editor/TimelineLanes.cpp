@@ -6,16 +6,17 @@
 #include <cmath>
 #include <cstdio>
 
-#include "demo/DemoState.h"
 #include "player/ShowTime.h"
 
 namespace {
 
 constexpr float NEAR_PIXELS = 4.0f;
 
-std::string timeText(double seconds) {
+std::string timeText(const Timeline& timeline, double seconds) {
+    const Tempo& tempo = timeline.tempo;
+    const ScriptTempo scriptTempo{tempo.bpm, tempo.patternLength, tempo.patternSpeed};
     char text[64];
-    std::snprintf(text, sizeof text, "%s  %.2f s", patternBeatText(seconds, *demo::script).c_str(), seconds);
+    std::snprintf(text, sizeof text, "%s  %.2f s", patternBeatText(seconds, scriptTempo).c_str(), seconds);
     return text;
 }
 
@@ -91,10 +92,10 @@ std::string laneTip(const StripPlot& plot, const Timeline& timeline, StripLane l
         case StripLane::Switch:
             if (index >= 0 && index < static_cast<int32_t>(timeline.switches.size()))
                 return switchTip(timeline.switches[static_cast<std::size_t>(index)], seconds) + "  " +
-                       timeText(seconds);
+                       timeText(timeline, seconds);
             break;
         case StripLane::Pictures:
-            return pictureTip(timeline, seconds) + "  " + timeText(seconds);
+            return pictureTip(timeline, seconds) + "  " + timeText(timeline, seconds);
         case StripLane::Jumps:
             return jumpTip(plot, timeline, x);
         case StripLane::Findings:
@@ -102,5 +103,5 @@ std::string laneTip(const StripPlot& plot, const Timeline& timeline, StripLane l
         default:
             break;
     }
-    return timeText(seconds);
+    return timeText(timeline, seconds);
 }

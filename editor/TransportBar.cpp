@@ -5,7 +5,6 @@
 
 #include <cstdio>
 
-#include "demo/DemoState.h"
 #include "player/ShowTime.h"
 
 namespace {
@@ -20,8 +19,8 @@ bool button(const char* label) {
 
 }  // namespace
 
-void drawTransportBar(const EditorFeed& feed, double playSeconds, const std::string& note,
-                      std::vector<EditorAction>& actions) {
+void drawTransportBar(const EditorFeed& feed, double playSeconds, const DemoScript& script,
+                      const std::string& note, std::vector<EditorAction>& actions) {
     if (button(feed.paused ? "Play" : "Pause")) actions.push_back({EditorActionKind::TogglePause});
     if (button("|<")) actions.push_back({EditorActionKind::Seek, 0.0});
     const bool loopSet = feed.loopStartMs >= 0.0 && feed.loopEndMs >= 0.0;
@@ -29,7 +28,6 @@ void drawTransportBar(const EditorFeed& feed, double playSeconds, const std::str
     if (button(feed.looping ? "Loop on" : "Loop off")) actions.push_back({EditorActionKind::ToggleLoop});
     if (!loopSet) ImGui::EndDisabled();
 
-    const DemoScript& script = *demo::script;
     char text[160];
     std::snprintf(text, sizeof text, "%s  %.2f s  %.0f fps", patternBeatText(playSeconds, script).c_str(),
                   playSeconds, feed.fps);

@@ -9,6 +9,9 @@
 #include "editor/EditorAction.h"
 #include "editor/EditorFeed.h"
 
+class DemoScript;
+
 // Draws into the current Dear ImGui window; `note` (may be empty) follows the notice.
-void drawTransportBar(const EditorFeed& feed, double playSeconds, const std::string& note,
-                      std::vector<EditorAction>& actions);
+// Times are named in the tempo of `script`, the running show's.
+void drawTransportBar(const EditorFeed& feed, double playSeconds, const DemoScript& script,
+                      const std::string& note, std::vector<EditorAction>& actions);

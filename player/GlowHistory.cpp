@@ -6,7 +6,7 @@
 
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
-#include "demo/ShowState.h"
+#include "demo/ShowValues.h"
 
 namespace {
 
@@ -34,9 +34,10 @@ void GlowHistory::recordFrame() {
         entry = textures_.end() - 1;
     }
     Capture capture;
-    capture.flash = demo::flash;
-    std::copy(std::begin(demo::cameraDirection), std::end(demo::cameraDirection), capture.cameraDirection);
-    capture.cameraDistance = demo::cameraDistance;
+    capture.flash = demo::driver.flash;
+    std::copy(std::begin(demo::driver.cameraDirection), std::end(demo::driver.cameraDirection),
+              capture.cameraDirection);
+    capture.cameraDistance = demo::driver.cameraDistance;
     capture.spinAngle = scene.spinAngle;
     capture.lists = scene.beadDecisions;
     entry->made.push_back(std::move(capture));
@@ -53,10 +54,10 @@ void GlowHistory::render(const Captures& captures, size_t count) {
     Scene& scene = *demo::scene;
     for (size_t i = captures.made.size() - count; i < captures.made.size(); ++i) {
         const Capture& capture = captures.made[i];
-        demo::flash = capture.flash;
+        demo::driver.flash = capture.flash;
         std::copy(std::begin(capture.cameraDirection), std::end(capture.cameraDirection),
-                  demo::cameraDirection);
-        demo::cameraDistance = capture.cameraDistance;
+                  demo::driver.cameraDirection);
+        demo::driver.cameraDistance = capture.cameraDistance;
         scene.spinAngle = capture.spinAngle;
         scene.bufferTexture = captures.texture;
         demoDrawGlowCapture(*capture.lists);
@@ -73,11 +74,11 @@ bool GlowHistory::rendersTheSameFromAnyStart(const Captures& captures, size_t co
     return readTexturePixels(*captures.texture).rgba == fromBlack.rgba;
 }
 
-void GlowHistory::catchUp(Texture* texture, const std::vector<TexturePixels>& firstPixels) {
+void GlowHistory::catchUp(Texture* texture, const std::vector<KeptCapture>& first) {
     auto entry = std::find_if(textures_.begin(), textures_.end(),
                               [texture](const Captures& c) { return c.texture == texture; });
     if (entry == textures_.end() || !entry->behind) return;
-    const ShowState now;
+    const ShowValues now = showValuesNow();
     Scene& scene = *demo::scene;
     const size_t made = entry->made.size();
     size_t count = std::min(FIRST_TRY, made);
@@ -86,13 +87,13 @@ void GlowHistory::catchUp(Texture* texture, const std::vector<TexturePixels>& fi
         const auto slot =
             std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), texture) -
             std::begin(scene.bufferTextures);
-        if (static_cast<size_t>(slot) < firstPixels.size()) writeTexturePixels(*texture, firstPixels[slot]);
+        if (static_cast<size_t>(slot) < first.size()) writeTexturePixels(*texture, first[slot].pixels);
         render(*entry, made);
     }
     entry->behind = false;
-    now.restore();
+    restoreShowValues(now);
 }
 
-void GlowHistory::catchUpAll(const std::vector<TexturePixels>& firstPixels) {
-    for (Captures& captures : textures_) catchUp(captures.texture, firstPixels);
+void GlowHistory::catchUpAll(const std::vector<KeptCapture>& first) {
+    for (Captures& captures : textures_) catchUp(captures.texture, first);
 }

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "gfx/TexturePixels.h"
+#include "player/Moment.h"
 
 struct BeadDecisions;
 class Texture;
@@ -32,9 +32,9 @@ public:
     // Renders the texture's kept captures until its pixels are a run's from the
     // start (drawing the shells directly, compiling no list), then puts the show
     // back as it was; blending is left to the caller.
-    // `firstPixels`: the capture textures' pixels before the first frame, in the scene's order.
-    void catchUp(Texture* texture, const std::vector<TexturePixels>& firstPixels);
-    void catchUpAll(const std::vector<TexturePixels>& firstPixels);
+    // `first`: the capture textures before the first frame, in the scene's order.
+    void catchUp(Texture* texture, const std::vector<KeptCapture>& first);
+    void catchUpAll(const std::vector<KeptCapture>& first);
     // Captures rendered so far, for measurements.
     size_t rendered() const { return rendered_; }
 

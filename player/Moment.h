@@ -1,17 +1,24 @@
-// A kept moment of a run: the show's state (see ShowState), the glow captures'
-// pixels, the next frame's number and the song's time there. Going back to one
-// needs no replay: a loop's lap starts from one.
+// A kept moment of a run: the show's values (see ShowValues), the capture textures
+// as the frames left them, the next frame's number and the song's time there.
+// Going back to one needs no replay: a loop's lap starts from one.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "demo/ShowState.h"
+#include "demo/ShowValues.h"
 #include "gfx/TexturePixels.h"
 
+// A capture texture as the frames left it: its pixels, and the angle the fringes
+// left on it for its next quad. (A picture's angle is set before each of its quads.)
+struct KeptCapture {
+    TexturePixels pixels;
+    float angle = 0.0f;
+};
+
 struct Moment {
-    ShowState show;
-    std::vector<TexturePixels> captures;  // the scene's capture textures, in order
+    ShowValues show;
+    std::vector<KeptCapture> captures;  // the scene's capture textures, in order
     int64_t nextFrame = 0;
     uint64_t songMs = 0;  // the song clock before the next frame
 

@@ -11,11 +11,11 @@
 #include <cstring>
 #include <utility>
 
+#include "clock/FrameSchedule.h"
+#include "clock/VirtualClock.h"
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
-#include "demo/MusicClock.h"
 #include "demo/Trace.h"
-#include "player/FrameSchedule.h"
 #include "player/GlowHistory.h"
 #include "player/Moment.h"
 #include "player/ScriptChange.h"
@@ -99,7 +99,19 @@ VirtualClock* Player::songClock() {
 }
 
 double Player::songSeconds() const {
-    return demo::lastFrame.position;
+    return demo::driver.lastFrame.position;
+}
+
+const DemoScript& Player::script() const {
+    return *demo::script;
+}
+
+const Scene& Player::scene() const {
+    return *demo::scene;
+}
+
+void Player::hearSlice(double seconds, double ms) {
+    demo::music->playSlice(seconds, ms);
 }
 
 uint32_t Player::nextFrameTime(uint32_t measuredDt) {
@@ -148,7 +160,7 @@ void Player::bringGlUpToDate() {
 }
 
 void Player::showFrame() {
-    const PlayerFrame frame{*window_, *shell_, nextFrame_};
+    const PlayerFrame frame{*window_, *shell_, nextFrame_, *this};
     if (plan_.trace) writeTraceLine(stdout, frame.number);
     bool goOn = true;
     for (FrameObserver* observer : plan_.observers) goOn = observer->frameDrawn(frame) && goOn;
@@ -198,7 +210,7 @@ void Player::replayTo(int64_t target) {
     run_->glow.clear();
     Scene& scene = *demo::scene;
     for (size_t i = 0; i < base->captures.size(); ++i)
-        writeTexturePixels(*scene.bufferTextures[i], base->captures[i]);
+        writeTexturePixels(*scene.bufferTextures[i], base->captures[i].pixels);
     while (nextFrame_ < target) {
         if (nextFrame_ % STOP_CHECK_FRAMES == 0 && shell_->stopAsked()) break;  // the run ends next
         schedule.frame = nextFrame_;
@@ -253,7 +265,7 @@ void Player::reload(const ShowChanges& changes) {
     if (changes.script) {
         auto script = std::make_unique<DemoScript>(DemoScript::SCRIPT_FILE);
         differsFromMs = firstDifferenceMs(*demo::script, *script);
-        carryQueuePlace(*demo::script, *script);
+        script->place() = demo::script->place();  // the new script shares every event taken so far
         songChanged = songChanged || std::strcmp(script->songfile, demo::script->songfile) != 0;
         demo::script = std::move(script);
     }

@@ -141,7 +141,7 @@ protected:
         if (player) player->close();
     }
 
-    PlayerFrame frame() { return PlayerFrame{window, shell, player->nextFrame()}; }
+    PlayerFrame frame() { return PlayerFrame{window, shell, player->nextFrame(), *player}; }
     // The overlay drawn once more with this input, and what it asked for.
     std::vector<EditorAction> pointer(float x, float y, bool down, bool shift = false, float wheel = 0.0f) {
         ImGuiIO& io = ImGui::GetIO();
