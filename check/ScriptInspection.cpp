@@ -74,7 +74,8 @@ private:
     bool reportGap(const Gap& gap, const char* missing, double seconds);
     int32_t timeEvent(const ScriptStatement& statement, int32_t timeMs, bool pastPattern);
     bool beatPastPattern(const TimeWordReading& reading) const;
-    void checkTimeWord(const ScriptStatement& statement, int32_t timeMs, double seconds);
+    void checkTimeWord(const ScriptStatement& statement, const TimeWordReading& reading, int32_t timeMs,
+                       double seconds);
     void checkKeyword(const ScriptStatement& statement, double seconds);
     void checkPatterns();
 
@@ -96,8 +97,7 @@ private:
     bool defaultSpeedReported_ = false;
     bool tempoMisread_ = false;       // a tempo value above was not read whole
     TakenTimes taken_;                // when the queue takes the events stored so far
-    int32_t latestLine_ = 0;          // where the latest of their times was written
-    std::string latestWord_;          // and how
+    std::size_t latestEvent_ = 0;     // which of the stored events was written at the latest time
     bool latestPastPattern_ = false;  // its beat ran past its pattern, which its own line says
     std::vector<PatternAt> patterns_;
 };
@@ -170,15 +170,15 @@ void ScriptWalk::header(const ScriptStatement& statement) {
 int32_t ScriptWalk::timeEvent(const ScriptStatement& statement, int32_t timeMs, bool pastPattern) {
     const int32_t takenMs = taken_.take(timeMs);
     if (takenMs == timeMs) {
-        latestLine_ = statement.first.span.line;
-        latestWord_ = statement.first.text;
+        latestEvent_ = inspection_.events.size();
         latestPastPattern_ = pastPattern;
         return takenMs;
     }
-    if (latestPastPattern_) return takenMs;
+    if (latestPastPattern_ || latestEvent_ >= inspection_.events.size()) return takenMs;
+    const CheckedEvent& latest = inspection_.events[latestEvent_];
     add(scriptFinding(statement.first.span, Severity::Warning, code::OUT_OF_ORDER,
                       "at " + writtenAt(statement.first.text, timeMs) + ", but listed after an event at " +
-                          writtenAt(latestWord_, takenMs) + " on line " + std::to_string(latestLine_) +
+                          writtenAt(latest.written, takenMs) + " on line " + std::to_string(latest.at.line) +
                           ": it waits for that one",
                       toSeconds(takenMs)));
     return takenMs;
@@ -189,9 +189,9 @@ bool ScriptWalk::beatPastPattern(const TimeWordReading& reading) const {
     return reading.patternForm && reading.readWhole && reading.beats >= beatsPerPattern;
 }
 
-void ScriptWalk::checkTimeWord(const ScriptStatement& statement, int32_t timeMs, double seconds) {
+void ScriptWalk::checkTimeWord(const ScriptStatement& statement, const TimeWordReading& reading,
+                               int32_t timeMs, double seconds) {
     const StatementWord& word = statement.first;
-    const TimeWordReading reading = readTimeWord(word.text);
     if (word.cut) {
         add(scriptFinding(word.span, Severity::Error, code::WORD_CUT,
                           "the time word is cut to its first " +
@@ -246,12 +246,13 @@ void ScriptWalk::event(const ScriptStatement& statement) {
         return;
     }
     const ScriptEvent& stored = script_->events[index];
-    const bool pastPattern = beatPastPattern(readTimeWord(statement.first.text));
+    const TimeWordReading reading = readTimeWord(statement.first.text);
+    const bool pastPattern = beatPastPattern(reading);
     const int32_t takenMs = timeEvent(statement, stored.timeMs, pastPattern);
     const double seconds = toSeconds(takenMs);
     inspection_.events.push_back({statement.first.span, statement.first.text, stored.timeMs, takenMs,
                                   stored.kind, pictureOf(stored, pictureCount_), tempoMisread_});
-    checkTimeWord(statement, stored.timeMs, seconds);
+    checkTimeWord(statement, reading, stored.timeMs, seconds);
     checkEventWords(statement, stored, seconds);
 }
 

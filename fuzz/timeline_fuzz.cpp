@@ -17,6 +17,7 @@
 #include "check/ScriptCheck.h"
 #include "script/DemoScript.h"
 #include "timeline/TimelineBuild.h"
+#include "timeline/TimelineFonts.h"
 #include "timeline/TimelineOutput.h"
 
 namespace {
@@ -36,10 +37,17 @@ void removeScratch() {
     rmdir(scratchName);
 }
 
+// fontconfig's caches live as long as the process; let go of them so that the
+// leak check sees only what the timeline keeps.
+void releaseAtExit() {
+    fonts::releaseCaches();
+    removeScratch();
+}
+
 std::string scratch(const char* name) {
     static const bool created = [] {
         require(mkdtemp(scratchName) != nullptr, "cannot create the scratch folder");
-        std::atexit(removeScratch);
+        std::atexit(releaseAtExit);
         return true;
     }();
     (void)created;

@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+source tools/configure.sh
+configure build
 cmake --build build -j"$(nproc)" --target flashstep flashstep_data
 cd build
 exec ./app/flashstep "$@"

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build="${FLASHSTEP_FUZZ_BUILD:-build-fuzz}"
 # Runs per target, about half a minute each on 2 cores; FLASHSTEP_FUZZ_RUNS sets one count for all.
 targets=(script_fuzz:script:50000 script_edit_fuzz:script_edit:40000 coords_fuzz:coords:200000 jpeg_fuzz:jpeg:4000
-  png_fuzz:png:4000 check_fuzz:check:3000 timeline_fuzz:timeline:300)
+  png_fuzz:png:4000 check_fuzz:check:3000 timeline_fuzz:timeline:100)
 
 source tools/configure.sh
 CC=clang-14 CXX=clang++-14 configure "$build" -DFLASHSTEP_FUZZ=ON -DFLASHSTEP_TESTS=OFF -DFLASHSTEP_BENCH=OFF \
@@ -18,6 +18,7 @@ cmake --build "$build" -j"$(nproc)" --target script_fuzz script_edit_fuzz coords
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 export ASAN_OPTIONS="detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0"
 for entry in "${targets[@]}"; do
   IFS=: read -r target corpus runs <<<"$entry"
   runs="${FLASHSTEP_FUZZ_RUNS:-$runs}"
