@@ -1,43 +1,19 @@
-// The authoring keys, the loop's laps and the status line; the overlay's requests.
+// Wiring the authoring session: keys and overlay requests to the transport and the
+// script's editing, reloads to the overlay's feed, and notices to the status line.
 #include "app/EditSession.h"
 
-#include <SDL_timer.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cstdio>
-
+#include "app/EditKeys.h"
 #include "app/Shell.h"
-#include "demo/DemoState.h"
+#include "app/WindowOpening.h"
 #include "editor/EditorOverlay.h"
-#include "player/Moment.h"
-#include "player/ShowTime.h"
-#include "scene/SceneLayers.h"
-
-namespace {
-
-constexpr uint32_t STATUS_EVERY_MS = 500;
-constexpr double SCRUB_SLICE_MS = 80.0;
-
-std::string layersOn(const Scene& scene) {
-    std::string names;
-    for (const SceneLayer& layer : SCENE_LAYERS) {
-        if (scene.*layer.flag) names += (names.empty() ? "" : " ") + std::string(layer.keyword);
-    }
-    return names.empty() ? "-" : names;
-}
-
-}  // namespace
+#include "script/DemoScript.h"
 
 EditSession::EditSession(Player& player, GLWindow& window, const EditOptions& options)
-    : player_(player), window_(window), liveReload_(player), terminal_(isatty(STDERR_FILENO) == 1) {
-    fpsTick_ = lastStatusTick_ = SDL_GetTicks();
+    : player_(player), window_(window), liveReload_(player), transport_(player, window) {
     liveReload_.checkAndReport();
     if (options.loopStartMs >= 0.0 && options.loopEndMs > options.loopStartMs) {
-        loopStartMs_ = options.loopStartMs;
-        loopEndMs_ = options.loopEndMs;
-        looping_ = true;
-        returnToLoopStart();
+        transport_.setLoop(options.loopStartMs, options.loopEndMs);
+        transport_.returnToLoopStart();
     }
     feed_.findings = liveReload_.findings();
     settings_ = readEditorSettings(editorSettingsPath());
@@ -45,7 +21,7 @@ EditSession::EditSession(Player& player, GLWindow& window, const EditOptions& op
     overlay_ = std::make_unique<EditorOverlay>(feed_, player_, window_, userInterfaceScale(options.uiScale),
                                                PanelSizes{settings_.columnWidth, settings_.stripHeight});
     editing_ = std::make_unique<ScriptEditing>(DemoScript::SCRIPT_FILE);
-    overlay_->placePicture();
+    overlay_->placePicture(player_);
     player_.addObserver(*overlay_);
     updateFeed();
     showStatus(true);
@@ -54,7 +30,6 @@ EditSession::EditSession(Player& player, GLWindow& window, const EditOptions& op
 EditSession::~EditSession() {
     rememberEditor(window_, *overlay_, feed_.gridUnit, settings_);
     player_.removeObserver(*overlay_);
-    if (terminal_) std::fputc('\n', stderr);
 }
 
 void EditSession::event(const SDL_Event& event) {
@@ -66,40 +41,44 @@ void EditSession::event(const SDL_Event& event) {
 }
 
 bool EditSession::keyDown(const SDL_Keysym& key) {
-    if (editKey(key)) return true;
-    switch (key.sym) {
-        case SDLK_SPACE:
-            togglePause();
+    switch (editKeyOf(key)) {
+        case EditKey::TogglePause:
+            note(transport_.togglePause());
             break;
-        case SDLK_LEFT:
-        case SDLK_RIGHT:
-            seekTo(gridStep(positionMs(), key));
-            hearPlayHead();
+        case EditKey::Back:
+        case EditKey::On:
+            note(transport_.stepTo(gridStep(key)));
             break;
-        case SDLK_HOME:
-            seekTo(0.0);
+        case EditKey::ToStart:
+            note(transport_.seekTo(0.0));
             break;
-        case SDLK_LEFTBRACKET:
-            setLoopStart(pickedNow(key));
+        case EditKey::LoopStart:
+            note(transport_.setLoopStart(pickedNow(key)));
             break;
-        case SDLK_RIGHTBRACKET:
-            setLoopEnd(pickedNow(key));
+        case EditKey::LoopEnd:
+            note(transport_.setLoopEnd(pickedNow(key)));
             break;
-        case SDLK_l:
-            toggleLoop();
+        case EditKey::ToggleLoop:
+            note(transport_.toggleLoop());
             break;
-        case SDLK_r:
+        case EditKey::Reload:
             tellReload(liveReload_.reloadNow());
             break;
-        case SDLK_TAB:
+        case EditKey::ToggleOverlay:
             toggleOverlay();
             break;
-        case SDLK_ESCAPE:
+        case EditKey::Undo:
+            applyEdit({EditorActionKind::Undo});
+            break;
+        case EditKey::Redo:
+            applyEdit({EditorActionKind::Redo});
+            break;
+        case EditKey::Escape:
             // Playing, the driver sees Escape in the key state; paused, it runs no frame to see it.
-            if (!paused_) return false;
+            if (!transport_.paused()) return false;
             requestQuit(window_);
             return true;
-        default:
+        case EditKey::None:
             return false;
     }
     updateFeed();
@@ -107,79 +86,15 @@ bool EditSession::keyDown(const SDL_Keysym& key) {
     return true;
 }
 
-double EditSession::positionMs() const {
-    return player_.songSeconds() * 1000.0;
-}
-
-void EditSession::seekTo(double ms) {
-    ms = std::max(0.0, ms);
-    player_.seek(ms);
-    if (paused_) {
-        // The paused picture shows where the seek went.
-        const int64_t next = player_.nextFrame();
-        const RunPlan& plan = player_.plan();
-        const int64_t dt = next > 0 ? replayFrameMs(plan, next) - replayFrameMs(plan, next - 1) : 0;
-        player_.frame(static_cast<uint32_t>(dt));
-    }
-    window_.lastTick = SDL_GetTicks();
-    notice_ = "seek to " + patternBeatText(ms / 1000.0, *demo::script);
-}
-
-void EditSession::togglePause() {
-    paused_ = !paused_;
-    player_.setPaused(paused_);
-    window_.lastTick = SDL_GetTicks();
-    notice_ = paused_ ? "paused" : "playing";
-}
-
-void EditSession::setLoopStart(double ms) {
-    loopStartMs_ = ms;
-    loopStart_.reset();
-    if (ms == positionMs()) loopStart_ = player_.keep();
-    if (loopEndMs_ <= loopStartMs_) {
-        loopEndMs_ = -1.0;
-        looping_ = false;
-    }
-    notice_ = "loop start";
-}
-
-void EditSession::setLoopEnd(double end) {
-    if (loopStartMs_ < 0.0) {
-        loopStartMs_ = 0.0;
-        loopStart_.reset();
-    }
-    if (end <= loopStartMs_) {
-        notice_ = "the loop's end must come after its start";
-        return;
-    }
-    loopEndMs_ = end;
-    notice_ = "loop end";
-}
-
-void EditSession::toggleLoop() {
-    if (loopStartMs_ < 0.0 || loopEndMs_ < 0.0) {
-        notice_ = "set the loop with [ and ] first";
-        return;
-    }
-    looping_ = !looping_;
-    notice_ = looping_ ? "loop on" : "loop off";
-}
-
-void EditSession::returnToLoopStart() {
-    if (loopStart_ == nullptr) {
-        player_.seek(loopStartMs_);
-        loopStart_ = player_.keep();
-    } else {
-        player_.returnTo(*loopStart_);
-    }
-    window_.lastTick = SDL_GetTicks();
+void EditSession::note(const std::string& done) {
+    if (!done.empty()) notice_ = done;
 }
 
 void EditSession::toggleOverlay() {
     overlay_->toggle();
     followLayout();
-    if (paused_) overlay_->redraw(shellServices());
-    notice_ = overlay_->shown() ? "overlay shown" : "overlay hidden";
+    if (transport_.paused()) overlay_->redraw(shellServices());
+    note(overlay_->shown() ? "overlay shown" : "overlay hidden");
 }
 
 void EditSession::applyOverlayActions() {
@@ -194,22 +109,22 @@ void EditSession::applyOverlayActions() {
 void EditSession::apply(const EditorAction& action) {
     switch (action.kind) {
         case EditorActionKind::Seek:
-            seekTo(action.ms);
+            note(transport_.seekTo(action.ms));
             break;
         case EditorActionKind::Scrub:
-            scrubTo(action.ms);
+            note(transport_.scrubTo(action.ms));
             break;
         case EditorActionKind::ScrubEnd:
-            endScrub();
+            note(transport_.endScrub());
             break;
         case EditorActionKind::TogglePause:
-            togglePause();
+            note(transport_.togglePause());
             break;
         case EditorActionKind::ToggleLoop:
-            toggleLoop();
+            note(transport_.toggleLoop());
             break;
         case EditorActionKind::SetLoop:
-            setLoop(action.ms, action.endMs);
+            note(transport_.setLoop(action.ms, action.endMs));
             break;
         case EditorActionKind::SetGridUnit:
             feed_.gridUnit = action.unit;
@@ -220,63 +135,21 @@ void EditSession::apply(const EditorAction& action) {
     }
 }
 
-// A drag holds the show at the play head and lets the song be heard there; the
-// show plays on afterwards if it played before.
-void EditSession::scrubTo(double ms) {
-    if (!scrubbing_) {
-        scrubbing_ = true;
-        playAfterScrub_ = !paused_;
-        if (!paused_) togglePause();
-    }
-    seekTo(ms);
-    hearPlayHead();
-}
-
-void EditSession::endScrub() {
-    if (!scrubbing_) return;
-    scrubbing_ = false;
-    if (playAfterScrub_ && paused_) togglePause();
-}
-
-void EditSession::setLoop(double startMs, double endMs) {
-    loopStartMs_ = std::max(0.0, startMs);
-    loopEndMs_ = endMs;
-    loopStart_.reset();
-    looping_ = loopEndMs_ > loopStartMs_;
-    notice_ = "loop " + patternBeatText(loopStartMs_ / 1000.0, *demo::script) + ".." +
-              patternBeatText(loopEndMs_ / 1000.0, *demo::script);
-}
-
-// While paused, a short slice of the song at the play head; nothing while it plays.
-void EditSession::hearPlayHead() {
-    if (paused_) demo::music->playSlice(positionMs() / 1000.0, SCRUB_SLICE_MS);
-}
-
 void EditSession::updateFeed() {
-    feed_.paused = paused_;
-    feed_.looping = looping_;
-    feed_.loopStartMs = loopStartMs_;
-    feed_.loopEndMs = loopEndMs_;
-    feed_.fps = fps_;
+    feed_.paused = transport_.paused();
+    feed_.looping = transport_.looping();
+    feed_.loopStartMs = transport_.loopStartMs();
+    feed_.loopEndMs = transport_.loopEndMs();
+    feed_.fps = status_.fps();
 }
 
 void EditSession::beforeFrame() {
-    const RunPlan& plan = player_.plan();
-    if (looping_ && plan.virtualClock() &&
-        static_cast<double>(replayFrameMs(plan, player_.nextFrame())) >= loopEndMs_) {
-        returnToLoopStart();
-    }
+    transport_.lapBeforeFrame();
 }
 
 void EditSession::afterFrame() {
-    ++framesSinceFpsTick_;
-    const uint32_t now = SDL_GetTicks();
-    if (now - fpsTick_ >= 1000) {
-        fps_ = framesSinceFpsTick_ * 1000.0 / (now - fpsTick_);
-        fpsTick_ = now;
-        framesSinceFpsTick_ = 0;
-    }
-    if (looping_ && !player_.plan().virtualClock() && positionMs() >= loopEndMs_) returnToLoopStart();
+    status_.frameShown();
+    transport_.lapAfterFrame();
     takeReloads();
     applyOverlayActions();
     followLayout();
@@ -292,7 +165,7 @@ void EditSession::idle() {
     applyOverlayActions();
     followLayout();
     prepareSeeks(false);
-    window_.lastTick = SDL_GetTicks();
+    restartFrameClock(window_);
     takeReloads();
     showStatus(false);
 }
@@ -307,37 +180,13 @@ void EditSession::tellReload(const std::string& status) {
     notice_ = status;
     feed_.findings = liveReload_.findings();
     ++feed_.revision;
-    window_.lastTick = SDL_GetTicks();
+    restartFrameClock(window_);
     showStatus(true);
 }
 
-std::string EditSession::statusText() const {
-    const DemoScript& script = *demo::script;
-    const double seconds = player_.songSeconds();
-    char text[512];
-    std::snprintf(text, sizeof text, "flashstep: %s  %.2f s  %.1f fps  %s",
-                  patternBeatText(seconds, script).c_str(), seconds, fps_, layersOn(*demo::scene).c_str());
-    std::string line = text;
-    if (loopStartMs_ >= 0.0 && loopEndMs_ >= 0.0) {
-        line += "  loop " + patternBeatText(loopStartMs_ / 1000.0, script) + ".." +
-                patternBeatText(loopEndMs_ / 1000.0, script) + (looping_ ? " on" : " off");
-    }
-    if (paused_) line += "  paused";
-    if (!notice_.empty()) line += "  (" + notice_ + ")";
-    return line;
-}
-
 void EditSession::showStatus(bool now) {
-    const uint32_t tick = SDL_GetTicks();
-    if (!now && tick - lastStatusTick_ < STATUS_EVERY_MS) return;
-    lastStatusTick_ = tick;
-    const std::string line = statusText();
-    if (terminal_) {
-        std::fprintf(stderr, "\r%s\033[K", line.c_str());
-    } else {
-        std::fprintf(stderr, "%s\n", line.c_str());
-    }
-    std::fflush(stderr);
+    if (!status_.due(now)) return;
+    status_.show(statusText(player_, transport_, status_.fps(), notice_));
     if (!notice_.empty()) feed_.status = notice_;
     notice_.clear();
 }

@@ -4,21 +4,13 @@
 // edits carried out and reloaded at once, and the window and panels remembered.
 #include <SDL.h>
 
+#include "app/EditKeys.h"
 #include "app/EditSession.h"
 #include "app/Shell.h"
-#include "app/WindowOpening.h"
-#include "demo/DemoState.h"
 #include "editor/EditorOverlay.h"
 #include "editor/PointerQueue.h"
+#include "player/ShowTime.h"
 #include "script/BeatGrid.h"
-
-namespace {
-
-bool held(const SDL_Keysym& key, uint16_t modifier) {
-    return (key.mod & modifier) != 0;
-}
-
-}  // namespace
 
 // The pointer's events for the overlay, in order; false for any other event.
 bool EditSession::queuePointerEvent(const SDL_Event& event) {
@@ -56,50 +48,31 @@ void EditSession::prepareSeeks(bool playing) {
     if (playing && seeksPreparedFor_ != UINT32_MAX) return;
     seeksPreparedFor_ = feed_.revision;
     player_.prepareSeeks(end * 1000.0);
-    window_.lastTick = SDL_GetTicks();
+    restartFrameClock(window_);
 }
 
 void EditSession::followLayout() {
-    if (overlay_->placePicture() && paused_) drawAgainPaused();
+    if (overlay_->placePicture(player_) && transport_.paused()) drawAgainPaused();
 }
 
 // The frame at the play head once more, drawn at the picture's new place: the frame
 // of the replay's schedule there, at its own time (the song's position is a float,
 // a hair off the time it was set to).
 void EditSession::drawAgainPaused() {
-    const std::string notice = notice_;
     const RunPlan& plan = player_.plan();
-    seekTo(static_cast<double>(replayFrameMs(plan, firstFrameAtOrAfter(plan, positionMs() - 0.5))));
-    notice_ = notice;
+    transport_.seekTo(static_cast<double>(replayFrameMs(plan, firstFrameAtOrAfter(plan, transport_.positionMs() - 0.5))));
 }
 
-// Left and Right go a pattern, with Shift a beat, with Ctrl a step, from line to line of the grid.
-double EditSession::gridStep(double fromMs, const SDL_Keysym& key) const {
-    const GridUnit unit = held(key, KMOD_CTRL) ? GridUnit::Step : held(key, KMOD_SHIFT) ? GridUnit::Beat : GridUnit::Pattern;
-    return scriptBeatGrid(*demo::script).step(fromMs, unit, key.sym == SDLK_LEFT ? -1 : 1);
+// Left and Right: the grid's previous or next line from the play head.
+double EditSession::gridStep(const SDL_Keysym& key) const {
+    const int32_t count = editKeyOf(key) == EditKey::Back ? -1 : 1;
+    return scriptBeatGrid(player_.script()).step(transport_.positionMs(), stepUnit(key), count);
 }
 
 // The play head as a picked time: on the grid's nearest line, or where it is with Alt held.
 double EditSession::pickedNow(const SDL_Keysym& key) const {
-    if (held(key, KMOD_ALT)) return positionMs();
-    return scriptBeatGrid(*demo::script).snap(positionMs(), feed_.gridUnit);
-}
-
-// Ctrl-Z undoes the latest edit, Ctrl-Shift-Z (or Ctrl-Y) redoes it.
-bool EditSession::editKey(const SDL_Keysym& key) {
-    if (!held(key, KMOD_CTRL)) return false;
-    EditorAction action;
-    if (key.sym == SDLK_z) {
-        action.kind = held(key, KMOD_SHIFT) ? EditorActionKind::Redo : EditorActionKind::Undo;
-    } else if (key.sym == SDLK_y) {
-        action.kind = EditorActionKind::Redo;
-    } else {
-        return false;
-    }
-    applyEdit(action);
-    updateFeed();
-    showStatus(true);
-    return true;
+    if (freePick(key)) return transport_.positionMs();
+    return scriptBeatGrid(player_.script()).snap(transport_.positionMs(), feed_.gridUnit);
 }
 
 void EditSession::applyEdit(const EditorAction& action) {

@@ -9,16 +9,17 @@
 
 #include "check/FindingsOutput.h"
 #include "check/ShowCheck.h"
-#include "demo/DemoState.h"
 #include "overlay/ImageOverlay.h"
 #include "scene/ScenePictures.h"
+#include "script/DemoScript.h"
 
 namespace {
 
 constexpr uint32_t SETTLE_MS = 100;
 
-std::vector<std::string> watchedFiles() {
-    std::vector<std::string> files = {DemoScript::SCRIPT_FILE, ImageOverlay::COORDINATES_FILE, demo::script->songfile};
+std::vector<std::string> watchedFiles(const Player& player) {
+    std::vector<std::string> files = {DemoScript::SCRIPT_FILE, ImageOverlay::COORDINATES_FILE,
+                                      player.script().songfile};
     for (const PictureLoad& picture : showPictureLoads()) {
         files.emplace_back(picture.fileName);
         if (picture.maskFileName[0] != '\0') files.emplace_back(picture.maskFileName);
@@ -33,7 +34,7 @@ int32_t errorsIn(const std::vector<Finding>& findings) {
 
 }  // namespace
 
-LiveReload::LiveReload(Player& player) : player_(player), watch_(watchedFiles()) {}
+LiveReload::LiveReload(Player& player) : player_(player), watch_(watchedFiles(player)) {}
 
 void LiveReload::note(const std::string& file) {
     if (std::find(pendingFiles_.begin(), pendingFiles_.end(), file) == pendingFiles_.end())
@@ -42,7 +43,7 @@ void LiveReload::note(const std::string& file) {
         pending_.script = true;
     } else if (file == ImageOverlay::COORDINATES_FILE) {
         pending_.coords = true;
-    } else if (file == demo::script->songfile) {
+    } else if (file == player_.script().songfile) {
         pending_.song = true;
     } else if (std::find(pending_.pictures.begin(), pending_.pictures.end(), file) ==
                pending_.pictures.end()) {
@@ -80,7 +81,7 @@ bool LiveReload::songHeard() {
     const std::string problem = player_.songProblem();
     if (problem.empty()) return true;
     Finding finding;
-    finding.file = demo::script->songfile;
+    finding.file = player_.script().songfile;
     finding.severity = Severity::Warning;
     finding.code = "song-not-heard";
     finding.message = problem + "; the show goes on without its sound";
@@ -106,7 +107,7 @@ std::string LiveReload::apply() {
     const int32_t errors = errorsIn(findings_);
     if (errors > 0) return "not reloaded: " + std::to_string(errors) + (errors == 1 ? " error" : " errors");
     player_.reload(changes);
-    watch_.add({demo::script->songfile});  // the script may name another song now
+    watch_.add({player_.script().songfile});  // the script may name another song now
     const bool heard = songHeard();
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);

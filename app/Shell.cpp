@@ -10,10 +10,12 @@
 #include <string>
 
 #include "app/DisplayCheck.h"
+#include "app/EditSession.h"
 #include "app/KeyLatch.h"
 #include "app/MessageBox.h"
 #include "app/OutsideSignals.h"
 #include "app/VirtualKeys.h"
+#include "app/WindowOpening.h"
 #include "app/WindowTitle.h"
 #include "gfx/PictureArea.h"
 #include "script/DemoScript.h"
@@ -26,7 +28,7 @@ namespace {
 uint32_t quitEventType = 0;    // the quit notice posted by requestQuit
 uint32_t toggleEventType = 0;  // the mode toggle, from SIGUSR1
 KeyLatch keyLatch;             // quick taps last until their frame is done
-bool pictureFollowsWindow = true;  // false while the editor places the picture
+Player* pictureFollower = nullptr;  // the plain show's player: its picture follows the window
 bool clearsBars = false;           // a window's buffers are swapped: bars are cleared every frame
 
 class SdlShellServices : public ShellServices {
@@ -54,7 +56,7 @@ void handleWindowEvent(GLWindow& window, const SDL_WindowEvent& event) {
             int width = window.width;
             int height = window.height;
             if (window.window != nullptr) SDL_GL_GetDrawableSize(window.window, &width, &height);
-            followWindowSize(window, width, height, pictureFollowsWindow);
+            followWindowSize(window, width, height, pictureFollower);
             break;
         }
         default:
@@ -94,7 +96,7 @@ void runFrame(GLWindow& window, Player& player, EditSession* edit) {
 
 void runFrameLoop(GLWindow& window, Player& player, EditSession* edit) {
     bool looping = true;
-    window.lastTick = SDL_GetTicks();
+    restartFrameClock(window);
     keyLatch.reset();
     while (looping) {
         SDL_Event event;
@@ -124,9 +126,9 @@ void runWindow(GLWindow& window, KeyState& keys, Player& player, const EditOptio
     }
     std::unique_ptr<EditSession> edit;
     if (editOptions.enabled) edit = std::make_unique<EditSession>(player, window, editOptions);
-    pictureFollowsWindow = edit == nullptr;
+    pictureFollower = edit == nullptr ? &player : nullptr;
     runFrameLoop(window, player, edit.get());
-    pictureFollowsWindow = true;
+    pictureFollower = nullptr;
 }
 
 bool askFullscreen(ScreenChoice screen) {
@@ -149,6 +151,10 @@ void prepareDeterministicRun() {
 }
 
 }  // namespace
+
+void restartFrameClock(GLWindow& window) {
+    window.lastTick = SDL_GetTicks();
+}
 
 ShellServices& shellServices() {
     static SdlShellServices services;

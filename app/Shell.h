@@ -5,8 +5,7 @@
 
 #include <cstdint>
 
-#include "app/EditSession.h"
-#include "app/WindowOpening.h"
+#include "app/EditOptions.h"
 #include "demo/ShellServices.h"
 #include "player/Player.h"
 
@@ -28,6 +27,9 @@ bool openGLWindow(GLWindow& window);
 void closeGLWindow(GLWindow& window);
 // Handles one event that is not the quit notice.
 void windowProcedure(GLWindow& window, const SDL_Event& event);
+// The next frame's measured time starts now: the time spent paused, seeking or
+// reloading is not the show's.
+void restartFrameClock(GLWindow& window);
 
 // The shell's services to the driver, on SDL.
 ShellServices& shellServices();

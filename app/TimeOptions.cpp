@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "player/FrameSchedule.h"
+#include "clock/FrameSchedule.h"
 #include "player/ShowLength.h"
 #include "player/ShowTime.h"
 #include "script/DemoScript.h"

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "app/Shell.h"
-#include "demo/Demo.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorSettings.h"
 #include "gfx/PictureArea.h"
@@ -84,12 +83,12 @@ float userInterfaceScale(float asked) {
     return std::clamp(std::round(dpi / STANDARD_DPI * 4.0f) / 4.0f, 1.0f, LARGEST_SCALE);
 }
 
-void followWindowSize(GLWindow& window, int32_t width, int32_t height, bool followed) {
+void followWindowSize(GLWindow& window, int32_t width, int32_t height, Player* follower) {
     if (width == window.width && height == window.height && pictureArea().isPlainScreen()) {
         resizeViewport(width, height);
         return;
     }
     window.width = width;
     window.height = height;
-    if (followed) demoPlacePicture(window, pictureAreaIn(width, height));
+    if (follower != nullptr) follower->placePicture(pictureAreaIn(width, height));
 }

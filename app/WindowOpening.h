@@ -8,6 +8,7 @@
 #include <cstdint>
 
 struct GLWindow;
+class Player;
 
 enum class WindowKind {
     Show,    // 640 x 480 (or the question's full screen), resizable when windowed
@@ -34,7 +35,7 @@ void defaultEditorWindow(int32_t desktopWidth, int32_t desktopHeight, int32_t& w
 // The user interface's scale on this display: `asked` when given (above 0), else the
 // display's dots per inch over 96, in quarters, at least 1.
 float userInterfaceScale(float asked);
-// A window resized to `width` x `height`: the show's picture follows it, unless the
-// editor places it (`followed` false). The same size again is the size event as it
-// always was (the viewport reset).
-void followWindowSize(GLWindow& window, int32_t width, int32_t height, bool followed);
+// A window resized to `width` x `height`: `follower` (null while the editor places
+// the picture) puts the show's picture at the new size. The same size again is the
+// size event as it always was (the viewport reset).
+void followWindowSize(GLWindow& window, int32_t width, int32_t height, Player* follower);

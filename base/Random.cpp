@@ -2,19 +2,17 @@
 #include "base/Random.h"
 
 namespace {
-uint32_t state = 0;
-uint64_t draws = 0;
+RandomPlace sequence;
 }  // namespace
 
 void randomSeed(uint32_t seed) {
-    state = seed;
-    draws = 0;
+    sequence = RandomPlace{seed, 0};
 }
 
 int32_t nextRandom() {
-    state = state * 214013u + 2531011u;
-    ++draws;
-    return static_cast<int32_t>((state >> 16) & 0x7fff);
+    sequence.state = sequence.state * 214013u + 2531011u;
+    ++sequence.draws;
+    return static_cast<int32_t>((sequence.state >> 16) & 0x7fff);
 }
 
 int32_t randomMod(int32_t n) {
@@ -22,14 +20,17 @@ int32_t randomMod(int32_t n) {
 }
 
 uint32_t randomState() {
-    return state;
+    return sequence.state;
 }
 
 uint64_t randomDrawCount() {
-    return draws;
+    return sequence.draws;
 }
 
-void randomRestore(uint32_t savedState, uint64_t drawCount) {
-    state = savedState;
-    draws = drawCount;
+RandomPlace randomPlace() {
+    return sequence;
+}
+
+void setRandomPlace(const RandomPlace& place) {
+    sequence = place;
 }

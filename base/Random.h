@@ -5,6 +5,12 @@
 
 #include <cstdint>
 
+// Where the sequence stands: all of the generator, as a plain value to keep and put back.
+struct RandomPlace {
+    uint32_t state = 0;
+    uint64_t draws = 0;  // results drawn since the last seed, for traces and tests
+};
+
 // Restarts the sequence; the driver seeds with 0 at every start of the demo.
 void randomSeed(uint32_t seed);
 
@@ -20,5 +26,5 @@ uint32_t randomState();
 // How many results have been drawn since the last seed, for traces and tests.
 uint64_t randomDrawCount();
 
-// Puts the sequence back where randomState and randomDrawCount found it.
-void randomRestore(uint32_t state, uint64_t drawCount);
+RandomPlace randomPlace();
+void setRandomPlace(const RandomPlace& place);

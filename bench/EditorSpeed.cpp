@@ -69,7 +69,7 @@ BENCHMARK(BM_BusyFrame)
 
 void BM_OverlayAlone(benchmark::State& state) {
     showOverlay(state.range(0) != 0);
-    const PlayerFrame frame{window, shellServices(), player.nextFrame()};
+    const PlayerFrame frame{window, shellServices(), player.nextFrame(), player};
     for (auto _ : state) {
         overlay().frameDrawn(frame);
         glFinish();

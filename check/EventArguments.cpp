@@ -14,6 +14,7 @@
 #include "check/FindingCodes.h"
 #include "check/NearestWord.h"
 #include "check/ScriptFinding.h"
+#include "script/EventTable.h"
 #include "script/EventWords.h"
 
 namespace {
@@ -101,33 +102,6 @@ void checkPatternForm(const StatementWord& argument, double seconds, std::vector
 
 }  // namespace
 
-ArgumentForm argumentFormOf(int32_t kind) {
-    switch (kind) {
-        case EVENT_SHOW_IMAGE:
-        case EVENT_HIDE_IMAGE:
-        case EVENT_FADE_IN:
-        case EVENT_FADE_OUT:
-        case EVENT_IMAGE_STILL:
-        case EVENT_IMAGE_ZOOM:
-        case EVENT_IMAGE_PIECES:
-        case EVENT_NEXT_PIECE:
-        case EVENT_PREVIOUS_PIECE:
-            return ArgumentForm::Picture;
-        case EVENT_FADE_SPEED:
-        case EVENT_CAMERA_DISTANCE:
-        case EVENT_BUFFER_DETAIL:
-        case EVENT_ROTATE_SPEED:
-            return ArgumentForm::Number;
-        case EVENT_SYNC_PATTERN:
-            return ArgumentForm::StepPattern;
-        case EVENT_NONE:
-        case EVENT_SYNC_ONCE:
-            return ArgumentForm::Ignored;
-        default:
-            return ArgumentForm::Switch;
-    }
-}
-
 int32_t pictureOf(const ScriptEvent& event, int32_t pictureCount) {
     const float value = event.value;
     if (!std::isfinite(value) || value >= 2147483648.0f || value < -2147483648.0f) return -1;
@@ -137,7 +111,8 @@ int32_t pictureOf(const ScriptEvent& event, int32_t pictureCount) {
 
 void checkArgument(const ScriptEvent& event, const StatementWord& argument, int32_t pictureCount,
                    double seconds, std::vector<Finding>& findings) {
-    switch (argumentFormOf(event.kind)) {
+    const EventEntry* entry = eventEntry(event.kind);
+    switch (entry != nullptr ? entry->argument : ArgumentForm::Ignored) {
         case ArgumentForm::Switch:
             checkSwitch(event, argument, seconds, findings);
             break;

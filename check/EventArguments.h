@@ -1,6 +1,6 @@
-// What an event's argument word must be for its keyword (a switch, a number, a picture index, a
-// step pattern, or nothing), and the findings when it is not. Reads the event the loader stored,
-// so the check sees exactly the value, bits and switch the show will use.
+// What an event's argument word must be for its keyword (its form in the event table: a switch,
+// a number, a picture index, a step pattern, or nothing), and the findings when it is not. Reads the event
+// the loader stored, so the check sees exactly the value, bits and switch the show will use.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +9,6 @@
 #include "check/Finding.h"
 #include "script/DemoScript.h"
 #include "script/ScriptStatements.h"
-
-enum class ArgumentForm { Ignored, Switch, Number, Picture, StepPattern };
-
-ArgumentForm argumentFormOf(int32_t kind);
 
 // The overlay picture a stored event names the way the dispatch reads it (the value truncated
 // toward zero), or -1 when it names none of 0 to pictureCount - 1.

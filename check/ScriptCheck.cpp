@@ -1,13 +1,23 @@
-// The script's own findings followed by those that need the show's facts.
+// The script's own findings, the song's when it is read, then those that need the show's facts.
 #include "check/ScriptCheck.h"
+
+#include <iterator>
 
 #include "check/FindingsOutput.h"
 #include "check/ScriptInspection.h"
+#include "check/SongCheck.h"
 #include "check/TimelineChecks.h"
 
-std::vector<Finding> checkScriptText(const std::string& text, const ShowFacts& facts) {
+std::vector<Finding> checkScriptText(const std::string& text, ShowFacts facts) {
     ScriptInspection inspection = inspectScript(text, facts.pictureCount);
-    checkTimeline(inspection.events, facts, inspection.findings);
-    sortFindings(inspection.findings);
-    return std::move(inspection.findings);
+    std::vector<Finding>& findings = inspection.findings;
+    if (facts.readSong) {
+        SongVerdict song = checkSong(inspection.songFile, inspection.songFileAt);
+        facts.songSeconds = song.seconds;
+        findings.insert(findings.end(), std::make_move_iterator(song.findings.begin()),
+                        std::make_move_iterator(song.findings.end()));
+    }
+    checkTimeline(inspection.events, facts, findings);
+    sortFindings(findings);
+    return std::move(findings);
 }

@@ -1,5 +1,6 @@
-// The show check of a script's text alone, with the rest of the show given as facts: no file is
-// read. For tests, the fuzzer and the benchmark; checkShow uses the same steps on the real files.
+// The show check of a script's text, with the rest of the show given as facts: the one path
+// every check takes. checkShow gathers the facts from the files and reads the song through
+// it; tests, the fuzzer and the benchmark give the facts directly, and no file is read.
 #pragma once
 
 #include <string>
@@ -8,5 +9,5 @@
 #include "check/Finding.h"
 #include "check/ShowFacts.h"
 
-// Every finding on the script text, sorted by line and column.
-std::vector<Finding> checkScriptText(const std::string& text, const ShowFacts& facts);
+// Every finding on the script text (and on the song, when facts.readSong), sorted by line and column.
+std::vector<Finding> checkScriptText(const std::string& text, ShowFacts facts);

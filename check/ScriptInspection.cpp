@@ -14,8 +14,10 @@
 #include "check/NearestWord.h"
 #include "check/ScriptFinding.h"
 #include "check/TextSource.h"
+#include "script/EventTable.h"
 #include "script/EventWords.h"
 #include "script/ScriptLoading.h"
+#include "script/TakenTimes.h"
 #include "script/TimeWords.h"
 
 namespace {
@@ -94,8 +96,8 @@ private:
     bool patternSpeedSet_ = false;
     bool defaultSpeedReported_ = false;
     bool tempoMisread_ = false;       // a tempo value above was not read whole
-    int32_t latestMs_ = 0;            // the latest time of the events stored so far
-    std::size_t latestEvent_ = 0;     // which of the stored events it is
+    TakenTimes taken_;                // when the queue takes the events stored so far
+    std::size_t latestEvent_ = 0;     // which of the stored events was written at the latest time
     bool latestPastPattern_ = false;  // its beat ran past its pattern, which its own line says
     std::vector<PatternAt> patterns_;
 };
@@ -166,20 +168,20 @@ void ScriptWalk::header(const ScriptStatement& statement) {
 // When the queue takes the event: never before one listed earlier. Lines that wait behind a beat
 // past its pattern are that line's fault, and its own warning says so.
 int32_t ScriptWalk::timeEvent(const ScriptStatement& statement, int32_t timeMs, bool pastPattern) {
-    if (timeMs >= latestMs_) {
-        latestMs_ = timeMs;
+    const int32_t takenMs = taken_.take(timeMs);
+    if (takenMs == timeMs) {
         latestEvent_ = inspection_.events.size();
         latestPastPattern_ = pastPattern;
-        return timeMs;
+        return takenMs;
     }
-    if (latestPastPattern_ || latestEvent_ >= inspection_.events.size()) return latestMs_;
+    if (latestPastPattern_ || latestEvent_ >= inspection_.events.size()) return takenMs;
     const CheckedEvent& latest = inspection_.events[latestEvent_];
     add(scriptFinding(statement.first.span, Severity::Warning, code::OUT_OF_ORDER,
                       "at " + writtenAt(statement.first.text, timeMs) + ", but listed after an event at " +
-                          writtenAt(latest.written, latestMs_) + " on line " +
-                          std::to_string(latest.at.line) + ": it waits for that one",
-                      toSeconds(latestMs_)));
-    return latestMs_;
+                          writtenAt(latest.written, takenMs) + " on line " + std::to_string(latest.at.line) +
+                          ": it waits for that one",
+                      toSeconds(takenMs)));
+    return takenMs;
 }
 
 bool ScriptWalk::beatPastPattern(const TimeWordReading& reading) const {
@@ -225,9 +227,9 @@ void ScriptWalk::checkTimeWord(const ScriptStatement& statement, const TimeWordR
 void ScriptWalk::checkKeyword(const ScriptStatement& statement, double seconds) {
     const StatementWord& keyword = statement.key;
     if (eventKindOf(keyword.text) != EVENT_NONE) return;
-    const char* candidates[EVENT_KEYWORD_COUNT + 1] = {};
-    for (int32_t i = 0; i < EVENT_KEYWORD_COUNT; ++i) candidates[i] = eventKeywordAt(i);
-    candidates[EVENT_KEYWORD_COUNT] = "end";
+    const char* candidates[EVENT_ENTRIES + 1] = {};
+    for (int32_t i = 0; i < EVENT_ENTRIES; ++i) candidates[i] = EVENT_TABLE[i].keyword;
+    candidates[EVENT_ENTRIES] = "end";
     const char* nearest = nearestWord(keyword.text, candidates, std::size(candidates));
     add(scriptFinding(keyword.span, Severity::Error, code::UNKNOWN_KEYWORD,
                       "unknown keyword " + quoted(keyword.text) + " (did you mean `" + nearest +

@@ -1,5 +1,6 @@
 // Reads the show's files in the player's order of need (script, coordinates, song, pictures),
-// turns what they say into the facts the script check needs, and gathers every finding.
+// turns what they say into the facts the script check needs, and gathers every finding: the
+// script's and the song's through checkScriptText, the one path of every check.
 #include "check/ShowCheck.h"
 
 #include <fstream>
@@ -12,10 +13,8 @@
 #include "check/FindingCodes.h"
 #include "check/FindingsOutput.h"
 #include "check/PictureCheck.h"
+#include "check/ScriptCheck.h"
 #include "check/ScriptFinding.h"
-#include "check/ScriptInspection.h"
-#include "check/SongCheck.h"
-#include "check/TimelineChecks.h"
 #include "overlay/ImageOverlay.h"
 #include "scene/ScenePictures.h"
 #include "script/DemoScript.h"
@@ -35,16 +34,6 @@ void append(std::vector<Finding>& to, std::vector<Finding>&& from) {
 Finding scriptMissing() {
     return scriptFinding(WordSpan{}, Severity::Error, code::SCRIPT_MISSING,
                          "cannot be read: the show runs without events and without a song");
-}
-
-// The script's findings, the song's, then those that need the song's length.
-std::vector<Finding> checkScript(const std::string& text, ShowFacts& facts) {
-    ScriptInspection inspection = inspectScript(text, facts.pictureCount);
-    SongVerdict song = checkSong(inspection.songFile, inspection.songFileAt);
-    facts.songSeconds = song.seconds;
-    append(inspection.findings, std::move(song.findings));
-    checkTimeline(inspection.events, facts, inspection.findings);
-    return std::move(inspection.findings);
 }
 
 }  // namespace
@@ -69,7 +58,8 @@ std::vector<Finding> checkShow() {
 
     const std::optional<std::string> script = readText(DemoScript::SCRIPT_FILE);
     if (script) {
-        append(findings, checkScript(*script, facts));
+        facts.readSong = true;
+        append(findings, checkScriptText(*script, facts));
     } else {
         findings.push_back(scriptMissing());
     }

@@ -1,6 +1,7 @@
 // What checking the script needs to know of the rest of the show: how many pictures the overlay
-// holds, how long the song is, and how many pieces each picture has. checkShow reads them from
-// the files; tests, the fuzzer and the benchmark give them directly.
+// holds, how long the song is (or that the song the script names is to be read for it), and how
+// many pieces each picture has. checkShow reads them from the files; tests, the fuzzer and the
+// benchmark give them directly.
 #pragma once
 
 #include <array>
@@ -20,6 +21,7 @@ constexpr PieceCounts onePieceEach() {
 struct ShowFacts {
     int32_t pictureCount = 0;     // events name pictures 0 to pictureCount - 1
     double songSeconds = -1.0;    // negative: unknown, so no time is beyond the end
+    bool readSong = false;        // songSeconds from the song the script names, with its findings
     bool coordinatesRead = true;  // data/coords.txt could be opened
     PieceCounts pieceCounts = onePieceEach();
 };

@@ -9,11 +9,14 @@
 #include <cmath>
 
 #include "base/Random.h"
+#include "clock/StepClock.h"
 #include "demo/DemoState.h"
 #include "demo/Dispatch.h"
 #include "gfx/ImagePrefetch.h"
 #include "gfx/PictureArea.h"
 #include "scene/ScenePictures.h"
+
+using demo::driver;
 
 namespace {
 
@@ -46,8 +49,8 @@ void setSphereMapGeneration() {
 }
 
 void recordEvent(int32_t kind) {
-    demo::FrameReport& frame = demo::lastFrame;
-    if (frame.eventCount < demo::FrameReport::MAX_EVENTS) frame.events[frame.eventCount++] = kind;
+    FrameReport& frame = driver.lastFrame;
+    if (frame.eventCount < FrameReport::MAX_EVENTS) frame.events[frame.eventCount++] = kind;
 }
 
 void dispatchDueEvents(float position) {
@@ -63,31 +66,25 @@ void cameraJump() {
     demo::scene->syncAction();
     const float theta = static_cast<float>(randomMod(628)) / 100.0f;
     const int32_t k = randomMod(200) / 100 - 1;
-    demo::cameraDirection[0] = std::sin(theta);
-    demo::cameraDirection[1] = std::cos(theta);
-    demo::cameraDirection[2] = static_cast<float>(k);
-    demo::flash = 1.0f;
-    if (demo::randomCamera) demo::cameraDistance = static_cast<float>(randomMod(20));
-    demo::lastFrame.jumped = true;
-}
-
-// At most one step per frame: after a long frame the clock catches up step by step.
-void runStepClock(float position) {
-    if (position < demo::nextStepTime) return;
-    if (demo::sync && demo::script->nextSyncStep()) cameraJump();
-    demo::nextStepTime += demo::script->stepPeriod;
+    driver.cameraDirection[0] = std::sin(theta);
+    driver.cameraDirection[1] = std::cos(theta);
+    driver.cameraDirection[2] = static_cast<float>(k);
+    driver.flash = 1.0f;
+    if (driver.randomCamera) driver.cameraDistance = static_cast<float>(randomMod(20));
+    driver.lastFrame.jumped = true;
 }
 
 // The eye on the look-at centre, or a view along the up vector, has no defined
 // orientation; such a jump is shown from just beside the centre, or with z as up.
 void placeCamera() {
     double eye[3];
-    for (int i = 0; i < 3; ++i) eye[i] = static_cast<double>(demo::cameraDirection[i]) * demo::cameraDistance;
+    for (int i = 0; i < 3; ++i)
+        eye[i] = static_cast<double>(driver.cameraDirection[i]) * driver.cameraDistance;
     const double length = std::sqrt(eye[0] * eye[0] + eye[1] * eye[1] + eye[2] * eye[2]);
     if (!(length > 1e-6)) {
-        eye[0] = demo::cameraDirection[0] * 0.01;
-        eye[1] = demo::cameraDirection[1] * 0.01;
-        eye[2] = demo::cameraDirection[2] * 0.01;
+        eye[0] = driver.cameraDirection[0] * 0.01;
+        eye[1] = driver.cameraDirection[1] * 0.01;
+        eye[2] = driver.cameraDirection[2] * 0.01;
     }
     const bool alongUp = std::fabs(eye[0]) < 1e-9 && std::fabs(eye[2]) < 1e-9;
     glLoadIdentity();
@@ -95,7 +92,7 @@ void placeCamera() {
 }
 
 void clearAndPlaceCamera() {
-    glClearColor(demo::flash, demo::flash, demo::flash, 1.0f);
+    glClearColor(driver.flash, driver.flash, driver.flash, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     placeCamera();
@@ -136,18 +133,18 @@ bool demoInit(GLWindow& window, KeyState& keys, const DemoHost& host) {
 }
 
 void demoUpdate(uint32_t dt) {
-    demo::lastFrame.eventCount = 0;
-    demo::lastFrame.jumped = false;
+    driver.lastFrame.eventCount = 0;
+    driver.lastFrame.jumped = false;
     const float position = demo::music->position();
-    demo::lastFrame.position = position;
+    driver.lastFrame.position = position;
     dispatchDueEvents(position);
-    if (!demo::firstFrameDone) {
+    if (!driver.firstFrameDone) {
         demo::scene->syncAction();
-        demo::firstFrameDone = true;
+        driver.firstFrameDone = true;
     }
-    runStepClock(position);
+    if (turnStepClock(position, driver.nextStepTime, driver.sync, *demo::script)) cameraJump();
     demo::scene->update(dt);
-    if (demo::flash > 0.0f) demo::flash -= FLASH_DECAY_PER_MS * static_cast<float>(dt);
+    if (driver.flash > 0.0f) driver.flash -= FLASH_DECAY_PER_MS * static_cast<float>(dt);
     if (demo::keyState->down[ESCAPE_KEY] == 1) demo::shell->requestQuit(*demo::glWindow);
 }
 

@@ -1,5 +1,6 @@
-// The dispatch table: the driver's own events (sync, camera, pattern) and the
-// events that switch the scene's layers and steer the overlay's pictures.
+// The dispatch: the scene's switches through its layer table, the step clock's
+// events through the clock, then the driver's camera and the scene's settings,
+// and the events that steer the overlay's pictures.
 // Picture indices and piece counts come from authors' scripts, so values outside
 // the overlay's pictures or pieces are ignored or clamped rather than trusted.
 #include "demo/Dispatch.h"
@@ -8,8 +9,11 @@
 #include <cmath>
 #include <cstdint>
 
+#include "clock/StepClock.h"
 #include "demo/DemoState.h"
 #include "scene/SceneLayers.h"
+
+using demo::driver;
 
 namespace {
 
@@ -97,6 +101,7 @@ void applyEvent(int32_t kind) {
         demo::scene.get()->*layer->flag = script.currentOn();
         return;
     }
+    if (applyStepClockEvent(kind, driver.sync, script)) return;
     switch (kind) {
         case EVENT_SHOW_IMAGE:
         case EVENT_HIDE_IMAGE:
@@ -113,20 +118,14 @@ void applyEvent(int32_t kind) {
         case EVENT_SYNC_ONCE:
             demo::scene->syncAction();
             break;
-        case EVENT_SYNC:
-            demo::sync = script.currentOn();
-            break;
         case EVENT_CAMERA_DISTANCE:
-            demo::cameraDistance = script.currentValue();
-            break;
-        case EVENT_SYNC_PATTERN:
-            script.setSyncPattern(script.currentBits());
+            driver.cameraDistance = script.currentValue();
             break;
         case EVENT_BUFFER_DETAIL:
             demo::scene->bufferDetail = saturatedValue(script.currentValue());
             break;
         case EVENT_RANDOM_CAMERA:
-            demo::randomCamera = script.currentOn();
+            driver.randomCamera = script.currentOn();
             break;
         case EVENT_ROTATE_SPEED:
             demo::scene->rotateSpeed = script.currentValue();

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "base/RegularFile.h"
+#include "clock/VirtualClock.h"
 #include "demo/AlsaMessages.h"
-#include "demo/MusicClock.h"
 #include "demo/ShellServices.h"
 #include "demo/SliceEnvelope.h"
 #include "sound/SongReader.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "editor/TimelineLanes.h"
-#include "script/EventWords.h"
+#include "script/EventTable.h"
 
 namespace {
 
@@ -67,9 +67,9 @@ void EditPanel::drawForm(const ShowNotes& notes, double insertAtMs, std::vector<
     const BeatGrid grid = beatGridOf(notes.timeline.tempo);
     wrapped("add at " + grid.patternBeat(insertAtMs) + " (Insert):", true);
     ImGui::SetNextItemWidth(ImGui::CalcTextSize("previousPiece").x + ImGui::GetFrameHeight() * 1.5f);
-    if (ImGui::BeginCombo("##keyword", eventKeywordAt(keyword_))) {
-        for (int32_t i = 0; i < EVENT_KEYWORD_COUNT; ++i) {
-            if (ImGui::Selectable(eventKeywordAt(i), i == keyword_)) keyword_ = i;
+    if (ImGui::BeginCombo("##keyword", EVENT_TABLE[keyword_].keyword)) {
+        for (int32_t i = 0; i < EVENT_ENTRIES; ++i) {
+            if (ImGui::Selectable(EVENT_TABLE[i].keyword, i == keyword_)) keyword_ = i;
         }
         ImGui::EndCombo();
     }
@@ -84,7 +84,7 @@ void EditPanel::drawForm(const ShowNotes& notes, double insertAtMs, std::vector<
     ImGui::SameLine();
     if (ImGui::Button("Add") || entered) {
         EditorAction insert{EditorActionKind::InsertEvent, insertAtMs};
-        insert.keyword = eventKeywordAt(keyword_);
+        insert.keyword = EVENT_TABLE[keyword_].keyword;
         insert.argument = argument_;
         insert.basis = notes.scriptBytes;
         actions.push_back(insert);

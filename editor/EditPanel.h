@@ -26,7 +26,7 @@ public:
 private:
     void drawForm(const ShowNotes& notes, double insertAtMs, std::vector<EditorAction>& actions);
 
-    int32_t keyword_ = 0;  // index into the script's keywords
+    int32_t keyword_ = 0;  // a row of the event table
     char argument_[64] = {};
     bool focusForm_ = false;
 };

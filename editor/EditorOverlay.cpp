@@ -19,8 +19,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "demo/Demo.h"
-#include "demo/DemoState.h"
 #include "editor/EditPanel.h"
 #include "editor/EditorColours.h"
 #include "editor/EditorFont.h"
@@ -239,7 +237,7 @@ void EditorOverlay::Parts::drawStrip(const EditorLayout& layout, double play) {
 
 void EditorOverlay::Parts::drawPanels(const EditorLayout& layout) {
     const double play = player.songSeconds();
-    const BeatGrid grid = notes != nullptr ? beatGridOf(notes->timeline.tempo) : scriptBeatGrid(*demo::script);
+    const BeatGrid grid = notes != nullptr ? beatGridOf(notes->timeline.tempo) : scriptBeatGrid(player.script());
     const ImGuiIO& io = ImGui::GetIO();
     if (!io.WantTextInput && ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Insert), false)) edit.openForm();
 
@@ -316,10 +314,9 @@ EditorOverlay::~EditorOverlay() {
 
 bool EditorOverlay::frameDrawn(const PlayerFrame& frame) {
     Parts& p = *parts_;
-    (void)frame;
     p.frozen.copy(pictureArea().box());
     p.lastFrameAt = wallSeconds();
-    p.times.frameDrawn(p.lastFrameAt, sceneLayersOn(*demo::scene));
+    p.times.frameDrawn(p.lastFrameAt, sceneLayersOn(frame.player.scene()));
     if (p.shown) p.draw();
     return true;
 }
@@ -333,11 +330,11 @@ void EditorOverlay::redraw(ShellServices& shell) {
     shell.swapBuffers(p.window);
 }
 
-bool EditorOverlay::placePicture() {
+bool EditorOverlay::placePicture(Player& player) {
     Parts& p = *parts_;
     const PictureArea area = editorPicture(p.layoutNow(), p.window.height);
     if (area.box() == pictureArea().box() && area.bars == pictureArea().bars) return false;
-    demoPlacePicture(p.window, area);
+    player.placePicture(area);
     return true;
 }
 

@@ -36,10 +36,10 @@ public:
     // While the show is paused: the kept picture again, the panels around it when shown, and the swap.
     void redraw(ShellServices& shell);
 
-    // Between frames: puts the show's picture in its area of the window as the window's
-    // size and the panels now leave it; true when it moved (a paused show must then be
-    // drawn again there).
-    bool placePicture();
+    // Between frames: has `player` put the show's picture in its area of the window as
+    // the window's size and the panels now leave it; true when it moved (a paused show
+    // must then be drawn again there).
+    bool placePicture(Player& player);
     // The layout of the window as it is now.
     EditorLayout layout() const;
 

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "check/CoordinatesCheck.h"
+#include "check/FindingCodes.h"
 #include "check/FindingsOutput.h"
 #include "check/ScriptCheck.h"
+#include "script/DemoScript.h"
 
 namespace {
 
@@ -20,7 +22,17 @@ void require(bool holds, const char* what) {
     std::abort();
 }
 
+// The order the check promises: an unreadable script first, then the script's lines, other
+// files' lines, and findings on whole files last (the script's first).
+int listGroup(const Finding& f) {
+    const bool script = f.file == DemoScript::SCRIPT_FILE;
+    if (script && f.code == code::SCRIPT_MISSING) return 0;
+    if (f.line > 0) return script ? 1 : 2;
+    return script ? 3 : 4;
+}
+
 bool inOrder(const Finding& a, const Finding& b) {
+    if (listGroup(a) != listGroup(b)) return listGroup(a) < listGroup(b);
     if (a.file != b.file) return a.file < b.file;
     if (a.line != b.line) return a.line < b.line;
     return a.column <= b.column;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "script/EventTable.h"
 #include "script/ScriptEdit.h"
 #include "script/ScriptShift.h"
 #include "script/TextLines.h"
@@ -35,11 +36,12 @@ ScriptEditResult edit(const ScriptText& script, const Choice& choice) {
         case 1:
             return deleteEvents(script, {index});
         case 2:
-            return insertEvent(script, choice.ms % 600000, {"sync", "on", "fuzz"});
+            return insertEvent(script, choice.ms % 600000, {eventKeyword(EVENT_SYNC), "on", "fuzz"});
         case 3:
             return shiftEvents(script, choice.ms % 600000, (choice.entry - 128) * 100.0);
         default:
-            return insertEvent(script, choice.ms % 600000, {"lorenz", "off", ""}, TimeForm::Beats);
+            return insertEvent(script, choice.ms % 600000, {eventKeyword(EVENT_LORENZ), "off", ""},
+                               TimeForm::Beats);
     }
 }
 

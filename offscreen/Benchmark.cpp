@@ -10,7 +10,6 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "demo/DemoState.h"
 #include "offscreen/BenchmarkReport.h"
 #include "offscreen/ProgressBar.h"
 #include "player/ShowLength.h"
@@ -59,9 +58,9 @@ public:
 
     bool frameDrawn(const PlayerFrame& frame) override {
         pending.frame = frame.number;
-        pending.position = demo::lastFrame.position;
-        pending.layers = sceneLayersOn(*demo::scene);
-        pending.pictures = picturesShown(*demo::scene->overlay);
+        pending.position = static_cast<float>(frame.player.songSeconds());
+        pending.layers = sceneLayersOn(frame.player.scene());
+        pending.pictures = picturesShown(*frame.player.scene().overlay);
         return true;
     }
 

@@ -1,10 +1,9 @@
-// Percentiles and the two forms of the benchmark's report.
+// Percentiles, the slowest frames named, and the benchmark's table.
 #include "offscreen/BenchmarkReport.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <nlohmann/json.hpp>
 
 #include "scene/SceneLayers.h"
 
@@ -56,12 +55,14 @@ BenchmarkReport summarizeFrames(const std::vector<FrameSample>& samples, uint32_
     report.p90Ms = percentile(times, 0.9);
     report.p99Ms = percentile(times, 0.99);
     report.maxMs = times.empty() ? 0.0 : times.back();
-    report.slowest = samples;
+    std::vector<FrameSample> slowest = samples;
     const size_t kept = std::min<size_t>(BenchmarkReport::SLOWEST, samples.size());
-    std::partial_sort(report.slowest.begin(), report.slowest.begin() + static_cast<std::ptrdiff_t>(kept),
-                      report.slowest.end(),
+    std::partial_sort(slowest.begin(), slowest.begin() + static_cast<std::ptrdiff_t>(kept), slowest.end(),
                       [](const FrameSample& a, const FrameSample& b) { return a.ms > b.ms; });
-    report.slowest.resize(kept);
+    slowest.resize(kept);
+    for (const FrameSample& s : slowest)
+        report.slowest.push_back(
+            {s.frame, static_cast<double>(s.position), s.ms, s.pictures, layersOn(s.layers)});
     return report;
 }
 
@@ -81,37 +82,11 @@ std::string benchmarkTable(const BenchmarkReport& r) {
     text += line("p99                   %9.3f ms   x%.1f\n", r.p99Ms, ratio(r.p99Ms, r.emptyFrameMs));
     text += line("max                   %9.3f ms   x%.1f\n", r.maxMs, ratio(r.maxMs, r.emptyFrameMs));
     text += "slowest frames:\n";
-    for (const FrameSample& s : r.slowest) {
+    for (const CostlyFrame& s : r.slowest) {
         char row[256];
         std::snprintf(row, sizeof row, "  frame %6lld  t=%8.3f s  %8.3f ms  pictures=%d  layers: %s\n",
-                      static_cast<long long>(s.frame), static_cast<double>(s.position), s.ms, s.pictures,
-                      joined(layersOn(s.layers)).c_str());
+                      static_cast<long long>(s.frame), s.seconds, s.ms, s.pictures, joined(s.layers).c_str());
         text += row;
     }
     return text;
-}
-
-nlohmann::json benchmarkJson(const BenchmarkReport& r) {
-    nlohmann::json slowest = nlohmann::json::array();
-    for (const FrameSample& s : r.slowest) {
-        slowest.push_back({{"frame", s.frame},
-                           {"position_s", s.position},
-                           {"ms", s.ms},
-                           {"pictures", s.pictures},
-                           {"layers", layersOn(s.layers)}});
-    }
-    const double base = r.emptyFrameMs;
-    return {{"frames", r.frames},
-            {"fps", r.fps},
-            {"show_seconds", static_cast<double>(r.frames) / r.fps},
-            {"wall_seconds", r.showSeconds},
-            {"start_to_first_frame_ms", r.startToFirstFrameMs},
-            {"empty_frame_ms", base},
-            {"frame_ms", {{"median", r.medianMs}, {"p90", r.p90Ms}, {"p99", r.p99Ms}, {"max", r.maxMs}}},
-            {"ratio_to_empty",
-             {{"median", ratio(r.medianMs, base)},
-              {"p90", ratio(r.p90Ms, base)},
-              {"p99", ratio(r.p99Ms, base)},
-              {"max", ratio(r.maxMs, base)}}},
-            {"slowest", slowest}};
 }

@@ -1,12 +1,13 @@
 // The benchmark's figures from the measured frames: percentiles, the slowest
 // frames with their song position and layers, ratios to the empty frame; as a
-// table for people and as one JSON object. Measures nothing itself.
+// table for people (its JSON is timeline/BenchReport's). Measures nothing itself.
 #pragma once
 
 #include <cstdint>
-#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
+
+#include "timeline/BenchReport.h"
 
 // One measured frame of the show.
 struct FrameSample {
@@ -20,24 +21,9 @@ struct FrameSample {
 // The names of the layers whose bits are set.
 std::vector<std::string> layersOn(uint32_t layers);
 
-struct BenchmarkReport {
-    static constexpr int SLOWEST = 5;
-    int64_t frames = 0;
-    uint32_t fps = 60;
-    double startToFirstFrameMs = 0.0;
-    double showSeconds = 0.0;  // wall time of all measured frames
-    double emptyFrameMs = 0.0;
-    double medianMs = 0.0;
-    double p90Ms = 0.0;
-    double p99Ms = 0.0;
-    double maxMs = 0.0;
-    std::vector<FrameSample> slowest;  // slowest first
-};
-
 // Nearest-rank percentile (0 < q <= 1) of ascending values; 0 for none.
 double percentile(const std::vector<double>& sorted, double q);
 // Summarises the measured frames; the start-up and empty-frame figures are filled in by the caller.
 BenchmarkReport summarizeFrames(const std::vector<FrameSample>& samples, uint32_t fps);
 
 std::string benchmarkTable(const BenchmarkReport& report);
-nlohmann::json benchmarkJson(const BenchmarkReport& report);

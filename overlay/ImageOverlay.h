@@ -1,12 +1,14 @@
 // The 2D picture layer drawn last in every frame: up to 20 full-screen pictures that
 // are shown, faded, zoomed, flickered or revealed piece by piece. Per-picture state
-// lives in parallel arrays indexed by load position; the driver writes it directly.
+// lives in parallel arrays indexed by load position (its OverlayPictures); the
+// driver writes it directly.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "gfx/ImagePrefetch.h"
+#include "overlay/OverlayPictures.h"
 
 class Texture;
 class TextureStore;
@@ -21,18 +23,14 @@ struct PieceSet {
     float y2[MAX_PIECES] = {};
 };
 
-enum OverlayMode : int32_t { MODE_STILL = 0, MODE_ZOOM = 1, MODE_FLICKER = 2, MODE_PIECES = 3 };
-enum FadeState : int16_t { FADE_DONE = 0, FADE_IN = 1, FADE_OUT = 2, FADE_NEVER = 999 };
-
 // The flicker window's random shift of one frame.
 struct FlickerShift {
     float a = 0.0f;
     float b = 0.0f;
 };
 
-class ImageOverlay {
+class ImageOverlay : public OverlayPictures {
 public:
-    static constexpr int32_t MAX_IMAGES = 20;
     static constexpr const char* COORDINATES_FILE = "data/coords.txt";
 
     explicit ImageOverlay(TextureStore& store);
@@ -53,20 +51,10 @@ public:
     void leaveDrawnAngles();
     bool isDrawn(int32_t i) const { return visible[i] && textures[i] != nullptr; }
 
+    OverlayPictures& pictures() { return *this; }
+    const OverlayPictures& pictures() const { return *this; }
+
     int32_t count = 0;
-    bool visible[MAX_IMAGES] = {};
     Texture* textures[MAX_IMAGES] = {};
-    float offsetX[MAX_IMAGES] = {};
-    float offsetY[MAX_IMAGES] = {};
-    float angle[MAX_IMAGES] = {};
-    float zoomSpeed = 3.59375e-05f;
-    float red[MAX_IMAGES] = {};
-    float green[MAX_IMAGES] = {};
-    float blue[MAX_IMAGES] = {};
-    float fadeLevel[MAX_IMAGES] = {};
-    float fadeSpeed = 3.59375e-05f;
-    int16_t fadeState[MAX_IMAGES] = {};
-    int32_t mode[MAX_IMAGES] = {};
     PieceSet pieces[MAX_IMAGES];
-    int32_t piecesShown[MAX_IMAGES] = {};
 };

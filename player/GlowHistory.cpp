@@ -6,7 +6,7 @@
 
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
-#include "demo/ShowState.h"
+#include "demo/ShowValues.h"
 
 namespace {
 
@@ -50,9 +50,10 @@ void GlowHistory::recordFrame(int64_t frame, bool skipped) {
     if (!next) return;  // known already, or out of the log's reach
     Capture capture;
     capture.frame = frame;
-    capture.flash = demo::flash;
-    std::copy(std::begin(demo::cameraDirection), std::end(demo::cameraDirection), capture.cameraDirection);
-    capture.cameraDistance = demo::cameraDistance;
+    capture.flash = demo::driver.flash;
+    std::copy(std::begin(demo::driver.cameraDirection), std::end(demo::driver.cameraDirection),
+              capture.cameraDirection);
+    capture.cameraDistance = demo::driver.cameraDistance;
     capture.spinAngle = scene.spinAngle;
     capture.lists = scene.beadDecisions;
     entry->made.push_back(std::move(capture));
@@ -76,10 +77,10 @@ void GlowHistory::render(const Captures& captures, size_t from, size_t to) {
     Scene& scene = *demo::scene;
     for (size_t i = from; i < to; ++i) {
         const Capture& capture = captures.made[i];
-        demo::flash = capture.flash;
+        demo::driver.flash = capture.flash;
         std::copy(std::begin(capture.cameraDirection), std::end(capture.cameraDirection),
-                  demo::cameraDirection);
-        demo::cameraDistance = capture.cameraDistance;
+                  demo::driver.cameraDirection);
+        demo::driver.cameraDistance = capture.cameraDistance;
         scene.spinAngle = capture.spinAngle;
         scene.bufferTexture = captures.texture;
         demoDrawGlowCapture(*capture.lists);
@@ -121,8 +122,8 @@ void GlowHistory::renderFromOrigin(const Captures& captures, size_t before, cons
     const Scene& scene = *demo::scene;
     const auto slot = std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), captures.texture) -
                       std::begin(scene.bufferTextures);
-    if (origin.pixels != nullptr && static_cast<size_t>(slot) < origin.pixels->size())
-        writeTexturePixels(*captures.texture, (*origin.pixels)[static_cast<size_t>(slot)]);
+    if (origin.captures != nullptr && static_cast<size_t>(slot) < origin.captures->size())
+        writeTexturePixels(*captures.texture, (*origin.captures)[static_cast<size_t>(slot)].pixels);
     render(captures, std::min(before, indexOf(captures, origin.frame)), before);
 }
 
@@ -130,7 +131,7 @@ void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origi
     auto entry = std::find_if(textures_.begin(), textures_.end(),
                               [texture](const Captures& c) { return c.texture == texture; });
     if (entry == textures_.end() || !entry->behind) return;
-    const ShowState show;
+    const ShowValues show = showValuesNow();
     const size_t before = indexOf(*entry, now);
     const size_t sinceOrigin = before - std::min(before, indexOf(*entry, origin.frame));
     size_t count = std::min(FIRST_TRY, before);
@@ -140,7 +141,7 @@ void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origi
         count *= 2;
     if (!settled) renderFromOrigin(*entry, before, origin);
     entry->behind = false;
-    show.restore();
+    restoreShowValues(show);
 }
 
 void GlowHistory::catchUpAll(int64_t now, const GlowOrigin& origin) {

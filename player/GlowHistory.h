@@ -20,14 +20,14 @@
 #include <memory>
 #include <vector>
 
-#include "gfx/TexturePixels.h"
+#include "player/Moment.h"
 
 struct BeadDecisions;
 class Texture;
 
-// Pixels known exactly: the capture textures' at the start of frame `frame`, in the scene's order.
+// Pixels known exactly: the capture textures at the start of frame `frame`, in the scene's order.
 struct GlowOrigin {
-    const std::vector<TexturePixels>* pixels = nullptr;
+    const std::vector<KeptCapture>* captures = nullptr;
     int64_t frame = 0;
 };
 

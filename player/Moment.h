@@ -1,23 +1,36 @@
-// A kept moment of a run: the show's state (see ShowState), the glow captures'
-// pixels, the next frame's number and the song's time there. Going back to one
-// needs no replay: a loop's lap starts from one.
+// A kept moment of a run: the show's values (see ShowValues), the capture textures
+// as the frames left them, the next frame's number and the song's time there.
+// Going back to one needs no replay: a loop's lap starts from one.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "demo/ShowState.h"
+#include "demo/ShowValues.h"
 #include "gfx/TexturePixels.h"
 
+// A capture texture as the frames left it: its pixels, and the angle the fringes
+// left on it for its next quad. (A picture's angle is set before each of its quads.)
+// A mark keeps the angle alone: its pixels are left to the glow's log.
+struct KeptCapture {
+    TexturePixels pixels;
+    float angle = 0.0f;
+};
+
 struct Moment {
-    ShowState show;
-    std::vector<TexturePixels> captures;  // the scene's capture textures, in order
+    ShowValues show;
+    std::vector<KeptCapture> captures;  // the scene's capture textures, in order
     int64_t nextFrame = 0;
     uint64_t songMs = 0;  // the song clock before the next frame
 
     // The running show now; reads the capture textures back from the GL.
     static Moment now(int64_t nextFrame, uint64_t songMs);
-    // Puts the show, its lists, capture pixels and blending back.
+    // The running show now without the capture pixels: a mark, cheap enough to keep
+    // every second of a replay, whose pixels a replay from it renders from the glow's log.
+    static Moment mark(int64_t nextFrame, uint64_t songMs);
+    // Whether the capture pixels are kept (not so in a mark).
+    bool keepsPixels() const;
+    // Puts the show, its lists, capture pixels and blending back; not for a mark.
     void restore() const;
     // Puts the show's CPU side back only: for a replay, which hands the GL nothing.
     void restoreShow() const;

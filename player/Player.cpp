@@ -12,11 +12,11 @@
 #include <map>
 #include <utility>
 
+#include "clock/FrameSchedule.h"
+#include "clock/VirtualClock.h"
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
-#include "demo/MusicClock.h"
 #include "demo/Trace.h"
-#include "player/FrameSchedule.h"
 #include "player/GlowHistory.h"
 #include "player/Moment.h"
 #include "player/ScriptChange.h"
@@ -112,7 +112,23 @@ VirtualClock* Player::songClock() {
 }
 
 double Player::songSeconds() const {
-    return demo::lastFrame.position;
+    return demo::driver.lastFrame.position;
+}
+
+const DemoScript& Player::script() const {
+    return *demo::script;
+}
+
+const Scene& Player::scene() const {
+    return *demo::scene;
+}
+
+void Player::hearSlice(double seconds, double ms) {
+    demo::music->playSlice(seconds, ms);
+}
+
+void Player::placePicture(const PictureArea& area) {
+    demoPlacePicture(*window_, area);
 }
 
 uint32_t Player::nextFrameTime(uint32_t measuredDt) {
@@ -163,7 +179,7 @@ void Player::bringGlUpToDate() {
 }
 
 void Player::showFrame() {
-    const PlayerFrame frame{*window_, *shell_, nextFrame_};
+    const PlayerFrame frame{*window_, *shell_, nextFrame_, *this};
     if (plan_.trace) writeTraceLine(stdout, frame.number);
     bool goOn = true;
     for (FrameObserver* observer : plan_.observers) goOn = observer->frameDrawn(frame) && goOn;
@@ -256,11 +272,11 @@ void Player::startGlowAt(const Moment& base) {
         run_->logOrigin = run_->replayBase;
         run_->marks.clear();
     }
-    const bool mark = base.captures.empty();
+    const bool mark = !base.keepsPixels();
     run_->glowOrigin = mark ? run_->logOrigin : run_->replayBase;
-    const std::vector<TexturePixels>& pixels = run_->glowOrigin->captures;
+    const std::vector<KeptCapture>& captures = run_->glowOrigin->captures;
     Scene& scene = *demo::scene;
-    for (size_t i = 0; i < pixels.size(); ++i) writeTexturePixels(*scene.bufferTextures[i], pixels[i]);
+    for (size_t i = 0; i < captures.size(); ++i) writeTexturePixels(*scene.bufferTextures[i], captures[i].pixels);
     if (mark) {
         run_->glow.markAllBehind();
     } else {
@@ -273,7 +289,7 @@ void Player::startGlowAt(const Moment& base) {
 void Player::keepMark(uint64_t songMs) {
     const int64_t second = static_cast<int64_t>(songMs) / MARK_EVERY_MS;
     if (nextFrame_ > run_->glow.end() || run_->marks.count(second) != 0) return;
-    run_->marks.emplace(second, std::make_shared<const Moment>(Moment{ShowState(), {}, nextFrame_, songMs}));
+    run_->marks.emplace(second, std::make_shared<const Moment>(Moment::mark(nextFrame_, songMs)));
 }
 
 void Player::prepareSeeks(double endMs) {
@@ -325,7 +341,7 @@ void Player::reload(const ShowChanges& changes) {
     if (changes.script) {
         auto script = std::make_unique<DemoScript>(DemoScript::SCRIPT_FILE);
         differsFromMs = firstDifferenceMs(*demo::script, *script);
-        carryQueuePlace(*demo::script, *script);
+        script->place() = demo::script->place();  // the new script shares every event taken so far
         songChanged = songChanged || std::strcmp(script->songfile, demo::script->songfile) != 0;
         demo::script = std::move(script);
     }

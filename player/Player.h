@@ -14,15 +14,21 @@
 
 #include "demo/ShellServices.h"
 
+class DemoScript;
+class Scene;
 class VirtualClock;
 struct Moment;
 struct GlowOrigin;
+struct PictureArea;
 
 // One frame as its observers see it.
+class Player;
+
 struct PlayerFrame {
     GLWindow& window;
     ShellServices& shell;
     int64_t number = 0;  // the frame's number in the whole run, from 0
+    const Player& player;  // the show as it was drawn, to read
 };
 
 // Watches the frames of a run.
@@ -123,6 +129,15 @@ public:
     int64_t nextFrame() const { return nextFrame_; }
     // The song's position the latest frame read, in seconds.
     double songSeconds() const;
+    // The running show, to read: its script (tempo, song) and its scene (layers,
+    // pictures). Valid while the player is open; a reload may replace the script.
+    const DemoScript& script() const;
+    const Scene& scene() const;
+    // Plays `ms` of the song from `seconds` while the show stands still.
+    void hearSlice(double seconds, double ms);
+    // Moves the show's picture to `area` of its window (the window resized, or the
+    // editor's panels moved); the frames after it are drawn there.
+    void placePicture(const PictureArea& area);
     // The run's virtual song clock; null on the Heard clock.
     VirtualClock* songClock();
 

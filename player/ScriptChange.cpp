@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 #include "script/DemoScript.h"
+#include "script/TakenTimes.h"
 
 namespace {
 
@@ -14,12 +14,11 @@ bool sameEvent(const ScriptEvent& a, const ScriptEvent& b) {
            a.bits == b.bits && a.isOn == b.isOn;
 }
 
-// Event i comes due when it and every event listed before it are due: the queue
-// takes events in file order.
-double dueMs(const DemoScript& script, int32_t i) {
-    int32_t due = 0;
-    for (int32_t k = 0; k <= i && k < script.eventCount; ++k) due = std::max(due, script.events[k].timeMs);
-    return due;
+// When the queue takes event i.
+double takenMs(const DemoScript& script, int32_t i) {
+    TakenTimes taken;
+    for (int32_t k = 0; k < i && k < script.eventCount; ++k) taken.take(script.events[k].timeMs);
+    return taken.take(script.events[i].timeMs);
 }
 
 }  // namespace
@@ -33,13 +32,7 @@ double firstDifferenceMs(const DemoScript& before, const DemoScript& after) {
     int32_t i = 0;
     while (i < shared && sameEvent(before.events[i], after.events[i])) ++i;
     if (i == before.eventCount && i == after.eventCount) return NO_DIFFERENCE;
-    const double beforeDue = i < before.eventCount ? dueMs(before, i) : NO_DIFFERENCE;
-    const double afterDue = i < after.eventCount ? dueMs(after, i) : NO_DIFFERENCE;
+    const double beforeDue = i < before.eventCount ? takenMs(before, i) : NO_DIFFERENCE;
+    const double afterDue = i < after.eventCount ? takenMs(after, i) : NO_DIFFERENCE;
     return std::min(beforeDue, afterDue);
-}
-
-void carryQueuePlace(const DemoScript& from, DemoScript& to) {
-    to.cursor = from.cursor;
-    to.syncIndex = from.syncIndex;
-    std::copy(std::begin(from.syncPattern), std::end(from.syncPattern), to.syncPattern);
 }

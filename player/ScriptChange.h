@@ -12,6 +12,3 @@ constexpr double NO_DIFFERENCE = std::numeric_limits<double>::infinity();
 // Milliseconds of song from which `before` and `after` may differ; NO_DIFFERENCE when
 // they are the same show. Tempo, pattern geometry and the initial event count from 0.
 double firstDifferenceMs(const DemoScript& before, const DemoScript& after);
-// The queue's place and sync pattern of `from`, carried over to `to`, which shares
-// every event `from` has taken so far.
-void carryQueuePlace(const DemoScript& from, DemoScript& to);

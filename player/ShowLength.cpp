@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "base/Printable.h"
-#include "player/FrameSchedule.h"
+#include "clock/FrameSchedule.h"
 #include "player/Player.h"
 #include "script/DemoScript.h"
 #include "sound/SongReader.h"

@@ -56,9 +56,13 @@ double patternMs(const DemoScript& script) {
 }
 
 std::string patternBeatText(double seconds, const DemoScript& script) {
-    const double beatsPerPattern = static_cast<double>(script.patternLength) / script.patternSpeed;
+    return patternBeatText(seconds, scriptTempo(script));
+}
+
+std::string patternBeatText(double seconds, const ScriptTempo& tempo) {
+    const double beatsPerPattern = tempo.beatsPerPattern();
     // To the hundredth of a beat first, so a time a float just misses still names its beat.
-    const double beats = std::round(std::max(0.0, seconds * 1000.0 / beatMs(script)) * 100.0) / 100.0;
+    const double beats = std::round(std::max(0.0, seconds * 1000.0 / tempo.beatMs()) * 100.0) / 100.0;
     const double pattern = std::floor(beats / beatsPerPattern);
     char text[64];
     std::snprintf(text, sizeof text, "%.0f:%.2f", pattern, beats - pattern * beatsPerPattern);

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-class DemoScript;
+#include "script/ScriptTempo.h"
 
 // Milliseconds of song, or nothing when `text` is none of the forms (or negative).
 std::optional<double> showTimeMs(const std::string& text, const DemoScript& script);
@@ -15,4 +15,5 @@ std::optional<double> showTimeMs(const std::string& text, const DemoScript& scri
 double patternMs(const DemoScript& script);
 double beatMs(const DemoScript& script);
 // "P:B.BB" for a song time in seconds, pattern and beat counted from 0.
+std::string patternBeatText(double seconds, const ScriptTempo& tempo);
 std::string patternBeatText(double seconds, const DemoScript& script);

@@ -14,6 +14,7 @@
 #include "overlay/ImageOverlay.h"
 #include "scene/CylinderLayers.h"
 #include "scene/RgbGlow.h"
+#include "scene/SceneValues.h"
 
 class Texture;
 class TextureStore;
@@ -26,11 +27,12 @@ struct FrameLooks {
     FlickerShift flicker;
 };
 
-class Scene {
+// The scene's changing fields are its SceneValues; what it adds to them is made
+// once, at construction (textures, shapes, the overlay, the fringes), or is the GL's.
+class Scene : public SceneValues {
 public:
     static constexpr int32_t BUFFER_SIZES = 5;  // square glow captures of 16, 32, ... pixels
     static constexpr int32_t LARGEST_BUFFER = 1 << (BUFFER_SIZES + 3);
-    static constexpr int32_t ELEKTRO_RINGS = 20;
 
     explicit Scene(TextureStore& store);
     ~Scene();
@@ -56,12 +58,11 @@ public:
     // the shell of `lists` drawn directly (no list is compiled for it).
     void drawGlowCapture(const BeadDecisions& lists);
 
-    float spinAngle = 0.0f;
-    float spinSpeed = 0.3f;
+    SceneValues& values() { return *this; }
+    const SceneValues& values() const { return *this; }
+
     Texture* reflectTexture = nullptr;
-    Texture* bufferTexture = nullptr;
     Texture* bufferTextures[BUFFER_SIZES] = {};
-    int32_t bufferDetail = 0;
     Texture* elektroTextures[4] = {};
     Texture* noiseTexture = nullptr;
     std::unique_ptr<ImageOverlay> overlay;
@@ -69,38 +70,10 @@ public:
     std::unique_ptr<Sphere> coreSphere;
     std::unique_ptr<Cylinder> elektroCylinder;
     std::unique_ptr<Cylinder> putkiCylinder;
-    float elektroStep = 0.0f;
-    float elektroAngleX[ELEKTRO_RINGS] = {};
-    float elektroAngleY[ELEKTRO_RINGS] = {};
     std::unique_ptr<RgbGlow> rgbGlow;
-    float rotateSpeed = 0.3f;
     GLuint palikatList = 0;
     GLuint kummaList = 0;
-    bool palikatOn = false;
-    bool wireframeOn = false;
-    bool elektroOn = false;
-    bool putkiOn = false;
-    bool hohtoOn = false;
-    bool kummaOn = false;
-    bool rgbhohtoOn = false;
-    bool lorenzOn = false;
-    bool scaledOn = false;
-    bool titleImagesOn = false;
-    float lorenzSigma = 0.0f;
-    float lorenzBeta = 0.0f;
-    float lorenzRho = 0.0f;
-    float lorenzStep = 0.005f;
-    float lorenzX = 2.0f;
-    float lorenzY = 0.0f;
-    float lorenzZ = 0.0f;
-    float lorenzStartX = 2.0f;
-    float lorenzStartY = 0.0f;
-    float lorenzStartZ = 0.0f;
-    // What the latest sync action decided for the bead lists.
-    std::shared_ptr<const BeadDecisions> beadDecisions;
     // While set, sync actions decide without compiling: a replay hands the GL nothing.
     bool replaying = false;
     std::shared_ptr<const BeadDecisions> compiledDecisions;  // what the lists were compiled from
-    // Blending as the latest frame's binds left it, drawn or skipped.
-    BlendShadow blendAfterDraw;
 };

@@ -1,6 +1,7 @@
-// The scene's ten switches in one table: the script keyword (also the layer's
-// name in reports), the event kind that sets it, and the switch itself. Dispatch,
-// the benchmark's reports, the benchmarks and the tests read it, in this order.
+// The scene's switches as the event table names them: for every switch of the table
+// that the scene keeps, its keyword (also the layer's name in reports), the event
+// kind that sets it, the named switch itself and whether it draws. Dispatch, the
+// benchmark's reports, the editor, the benchmarks and the tests read this table.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +11,12 @@
 struct SceneLayer {
     const char* keyword = "";
     int32_t eventKind = 0;
-    bool Scene::*flag = nullptr;
-    bool draws = true;  // false for the two switches that only steer other layers
+    bool SceneValues::*flag = nullptr;
+    bool draws = true;  // false for the switches that only steer the sync actions
 };
 
 constexpr int32_t SCENE_LAYER_COUNT = 10;
+// In the scene's order of its fields.
 extern const SceneLayer SCENE_LAYERS[SCENE_LAYER_COUNT];
 
 // The layer switched by events of `kind`, or null.

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "script/QueuePlace.h"
+
 // Event kinds, named after their script keywords. 7 and 8 are never produced.
 enum EventKind : int32_t {
     EVENT_NONE = 0,
@@ -45,10 +47,10 @@ struct ScriptEvent {
     bool isOn = false;   // argument as a switch ("on" or "true")
 };
 
-class DemoScript {
+// The loaded script; what changes as the show plays is its QueuePlace.
+class DemoScript : public QueuePlace {
 public:
     static constexpr int32_t MAX_EVENTS = 1000;
-    static constexpr int32_t SYNC_STEPS = 32;
     static constexpr int32_t SONGFILE_SIZE = 80;
     static constexpr int32_t TITLE_SIZE = 80;
     // Where a show keeps its script, from the show's folder.
@@ -73,6 +75,9 @@ public:
     // The step at the current position; advances, wrapping at patternLength.
     bool nextSyncStep();
 
+    QueuePlace& place() { return *this; }
+    const QueuePlace& place() const { return *this; }
+
     int32_t bpm = 125;
     int32_t patternLength = 16;
     int32_t patternSpeed = 4;
@@ -82,10 +87,7 @@ public:
     // Song time of pattern 0 beat 0, in milliseconds, as "init offset" gives it; 0 without.
     int32_t offsetMs = 0;
     float stepPeriod = 0.0f;
-    int32_t cursor = 0;
     int32_t eventCount = 0;
     ScriptEvent initialEvent;
     ScriptEvent events[MAX_EVENTS];
-    int32_t syncIndex = 0;
-    bool syncPattern[SYNC_STEPS] = {};
 };

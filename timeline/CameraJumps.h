@@ -1,6 +1,6 @@
 // Where the camera jumps on the fixed-rate schedule of capture and benchmark runs
-// (frame k at round(k * 1000 / fps) ms), found by stepping the script's own queue
-// and sync pattern frame by frame as the driver does. Jumps use no random numbers.
+// (frame k at round(k * 1000 / fps) ms), found by running the driver's own frame
+// schedule and step clock on the script's queue. Jumps use no random numbers.
 #pragma once
 
 #include <cstdint>

@@ -13,7 +13,7 @@ struct DrawInput {
     cairo_t* cr = nullptr;
     const Timeline& timeline;
     const Waveform& wave;
-    const BenchLane* bench = nullptr;
+    const BenchmarkReport* bench = nullptr;
     const TimelineLayout& layout;
 };
 

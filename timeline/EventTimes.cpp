@@ -1,62 +1,21 @@
-// Effective event times: the queue takes events strictly in file order, so an event
-// waits for every event listed before it; its time is the latest of theirs and its own.
+// Effective event times: each event at the time the queue takes it (TakenTimes),
+// with its line, keyword and argument as written where those are known.
 #include "timeline/EventTimes.h"
 
-#include <algorithm>
-#include <iterator>
+#include <utility>
 
-namespace {
-
-constexpr const char* KEYWORDS[] = {
-    "",
-    "palikat",
-    "hohto",
-    "rgbhohto",
-    "wireframe",
-    "putki",
-    "kumma",
-    "",
-    "",
-    "elektro",
-    "lorenz",
-    "scaled",
-    "titleImages",
-    "showImage",
-    "hideImage",
-    "fadeSpeed",
-    "fadeIn",
-    "fadeOut",
-    "imageStill",
-    "imageZoom",
-    "imagePieces",
-    "nextPiece",
-    "previousPiece",
-    "syncOnce",
-    "sync",
-    "cameraDistance",
-    "syncPattern",
-    "bufferDetail",
-    "randomCamera",
-    "rotateSpeed",
-};
-
-}  // namespace
-
-const char* keywordOfKind(int32_t kind) {
-    if (kind < 0 || kind >= static_cast<int32_t>(std::size(KEYWORDS))) return "";
-    return KEYWORDS[kind];
-}
+#include "script/EventTable.h"
+#include "script/TakenTimes.h"
 
 std::vector<TimelineEvent> timelineEvents(const DemoScript& script, const std::vector<ScriptLine>& lines) {
     const bool linesKnown = static_cast<int32_t>(lines.size()) == script.eventCount;
     std::vector<TimelineEvent> events;
     events.reserve(static_cast<std::size_t>(script.eventCount));
-    int32_t dueMs = 0;
+    TakenTimes taken;
     for (int32_t i = 0; i < script.eventCount; ++i) {
         const ScriptEvent& stored = script.events[i];
-        dueMs = std::max(dueMs, stored.timeMs);
         TimelineEvent event;
-        event.seconds = dueMs / 1000.0;
+        event.seconds = taken.take(stored.timeMs) / 1000.0;
         event.kind = stored.kind;
         event.value = stored.value;
         event.bits = stored.bits;
@@ -68,7 +27,7 @@ std::vector<TimelineEvent> timelineEvents(const DemoScript& script, const std::v
             event.argument = line.argument;
             event.text = line.text;
         } else {
-            event.keyword = keywordOfKind(stored.kind);
+            event.keyword = eventKeyword(stored.kind);
         }
         events.push_back(std::move(event));
     }

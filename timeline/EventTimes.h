@@ -10,5 +10,3 @@
 
 // `lines` should hold one entry per stored event; where it does not, lines are left unknown.
 std::vector<TimelineEvent> timelineEvents(const DemoScript& script, const std::vector<ScriptLine>& lines);
-// The name of an event kind as the script writes it; "" for 0 and unused kinds.
-const char* keywordOfKind(int32_t kind);

@@ -41,7 +41,7 @@ std::string benchLabel(const CostlyFrame& frame) {
     return label;
 }
 
-std::vector<LabelWish> labelWishes(const Timeline& timeline, const BenchLane* bench) {
+std::vector<LabelWish> labelWishes(const Timeline& timeline, const BenchmarkReport* bench) {
     std::vector<LabelWish> wishes;
     for (int32_t i : timeline.otherEvents)
         wishes.push_back({LabelKind::Event, i, eventLabel(timeline.events[static_cast<std::size_t>(i)]),
@@ -143,7 +143,7 @@ LaneKind laneOfLabel(LabelKind kind) {
     }
 }
 
-std::vector<LabelDraft> placeLabels(const Timeline& timeline, const BenchLane* bench,
+std::vector<LabelDraft> placeLabels(const Timeline& timeline, const BenchmarkReport* bench,
                                     const TimelineLayout& layout, TrackCounts& tracksUsed) {
     std::map<std::pair<int32_t, LabelKind>, LabelPlacer> placers;
     std::vector<LabelDraft> drafts;
@@ -173,7 +173,7 @@ void settleLabels(TimelineLayout& layout, const std::vector<LabelDraft>& drafts)
     }
 }
 
-void addHitBoxes(TimelineLayout& layout, const Timeline& timeline, const BenchLane* bench) {
+void addHitBoxes(TimelineLayout& layout, const Timeline& timeline, const BenchmarkReport* bench) {
     addEventBoxes(layout, timeline);
     const Lane* findings = layout.lane(LaneKind::Findings);
     for (const Finding& finding : timeline.findings) {

@@ -18,11 +18,11 @@ constexpr int32_t LABEL_KINDS = 4;
 using TrackCounts = std::array<int32_t, LABEL_KINDS>;
 
 // Places every label in its row, returns them with the tracks each kind needs.
-std::vector<LabelDraft> placeLabels(const Timeline& timeline, const BenchLane* bench,
+std::vector<LabelDraft> placeLabels(const Timeline& timeline, const BenchmarkReport* bench,
                                     const TimelineLayout& layout, TrackCounts& tracksUsed);
 // Turns tracks into baselines once the lanes are laid out.
 void settleLabels(TimelineLayout& layout, const std::vector<LabelDraft>& drafts);
-void addHitBoxes(TimelineLayout& layout, const Timeline& timeline, const BenchLane* bench);
+void addHitBoxes(TimelineLayout& layout, const Timeline& timeline, const BenchmarkReport* bench);
 
 LaneKind laneOfLabel(LabelKind kind);
 

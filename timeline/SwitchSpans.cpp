@@ -5,28 +5,15 @@
 
 #include <algorithm>
 
-#include "script/DemoScript.h"
+#include "script/EventTable.h"
 
 namespace {
-
-struct SwitchKeyword {
-    const char* keyword;
-    int32_t kind;
-};
-
-constexpr SwitchKeyword SWITCHES[] = {
-    {"palikat", EVENT_PALIKAT},          {"hohto", EVENT_HOHTO},   {"rgbhohto", EVENT_RGBHOHTO},
-    {"wireframe", EVENT_WIREFRAME},      {"putki", EVENT_PUTKI},   {"kumma", EVENT_KUMMA},
-    {"elektro", EVENT_ELEKTRO},          {"lorenz", EVENT_LORENZ}, {"scaled", EVENT_SCALED},
-    {"titleImages", EVENT_TITLE_IMAGES}, {"sync", EVENT_SYNC},     {"randomCamera", EVENT_RANDOM_CAMERA},
-};
 
 void closeSpan(SwitchLane& lane, double on, double off) {
     if (off > on) lane.spans.push_back({on, off});
 }
 
-SwitchLane laneOf(const SwitchKeyword& word, const std::vector<TimelineEvent>& events,
-                  double closingSeconds) {
+SwitchLane laneOf(const EventEntry& word, const std::vector<TimelineEvent>& events, double closingSeconds) {
     SwitchLane lane;
     lane.keyword = word.keyword;
     lane.kind = word.kind;
@@ -49,6 +36,8 @@ SwitchLane laneOf(const SwitchKeyword& word, const std::vector<TimelineEvent>& e
 
 std::vector<SwitchLane> switchLanes(const std::vector<TimelineEvent>& events, double closingSeconds) {
     std::vector<SwitchLane> lanes;
-    for (const SwitchKeyword& word : SWITCHES) lanes.push_back(laneOf(word, events, closingSeconds));
+    for (const EventEntry& word : EVENT_TABLE) {
+        if (word.isSwitch()) lanes.push_back(laneOf(word, events, closingSeconds));
+    }
     return lanes;
 }

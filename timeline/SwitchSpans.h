@@ -1,4 +1,4 @@
-// On-spans of the switch keywords: the ten scene layers, sync and randomCamera.
+// On-spans of the switch keywords of the event table, in its order.
 // A repeated "on" keeps a span open; a span still on at the end closes there.
 #pragma once
 

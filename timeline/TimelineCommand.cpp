@@ -41,7 +41,7 @@ int runTimelineCommand(const std::string& outFile, const std::string& benchRepor
                     "\" from its ending (use .png, .svg, .pdf, .html or .json)");
     if (!std::ifstream(DemoScript::SCRIPT_FILE))
         return fail(std::string("cannot read the script \"") + DemoScript::SCRIPT_FILE + "\"");
-    std::optional<BenchLane> bench;
+    std::optional<BenchmarkReport> bench;
     if (!benchReport.empty()) {
         std::string error;
         bench = readBenchReport(benchReport, error);

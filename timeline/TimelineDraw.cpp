@@ -50,7 +50,7 @@ void haloText(cairo_t* cr, double x, double baseline, const std::string& words) 
 
 }  // namespace draw
 
-void drawTimeline(cairo_t* cr, const Timeline& timeline, const Waveform& wave, const BenchLane* bench,
+void drawTimeline(cairo_t* cr, const Timeline& timeline, const Waveform& wave, const BenchmarkReport* bench,
                   const TimelineLayout& layout) {
     const DrawInput in{cr, timeline, wave, bench, layout};
     cairo_save(cr);

@@ -4,11 +4,11 @@
 
 #include <cairo.h>
 
-#include "timeline/BenchLane.h"
+#include "timeline/BenchReport.h"
 #include "timeline/SongWaveform.h"
 #include "timeline/Timeline.h"
 #include "timeline/TimelineLayout.h"
 
 // The context's user space is in layout pixels, origin top left. `bench` may be null.
-void drawTimeline(cairo_t* cr, const Timeline& timeline, const Waveform& wave, const BenchLane* bench,
+void drawTimeline(cairo_t* cr, const Timeline& timeline, const Waveform& wave, const BenchmarkReport* bench,
                   const TimelineLayout& layout);

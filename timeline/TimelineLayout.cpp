@@ -39,7 +39,7 @@ void addLane(TimelineLayout& layout, double& top, LaneKind kind, int32_t index, 
 }
 
 // Lanes in drawing order; returns the height of all of them.
-double addLanes(TimelineLayout& layout, const Timeline& timeline, const BenchLane* bench,
+double addLanes(TimelineLayout& layout, const Timeline& timeline, const BenchmarkReport* bench,
                 const layout::TrackCounts& tracks) {
     const auto labelled = [&](LabelKind kind, double base) {
         return base + TimelineLayout::LABEL_TRACK * std::max(1, tracks[static_cast<std::size_t>(kind)]);
@@ -86,7 +86,7 @@ const Lane* TimelineLayout::lane(LaneKind kind, int32_t index) const {
     return nullptr;
 }
 
-TimelineLayout layoutTimeline(const Timeline& timeline, const BenchLane* bench, double width) {
+TimelineLayout layoutTimeline(const Timeline& timeline, const BenchmarkReport* bench, double width) {
     TimelineLayout layout;
     layout.width = width;
     layout.plotLeft = LABEL_COLUMN;

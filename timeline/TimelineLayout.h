@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "timeline/BenchLane.h"
+#include "timeline/BenchReport.h"
 #include "timeline/Timeline.h"
 
 enum class LaneKind { Ruler, Waveform, Switch, Jumps, Picture, Events, Findings, Bench };
@@ -78,7 +78,7 @@ struct TimelineLayout {
 };
 
 // `bench` may be null: no frame-cost lane.
-TimelineLayout layoutTimeline(const Timeline& timeline, const BenchLane* bench,
+TimelineLayout layoutTimeline(const Timeline& timeline, const BenchmarkReport* bench,
                               double width = TimelineLayout::DEFAULT_WIDTH);
 // The tooltip text of an event: its line number and the line as written.
 std::string eventTip(const TimelineEvent& event);

@@ -111,7 +111,8 @@ TimelineFormat timelineFormatOf(const std::string& file) {
     return TimelineFormat::Unknown;
 }
 
-TimelineDrawing timelineDrawing(const Timeline& timeline, const Waveform& wave, const BenchLane* bench) {
+TimelineDrawing timelineDrawing(const Timeline& timeline, const Waveform& wave,
+                                const BenchmarkReport* bench) {
     return {timeline, wave, bench, layoutTimeline(timeline, bench)};
 }
 

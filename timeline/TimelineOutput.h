@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "timeline/BenchLane.h"
+#include "timeline/BenchReport.h"
 #include "timeline/SongWaveform.h"
 #include "timeline/Timeline.h"
 #include "timeline/TimelineLayout.h"
@@ -18,11 +18,11 @@ TimelineFormat timelineFormatOf(const std::string& file);
 struct TimelineDrawing {
     const Timeline& timeline;
     const Waveform& wave;
-    const BenchLane* bench = nullptr;  // null: no frame-cost lane
+    const BenchmarkReport* bench = nullptr;  // null: no frame-cost lane
     TimelineLayout layout;
 };
 
-TimelineDrawing timelineDrawing(const Timeline& timeline, const Waveform& wave, const BenchLane* bench);
+TimelineDrawing timelineDrawing(const Timeline& timeline, const Waveform& wave, const BenchmarkReport* bench);
 
 // False, with `error` naming the file and the cause, when it cannot be written.
 bool writeTimeline(TimelineFormat format, const std::string& file, const TimelineDrawing& drawing,

@@ -1,8 +1,7 @@
-// Colours chosen to stay apart from their neighbours (after Kelly's contrast set):
-// lanes next to each other never share a hue family.
+// The plain colours; a switch lane's colour is its row's in the event table.
 #include "timeline/TimelinePalette.h"
 
-#include <iterator>
+#include "script/EventTable.h"
 
 namespace {
 
@@ -10,28 +9,13 @@ Rgb hex(uint32_t value) {
     return {((value >> 16) & 0xff) / 255.0, ((value >> 8) & 0xff) / 255.0, (value & 0xff) / 255.0};
 }
 
-constexpr uint32_t SWITCH_COLOURS[] = {
-    0x0067a5,  // palikat: blue
-    0xf38400,  // hohto: orange
-    0xbe0032,  // rgbhohto: red
-    0x848482,  // wireframe: grey
-    0x008856,  // putki: green
-    0x875692,  // kumma: purple
-    0x4fa3d9,  // elektro: sky
-    0xe68fac,  // lorenz: pink
-    0x8db600,  // scaled: yellow-green
-    0x882d17,  // titleImages: brown
-    0x2b3d26,  // sync: dark olive
-    0xd8a800,  // randomCamera: amber
-};
-
 }  // namespace
 
 namespace palette {
 
 Rgb switchColour(int32_t lane) {
-    constexpr int32_t count = static_cast<int32_t>(std::size(SWITCH_COLOURS));
-    return hex(SWITCH_COLOURS[((lane % count) + count) % count]);
+    constexpr int32_t count = switchCount();
+    return hex(switchEntry(((lane % count) + count) % count).laneColour);
 }
 
 Rgb pictureShown() {

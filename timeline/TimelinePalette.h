@@ -14,7 +14,7 @@ struct Rgb {
 
 namespace palette {
 
-// The colour of switch lane i in the fixed keyword order.
+// The colour of switch lane i, the event table's i-th switch (lanes are in its order).
 Rgb switchColour(int32_t lane);
 Rgb pictureShown();
 Rgb pictureFade();

@@ -119,16 +119,16 @@ TEST_F(DispatchTest, BufferDetailOutsideTheSizesIsKeptAndClampedWhereUsed) {
 }
 
 TEST_F(DispatchTest, DriverEventsSetCameraSyncAndRotation) {
-    demo::sync = false;
-    demo::randomCamera = false;
+    demo::driver.sync = false;
+    demo::driver.randomCamera = false;
     play("0 sync on\n0 randomCamera true\n0 cameraDistance 12.5\n0 rotateSpeed -0.2\n0 syncPattern %x...x\n");
-    EXPECT_TRUE(demo::sync);
-    EXPECT_TRUE(demo::randomCamera);
-    EXPECT_EQ(demo::cameraDistance, 12.5f);
+    EXPECT_TRUE(demo::driver.sync);
+    EXPECT_TRUE(demo::driver.randomCamera);
+    EXPECT_EQ(demo::driver.cameraDistance, 12.5f);
     EXPECT_EQ(demo::scene->rotateSpeed, -0.2f);
     EXPECT_TRUE(demo::script->syncPattern[0] && demo::script->syncPattern[4]);
     EXPECT_FALSE(demo::script->syncPattern[1]);
-    demo::sync = false;
-    demo::randomCamera = false;
-    demo::cameraDistance = 2.5f;
+    demo::driver.sync = false;
+    demo::driver.randomCamera = false;
+    demo::driver.cameraDistance = 2.5f;
 }

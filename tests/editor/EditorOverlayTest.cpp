@@ -143,7 +143,7 @@ protected:
         player->seek(BUSY_MOMENT_MS);
         feed.paused = true;  // the strip's view stays put
         overlay = std::make_unique<EditorOverlay>(feed, *player, window);
-        overlay->placePicture();
+        overlay->placePicture(*player);
         overlay->waitForNotes();
         notes = readShowNotes(DemoScript::SCRIPT_FILE, {});
     }
@@ -152,7 +152,7 @@ protected:
         if (player) player->close();
     }
 
-    PlayerFrame frame() { return PlayerFrame{window, shell, player->nextFrame()}; }
+    PlayerFrame frame() { return PlayerFrame{window, shell, player->nextFrame(), *player}; }
     // The overlay drawn once more with this input, and what it asked for.
     std::vector<EditorAction> pointer(float x, float y, bool down, bool shift = false, float wheel = 0.0f,
                                       bool alt = false) {
@@ -220,17 +220,17 @@ TEST_F(EditorOverlayOnTheShow, ThePictureHasAnAreaOfItsOwnThatGrowsWithTheWindow
     // A larger window: the panels keep their sizes, the picture takes the room.
     window.width = WIDTH + 160;
     window.height = HEIGHT + 120;
-    EXPECT_TRUE(overlay->placePicture());
+    EXPECT_TRUE(overlay->placePicture(*player));
     EXPECT_TRUE(pictureArea().box() == (PixelBox{0, HEIGHT + 120 - 600, 800, 600}));
-    EXPECT_FALSE(overlay->placePicture()) << "nothing changed, nothing to move";
+    EXPECT_FALSE(overlay->placePicture(*player)) << "nothing changed, nothing to move";
     // Hidden panels: the largest 4:3 picture in the whole window, centred.
     overlay->toggle();
-    EXPECT_TRUE(overlay->placePicture());
+    EXPECT_TRUE(overlay->placePicture(*player));
     EXPECT_TRUE(pictureArea().box() == (PixelBox{100, 0, 1160, 870}));
     overlay->toggle();
     window.width = WIDTH;
     window.height = HEIGHT;
-    overlay->placePicture();
+    overlay->placePicture(*player);
 }
 
 TEST_F(EditorOverlayOnTheShow, ChangesNoPixelOfThePictureNorAnyOfTheFramesAfterIt) {

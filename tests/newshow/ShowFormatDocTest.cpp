@@ -6,7 +6,7 @@
 #include <string>
 
 #include "newshow/ShowPictureFiles.h"
-#include "script/EventWords.h"
+#include "script/EventTable.h"
 #include "tests/support/Files.h"
 
 namespace fs = std::filesystem;
@@ -24,8 +24,8 @@ bool names(const std::string& text, const std::string& word) {
 TEST(ShowFormatDoc, NamesEveryKeywordPictureFileAndSlotAndShowsPicturesThatExist) {
     const std::string text = readFile(DOCS + "SHOW-FORMAT.md");
     ASSERT_FALSE(text.empty());
-    for (int32_t i = 0; i < EVENT_KEYWORD_COUNT; ++i) {
-        const std::string keyword = eventKeywordAt(i);
+    for (const EventEntry& entry : EVENT_TABLE) {
+        const std::string keyword = entry.keyword;
         EXPECT_TRUE(names(text, "| `" + keyword + "` |")) << keyword << " has no row";
     }
     for (const ShowPictureFile& picture : showPictureFiles()) {

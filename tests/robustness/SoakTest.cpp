@@ -83,7 +83,7 @@ protected:
     }
 
     static long syncActionsOfLastFrame() {
-        const demo::FrameReport& report = demo::lastFrame;
+        const FrameReport& report = demo::driver.lastFrame;
         long count = report.jumped ? 1 : 0;
         for (int32_t i = 0; i < report.eventCount; ++i) count += report.events[i] == EVENT_SYNC_ONCE ? 1 : 0;
         return count;
@@ -105,7 +105,7 @@ void rewindShow(Player& player, ShellServices& shell) {
     demo::music =
         std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{player.songClock(), &shell});
     demo::music->play();
-    demo::nextStepTime = 0.0f;
+    demo::driver.nextStepTime = 0.0f;
 }
 
 TEST_F(Soak, ReplayingTheWholeShowKeepsResidentMemoryFlat) {
@@ -142,7 +142,7 @@ TEST_F(Soak, RestartingTheShowKeepsResidentMemoryFlat) {
             GlContext context;
             ASSERT_TRUE(context.ok());
             window.keys = &keys;
-            demo::nextStepTime = 0.0f;  // a restart keeps the step clock; start each pass with jumps
+            demo::driver.nextStepTime = 0.0f;  // a restart keeps the step clock; start each pass with jumps
             Player player(plan);
             player.open(window, keys, shell);
             playFrames(player, RESTART_FRAMES);

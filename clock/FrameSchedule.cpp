@@ -1,5 +1,5 @@
 // Frame time arithmetic of runs on a virtual clock, in integers so that no run drifts.
-#include "player/FrameSchedule.h"
+#include "clock/FrameSchedule.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // from the schedule, and enough frames to cover a song.
 #include <gtest/gtest.h>
 
-#include "player/FrameSchedule.h"
+#include "clock/FrameSchedule.h"
 
 TEST(FrameSchedule, FrameStartsAreRoundedWholeMilliseconds) {
     struct Case {

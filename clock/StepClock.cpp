@@ -1,0 +1,24 @@
+// The step clock and its two events.
+#include "clock/StepClock.h"
+
+#include "script/DemoScript.h"
+
+bool turnStepClock(float position, float& nextStepTime, bool sync, DemoScript& script) {
+    if (position < nextStepTime) return false;
+    const bool jump = sync && script.nextSyncStep();
+    nextStepTime += script.stepPeriod;
+    return jump;
+}
+
+bool applyStepClockEvent(int32_t kind, bool& sync, DemoScript& script) {
+    switch (kind) {
+        case EVENT_SYNC:
+            sync = script.currentOn();
+            return true;
+        case EVENT_SYNC_PATTERN:
+            script.setSyncPattern(script.currentBits());
+            return true;
+        default:
+            return false;
+    }
+}
