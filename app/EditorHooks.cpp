@@ -17,12 +17,16 @@ bool EditSession::queuePointerEvent(const SDL_Event& event) {
     PointerQueue* pointer = overlay_->pointer();
     switch (event.type) {
         case SDL_MOUSEMOTION:
-            if (pointer != nullptr) pointer->moved(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+            if (pointer != nullptr)
+                pointer->moved(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
             return true;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const uint8_t button = event.button.button;
-            const int32_t index = button == SDL_BUTTON_LEFT ? 0 : button == SDL_BUTTON_RIGHT ? 1 : button == SDL_BUTTON_MIDDLE ? 2 : -1;
+            const int32_t index = button == SDL_BUTTON_LEFT     ? 0
+                                  : button == SDL_BUTTON_RIGHT  ? 1
+                                  : button == SDL_BUTTON_MIDDLE ? 2
+                                                                : -1;
             if (pointer != nullptr)
                 pointer->button(index, event.type == SDL_MOUSEBUTTONDOWN, static_cast<float>(event.button.x),
                                 static_cast<float>(event.button.y));
@@ -60,7 +64,8 @@ void EditSession::followLayout() {
 // a hair off the time it was set to).
 void EditSession::drawAgainPaused() {
     const RunPlan& plan = player_.plan();
-    transport_.seekTo(static_cast<double>(replayFrameMs(plan, firstFrameAtOrAfter(plan, transport_.positionMs() - 0.5))));
+    transport_.seekTo(
+        static_cast<double>(replayFrameMs(plan, firstFrameAtOrAfter(plan, transport_.positionMs() - 0.5))));
 }
 
 // Left and Right: the grid's previous or next line from the play head.

@@ -25,11 +25,11 @@ bool fullscreenRequest = false;
 
 namespace {
 
-uint32_t quitEventType = 0;    // the quit notice posted by requestQuit
-uint32_t toggleEventType = 0;  // the mode toggle, from SIGUSR1
-KeyLatch keyLatch;             // quick taps last until their frame is done
+uint32_t quitEventType = 0;         // the quit notice posted by requestQuit
+uint32_t toggleEventType = 0;       // the mode toggle, from SIGUSR1
+KeyLatch keyLatch;                  // quick taps last until their frame is done
 Player* pictureFollower = nullptr;  // the plain show's player: its picture follows the window
-bool clearsBars = false;           // a window's buffers are swapped: bars are cleared every frame
+bool clearsBars = false;            // a window's buffers are swapped: bars are cleared every frame
 
 class SdlShellServices : public ShellServices {
 public:
@@ -248,7 +248,9 @@ int runShell(const ShellRun& run) {
 
     Player player(run.plan);
     clearsBars = !run.offscreen;
-    const WindowKind kind = run.edit.enabled ? WindowKind::Editor : run.fill ? WindowKind::Fill : WindowKind::Show;
+    const WindowKind kind = run.edit.enabled ? WindowKind::Editor
+                            : run.fill       ? WindowKind::Fill
+                                             : WindowKind::Show;
     while (programRunning) {
         window.fullscreen = fullscreenRequest;
         window.width = run.plan.frameWidth;

@@ -58,7 +58,8 @@ void prepareWindowOpening(WindowKind kind, GLWindow& window) {
     opening.kind = kind;
     opening.width = window.width;
     opening.height = window.height;
-    if (kind == WindowKind::Editor && !window.fullscreen) editorSize(opening.width, opening.height, opening.maximized);
+    if (kind == WindowKind::Editor && !window.fullscreen)
+        editorSize(opening.width, opening.height, opening.maximized);
     if (kind == WindowKind::Fill && window.fullscreen) desktopSize(opening.width, opening.height);
     window.width = opening.width;
     window.height = opening.height;

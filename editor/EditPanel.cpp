@@ -31,7 +31,8 @@ void undoButtons(const EditorFeed& feed, std::vector<EditorAction>& actions) {
     if (!feed.redoWhat.empty()) wrapped("Ctrl-Shift-Z: redo " + feed.redoWhat, true);
 }
 
-void selectionLines(const ShowNotes& notes, const std::set<int32_t>& selection, std::vector<EditorAction>& actions) {
+void selectionLines(const ShowNotes& notes, const std::set<int32_t>& selection,
+                    std::vector<EditorAction>& actions) {
     if (selection.empty()) {
         wrapped("click an event on the strip to select it; drag it to move it", true);
         return;
@@ -79,8 +80,9 @@ void EditPanel::drawForm(const ShowNotes& notes, double insertAtMs, std::vector<
         focusForm_ = false;
     }
     ImGui::SetNextItemWidth(ImGui::CalcTextSize("%x...x...x...x...").x);
-    const bool entered = ImGui::InputText("##argument", argument_, sizeof argument_,
-                                          ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CharsNoBlank);
+    const bool entered =
+        ImGui::InputText("##argument", argument_, sizeof argument_,
+                         ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CharsNoBlank);
     ImGui::SameLine();
     if (ImGui::Button("Add") || entered) {
         EditorAction insert{EditorActionKind::InsertEvent, insertAtMs};

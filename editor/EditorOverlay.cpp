@@ -85,7 +85,8 @@ void paintPanelBacks(const EditorLayout& layout, float width, float height) {
 
 // Starts a panel at its place, under its heading when it has one; false when it
 // draws nothing.
-bool beginPanel(const char* name, const PanelRect& rect, ImGuiWindowFlags flags, const char* heading = nullptr) {
+bool beginPanel(const char* name, const PanelRect& rect, ImGuiWindowFlags flags,
+                const char* heading = nullptr) {
     ImGui::SetNextWindowPos({rect.x, rect.y}, ImGuiCond_Always);
     ImGui::SetNextWindowSize({rect.width, rect.height}, ImGuiCond_Always);
     const bool open = ImGui::Begin(name, nullptr, flags);
@@ -148,7 +149,8 @@ struct EditorOverlay::Parts {
 EditorLayout EditorOverlay::Parts::layoutNow() const {
     PanelSizes asked = sizes;
     asked.transportLines = transportLines;
-    return editorLayout(static_cast<float>(window.width), static_cast<float>(window.height), scale, asked, shown);
+    return editorLayout(static_cast<float>(window.width), static_cast<float>(window.height), scale, asked,
+                        shown);
 }
 
 void EditorOverlay::Parts::readNotesWhenNew() {
@@ -175,7 +177,8 @@ void EditorOverlay::Parts::newFrame() {
         // costs a software renderer far less than filtering every fragment.
         GLint bound = 0;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(reinterpret_cast<intptr_t>(ImGui::GetIO().Fonts->TexID)));
+        glBindTexture(GL_TEXTURE_2D,
+                      static_cast<GLuint>(reinterpret_cast<intptr_t>(ImGui::GetIO().Fonts->TexID)));
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
@@ -211,7 +214,8 @@ void EditorOverlay::Parts::dragEdges(const EditorLayout& layout) {
     }
     if (dragging == Edge::Column || layout.columnEdge.contains(x, y))
         ImGui::SetMouseCursor(ImGuiMouseCursor_ResizeEW);
-    if (dragging == Edge::Strip || layout.stripEdge.contains(x, y)) ImGui::SetMouseCursor(ImGuiMouseCursor_ResizeNS);
+    if (dragging == Edge::Strip || layout.stripEdge.contains(x, y))
+        ImGui::SetMouseCursor(ImGuiMouseCursor_ResizeNS);
     if (dragging == Edge::None) return;
     if (!io.MouseDown[0]) {
         dragging = Edge::None;
@@ -223,10 +227,9 @@ void EditorOverlay::Parts::dragEdges(const EditorLayout& layout) {
 
 void EditorOverlay::Parts::drawStrip(const EditorLayout& layout, double play) {
     ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, {0.0f, 0.0f});
-    if (beginPanel("##timeline", below(layout.timeline, layout.stripEdge), FIXED_FLAGS) &&
-        notes != nullptr) {
-        const StripTransport transport{play,           !feed.paused,     feed.looping,
-                                       feed.loopStartMs, feed.loopEndMs, feed.gridUnit};
+    if (beginPanel("##timeline", below(layout.timeline, layout.stripEdge), FIXED_FLAGS) && notes != nullptr) {
+        const StripTransport transport{play,           !feed.paused, feed.looping, feed.loopStartMs,
+                                       feed.loopEndMs, feed.gridUnit};
         strip.draw(*notes, transport, script, actions);
     } else if (notes == nullptr) {
         ImGui::TextDisabled("reading the script and the song");
@@ -237,7 +240,8 @@ void EditorOverlay::Parts::drawStrip(const EditorLayout& layout, double play) {
 
 void EditorOverlay::Parts::drawPanels(const EditorLayout& layout) {
     const double play = player.songSeconds();
-    const BeatGrid grid = notes != nullptr ? beatGridOf(notes->timeline.tempo) : scriptBeatGrid(player.script());
+    const BeatGrid grid =
+        notes != nullptr ? beatGridOf(notes->timeline.tempo) : scriptBeatGrid(player.script());
     const ImGuiIO& io = ImGui::GetIO();
     if (!io.WantTextInput && ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Insert), false)) edit.openForm();
 
@@ -248,11 +252,13 @@ void EditorOverlay::Parts::drawPanels(const EditorLayout& layout) {
     if (beginPanel("##edit", rightOf(layout.edit, layout.columnEdge), PANEL_FLAGS))
         edit.draw(feed, notes.get(), strip.selection(), insertAt, actions);
     ImGui::End();
-    if (beginPanel("##script", rightOf(layout.script, layout.columnEdge), FIXED_FLAGS, "script") && notes != nullptr)
+    if (beginPanel("##script", rightOf(layout.script, layout.columnEdge), FIXED_FLAGS, "script") &&
+        notes != nullptr)
         script.draw(*notes, play, actions);
     ImGui::End();
     const std::string findingsHeading = "findings of the show check: " + std::to_string(feed.findings.size());
-    if (beginPanel("##findings", rightOf(layout.findings, layout.columnEdge), PANEL_FLAGS, findingsHeading.c_str()))
+    if (beginPanel("##findings", rightOf(layout.findings, layout.columnEdge), PANEL_FLAGS,
+                   findingsHeading.c_str()))
         drawFindings(feed.findings, script, actions);
     ImGui::End();
     char framesHeading[64];

@@ -112,16 +112,17 @@ bool GlowHistory::settlesWithin(const Captures& captures, size_t before, size_t 
 
 size_t GlowHistory::indexOf(const Captures& captures, int64_t frame) {
     const std::vector<Capture>& made = captures.made;
-    return static_cast<size_t>(
-        std::lower_bound(made.begin(), made.end(), frame, [](const Capture& c, int64_t f) { return c.frame < f; }) -
-        made.begin());
+    return static_cast<size_t>(std::lower_bound(made.begin(), made.end(), frame,
+                                                [](const Capture& c, int64_t f) { return c.frame < f; }) -
+                               made.begin());
 }
 
 // Every capture from the origin on, from the origin's pixels.
 void GlowHistory::renderFromOrigin(const Captures& captures, size_t before, const GlowOrigin& origin) {
     const Scene& scene = *demo::scene;
-    const auto slot = std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), captures.texture) -
-                      std::begin(scene.bufferTextures);
+    const auto slot =
+        std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), captures.texture) -
+        std::begin(scene.bufferTextures);
     if (origin.captures != nullptr && static_cast<size_t>(slot) < origin.captures->size())
         writeTexturePixels(*captures.texture, (*origin.captures)[static_cast<size_t>(slot)].pixels);
     render(captures, std::min(before, indexOf(captures, origin.frame)), before);

@@ -13,7 +13,8 @@ Moment Moment::now(int64_t nextFrame, uint64_t songMs) {
 
 Moment Moment::mark(int64_t nextFrame, uint64_t songMs) {
     Moment moment{showValuesNow(), {}, nextFrame, songMs};
-    for (const Texture* capture : demo::scene->bufferTextures) moment.captures.push_back({{}, capture->angle});
+    for (const Texture* capture : demo::scene->bufferTextures)
+        moment.captures.push_back({{}, capture->angle});
     return moment;
 }
 

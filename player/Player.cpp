@@ -276,7 +276,8 @@ void Player::startGlowAt(const Moment& base) {
     run_->glowOrigin = mark ? run_->logOrigin : run_->replayBase;
     const std::vector<KeptCapture>& captures = run_->glowOrigin->captures;
     Scene& scene = *demo::scene;
-    for (size_t i = 0; i < captures.size(); ++i) writeTexturePixels(*scene.bufferTextures[i], captures[i].pixels);
+    for (size_t i = 0; i < captures.size(); ++i)
+        writeTexturePixels(*scene.bufferTextures[i], captures[i].pixels);
     if (mark) {
         run_->glow.markAllBehind();
     } else {
@@ -384,7 +385,8 @@ void Player::reopenSong() {
     const double seconds = static_cast<double>(songMs()) / 1000.0;
     const bool wasPaused = paused();
     demo::music.reset();
-    demo::music = std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{songClock(), shell_, true});
+    demo::music =
+        std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{songClock(), shell_, true});
     demo::music->play();
     demo::music->seek(seconds);
     if (wasPaused) demo::music->pause();

@@ -27,7 +27,7 @@ class Player;
 struct PlayerFrame {
     GLWindow& window;
     ShellServices& shell;
-    int64_t number = 0;  // the frame's number in the whole run, from 0
+    int64_t number = 0;    // the frame's number in the whole run, from 0
     const Player& player;  // the show as it was drawn, to read
 };
 
