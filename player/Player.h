@@ -113,6 +113,9 @@ public:
     // the way, so that later seeks and reloads anywhere replay only from near by.
     void prepareSeeks(double endMs);
     void returnTo(const Moment& moment);
+    // False once a reload changed the show at or before the moment's time: going back to
+    // it would undo that change, so the holder seeks there and keeps it anew.
+    bool stillTrue(const Moment& moment) const;
     // Song and show stop; the next frame goes on from where they stood.
     void setPaused(bool paused);
     bool paused() const;
@@ -166,6 +169,8 @@ private:
     int64_t nextFrame_ = 0;
     bool open_ = false;
     bool glBehind_ = false;  // frames were skipped: lists, glow or blending may lag
+    // The song time from which each reload so far changed the show, in order.
+    std::vector<double> showChangesFromMs_;
 };
 
 // Runs a plan to its end on a window of the host's making; the process's exit code.
