@@ -44,7 +44,8 @@ void applyHeader(DemoScript& script, const char* key, const char* value) {
     } else if (std::strcmp(key, "title") == 0) {
         copyWord(script.title, sizeof script.title, value);
     } else if (std::strcmp(key, "offset") == 0) {
-        script.offsetMs = headerInteger(value);
+        // Pattern 0 cannot start before the song does.
+        script.offsetMs = std::max(headerInteger(value), int32_t{0});
     }
 }
 
@@ -60,7 +61,8 @@ void applyHeaderLine(DemoScript& script, const ScriptStatement& statement) {
 void storeEvent(DemoScript& script, const ScriptStatement& statement) {
     if (script.eventCount >= DemoScript::MAX_EVENTS) return;
     ScriptEvent& event = script.events[script.eventCount];
-    event.timeMs = timeWordToMs(statement.first.text, script.bpm, script.patternLength, script.patternSpeed);
+    event.timeMs = songTimeMs(timeWordToMs(statement.first.text, script.bpm, script.patternLength, script.patternSpeed),
+                              script.offsetMs);
     DemoScript::parseEvent(event, statement.key.text, statement.value.text);
     ++script.eventCount;
 }
