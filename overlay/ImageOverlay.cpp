@@ -66,8 +66,10 @@ std::vector<PictureLoad> ImageOverlay::pictureLoads() {
     return {std::begin(PICTURES), std::end(PICTURES)};
 }
 
-ImageOverlay::ImageOverlay(TextureStore& store) {
-    for (const PictureLoad& picture : PICTURES) addImage(picture.fileName, picture.maskFileName, store);
+ImageOverlay::ImageOverlay(TextureStore& store) : ImageOverlay(store, pictureLoads()) {}
+
+ImageOverlay::ImageOverlay(TextureStore& store, const std::vector<PictureLoad>& pictures) {
+    for (const PictureLoad& picture : pictures) addImage(picture.fileName, picture.maskFileName, store);
     readCoordinates(COORDINATES_FILE);
 }
 
@@ -76,13 +78,13 @@ void ImageOverlay::addImage(const char* fileName, const char* maskFileName, Text
     if (count >= MAX_IMAGES) return;
     const int32_t n = count;
     const char* mask = maskFileName != nullptr ? maskFileName : "";
-    textures[n] = store.load(fileName, mask, GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+    textures[n] = fileName[0] != '\0' ? store.load(fileName, mask, GL_TEXTURE_2D, TEX_NO_TRILINEAR) : nullptr;
     setFullScreenPiece(pieces[n]);
     piecesShown[n] = 0;
     // A full store hands back no texture; the picture then keeps its state but is never drawn.
     if (textures[n] != nullptr) {
         textures[n]->useAdditiveBlend();
-        if (mask[0] != '\0') textures[n]->useAlphaBlend();
+        if (mask[0] != '\0' || textures[n]->ownTransparency) textures[n]->useAlphaBlend();
     }
     visible[n] = false;
     mode[n] = MODE_STILL;

@@ -1,7 +1,7 @@
-// Loads the script once: header lines set tempo, pattern geometry, song file, the window's title
-// and the song time of the first beat, event lines append timed events, anything else is a comment
-// statement. The queue operations are in DemoScriptQueue.cpp; the statements themselves are split
-// by ScriptStatementReader.
+// Loads the script once: header lines set tempo, pattern geometry, song file, the window's title,
+// the song time of the first beat and pictures by file, event lines append timed events, anything else is a
+// comment statement. The queue operations are in DemoScriptQueue.cpp; the statements themselves are split by
+// ScriptStatementReader.
 #include "script/DemoScript.h"
 
 #include <algorithm>
@@ -17,8 +17,9 @@
 #include "script/TimeWords.h"
 
 static_assert(ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::SONGFILE_SIZE &&
-                  ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::TITLE_SIZE,
-              "a song file name and a title are read whole into their fields");
+                  ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::TITLE_SIZE &&
+                  ScriptStatementReader::VALUE_WORD_SIZE == PictureNames::FILE_SIZE,
+              "a song file name, a title and a picture's file are read whole into their fields");
 
 namespace {
 
@@ -49,9 +50,22 @@ void applyHeader(DemoScript& script, const char* key, const char* value) {
     }
 }
 
+// A slot or role that does not exist, or a line without its file, names nothing.
+void applyPictureName(PictureNames& pictures, const ScriptStatement& statement) {
+    const bool overlay = std::strcmp(statement.key.text, "picture") == 0;
+    const int32_t index = overlay ? pictureSlotOf(statement.value.text) : textureRoleOf(statement.value.text);
+    if (index < 0 || statement.fourth.text[0] == '\0') return;
+    char* file = overlay ? pictures.slots[index] : pictures.roles[index];
+    copyWord(file, PictureNames::FILE_SIZE, statement.fourth.text);
+}
+
 void applyHeaderLine(DemoScript& script, const ScriptStatement& statement) {
     if (std::strcmp(statement.key.text, "set") == 0) {
-        DemoScript::parseEvent(script.initialEvent, statement.value.text, statement.setArgument.text);
+        DemoScript::parseEvent(script.initialEvent, statement.value.text, statement.fourth.text);
+        return;
+    }
+    if (std::strcmp(statement.key.text, "picture") == 0 || std::strcmp(statement.key.text, "texture") == 0) {
+        applyPictureName(script.pictures, statement);
         return;
     }
     applyHeader(script, statement.key.text, statement.value.text);

@@ -61,6 +61,7 @@ struct ModeSpan {
 
 struct PictureLane {
     int32_t picture = 0;  // the overlay's load position that events name
+    std::string file;     // the file it shows, as the script has it
     std::vector<Span> shown;
     std::vector<ModeSpan> modes;
     std::vector<PictureMarkAt> marks;

@@ -24,7 +24,7 @@ nlohmann::ordered_json pictureJson(const PictureLane& lane) {
         if (mark.until > mark.seconds) entry["until"] = mark.until;
         marks.push_back(entry);
     }
-    return {{"shown", spansJson(lane.shown)}, {"modes", modes}, {"marks", marks}};
+    return {{"file", lane.file}, {"shown", spansJson(lane.shown)}, {"modes", modes}, {"marks", marks}};
 }
 
 nlohmann::ordered_json eventsJson(const std::vector<TimelineEvent>& events) {

@@ -181,6 +181,14 @@ std::vector<Row> brokenShows() {
         fileRow("CMYK picture", "", "data/pastaa3.jpg", cmyk, {"data/pastaa3.jpg", 0, 0, ERROR, "picture-undecodable", "CMYK"}),
         fileRow("12-bit picture", "", "data/elektro2.jpg", twelveBitJpeg(), {"data/elektro2.jpg", 0, 0, ERROR, "picture-undecodable", "12"}),
         fileRow("text named .jpg", "", "data/noise.jpg", "hello", {"data/noise.jpg", 0, 0, ERROR, "picture-undecodable", "Not a JPEG file"}),
+        // Pictures by name, each on its line.
+        scriptRow("named picture missing", SONG + "init picture 6 data/mine.png\n" + END, {SCRIPT, 2, 16, ERROR, "picture-missing", "`data/mine.png` is not there"}),
+        scriptRow("named picture is a folder", SONG + "init texture noise data\n" + END, {SCRIPT, 2, 20, ERROR, "picture-unreadable", "not a regular file"}),
+        fileRow("named picture of another kind", SONG + "init picture 6 data/mine.gif\n" + END, "data/mine.gif", "GIF89a\x01\x00\x01\x00", {SCRIPT, 2, 16, ERROR, "picture-kind", "neither a JPEG nor a PNG"}),
+        fileRow("named PNG cut short", SONG + "init texture elektro3 data/cut.png\n" + END, "data/cut.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16), {SCRIPT, 2, 23, ERROR, "picture-undecodable", "will not decode"}),
+        scriptRow("picture slot past the overlay's", SONG + "init picture 18 data/title1.jpg\n" + END, {SCRIPT, 2, 14, ERROR, "picture-index", "the slots are 0 to 17"}),
+        scriptRow("texture role misspelled", SONG + "init texture relfect data/reflect.jpg\n" + END, {SCRIPT, 2, 14, ERROR, "texture-role", "did you mean `reflect`"}),
+        scriptRow("picture's file taken from the next line", SONG + "init picture 6\n0 hohto on\n" + END, {SCRIPT, 2, 14, ERROR, "missing-argument", "has no file on its line"}),
         // Coordinates.
         fileRow("coordinates missing", SONG + "0 imagePieces 8\n0 nextPiece 8\n" + END, COORDS, std::nullopt, {SCRIPT, 2, 1, WARNING, "coords-missing", "picture 8"}),
         fileRow("block for picture 25", noEvents, COORDS, "new 25 0 0 10 10 end\n", {COORDS, 1, 5, WARNING, "coords-picture-index"}),

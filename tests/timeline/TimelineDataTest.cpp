@@ -1,6 +1,6 @@
 // The timeline's data from small scripts: switch spans at the times events take
 // effect in the queue's file order, each event's line and words, picture lanes with
-// fade lengths, and camera jumps on the 60 fps schedule.
+// fade lengths, and camera jumps on the 60 fps schedule; pictures named by their files.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -11,9 +11,11 @@
 #include "script/DemoScript.h"
 #include "script/EventWords.h"
 #include "tests/timeline/ShowFolder.h"
+#include "timeline/PictureNaming.h"
 #include "timeline/ScriptLines.h"
 #include "timeline/TimelineBuild.h"
 #include "timeline/TimelineJson.h"
+#include "timeline/TimelineLayout.h"
 
 namespace {
 
@@ -188,6 +190,30 @@ TEST(TimelineData, CameraJumpsFallOnTheFrameScheduleAsTheQueueAllows) {
         }
         EXPECT_EQ(frames, c.frames);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TimelineData, PicturesAreNamedByTheirFileAsTheScriptHasIt) {
+    const ShowFolder folder("init picture 3 art/my-logo.png\n0 showImage 3\n0 showImage 9\n");
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0);
+    const nlohmann::ordered_json pictures = timelineJson(timeline).at("pictures");
+    EXPECT_EQ(pictures.at("3").at("file"), "art/my-logo.png");
+    EXPECT_EQ(pictures.at("9").at("file"), "data/tekstit2.jpg") << "a slot the script names no file for";
+    std::vector<std::string> labels;
+    for (const Lane& lane : layoutTimeline(timeline, nullptr).lanes) {
+        if (lane.kind == LaneKind::Picture) labels.push_back(lane.label);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"3 my-logo.png", "9 tekstit2.jpg"}));
+    EXPECT_EQ(pictureLabel(12, "data/a-very-long-name-of-words.png"), "12 a-very-l\xE2\x80\xA6words.png");
+    const std::string umlauts =
+        "x/\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4.jpg";
+    EXPECT_EQ(pictureLabel(5, umlauts, 10), "5 \xC3\xA4\xC3\xA4\xE2\x80\xA6.jpg")
+        << "never splits a character";
+    EXPECT_EQ(pictureLabel(5, umlauts, 12), "5 \xC3\xA4\xC3\xA4\xE2\x80\xA6\xC3\xA4.jpg")
+        << "never splits a character";
 }
 
 }  // namespace
