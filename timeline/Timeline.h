@@ -13,8 +13,10 @@ struct Tempo {
     int32_t bpm = 125;
     int32_t patternLength = 16;
     int32_t patternSpeed = 4;
+    int32_t offsetMs = 0;  // song time of pattern 0 beat 0
 
     double beatSeconds() const { return 60.0 / bpm; }
+    double offsetSeconds() const { return offsetMs / 1000.0; }
     double patternSeconds() const { return beatSeconds() * patternLength / patternSpeed; }
 };
 

@@ -46,7 +46,7 @@ Timeline buildTimeline(const DemoScript& script, const std::vector<ScriptLine>& 
     Timeline timeline;
     timeline.songFile = script.songfile;
     timeline.songSeconds = songSeconds;
-    timeline.tempo = {script.bpm, script.patternLength, script.patternSpeed};
+    timeline.tempo = {script.bpm, script.patternLength, script.patternSpeed, script.offsetMs};
     timeline.events = timelineEvents(script, lines);
     timeline.endSeconds = coveredSeconds(timeline);
     const double closing = timeline.closingSeconds();

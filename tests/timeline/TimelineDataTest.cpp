@@ -102,8 +102,9 @@ TEST(TimelineData, EventsKeepTheirLineWordsAndEffectTime) {
         "3 palikat on\r\ninit bpm 60\r\n1\tcameraDistance 7\r\n9 end 0\r\n10 kumma on\r\n";
     const nlohmann::ordered_json json = timelineOf(script, 30.0);
     EXPECT_EQ(json.at("song"), (nlohmann::ordered_json{{"file", "data/song.ogg"}, {"seconds", 30.0}}));
-    EXPECT_EQ(json.at("tempo"),
-              (nlohmann::ordered_json{{"bpm", 60}, {"patternLength", 16}, {"patternSpeed", 4}}));
+    EXPECT_EQ(
+        json.at("tempo"),
+        (nlohmann::ordered_json{{"bpm", 60}, {"patternLength", 16}, {"patternSpeed", 4}, {"offsetMs", 0}}));
     const nlohmann::ordered_json expected = nlohmann::ordered_json::parse(R"([
         {"line": 4, "seconds": 2.0, "keyword": "hohto", "argument": "on", "known": true},
         {"line": 6, "seconds": 2.0, "keyword": "lorenz", "argument": "3", "known": true},
@@ -179,6 +180,9 @@ TEST(TimelineData, CameraJumpsFallOnTheFrameScheduleAsTheQueueAllows) {
         {"while sync is off the pattern stands still: step 17 plays pattern step 2",
          "0 syncPattern %x.x.............\n0 sync on\n0.5 sync off\n4.25 sync on\n",
          {0, 123}},
+        {"the steps count from the offset: 0.5 s and 16 steps on",
+         "init offset 500\n0 syncPattern %x...............\n0 sync on\n",
+         {30, 146}},
     };
     for (const JumpCase& c : cases) {
         SCOPED_TRACE(c.what);
