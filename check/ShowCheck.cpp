@@ -60,8 +60,9 @@ std::vector<Finding> checkShow() {
     const std::optional<std::string> script = readText(DemoScript::SCRIPT_FILE);
     if (script) {
         facts.readSong = true;
-        facts.readPictures = true;
-        append(findings, checkScriptText(*script, facts));
+        std::vector<NamedFile> named;
+        append(findings, checkScriptText(*script, facts, &named));
+        append(findings, checkNamedPictures(named));
     } else {
         findings.push_back(scriptMissing());
     }

@@ -22,7 +22,6 @@ struct ShowFacts {
     int32_t pictureCount = 0;     // events name pictures 0 to pictureCount - 1
     double songSeconds = -1.0;    // negative: unknown, so no time is beyond the end
     bool readSong = false;        // songSeconds from the song the script names, with its findings
-    bool readPictures = false;    // the files that "init picture" and "init texture" lines name are read
     bool coordinatesRead = true;  // data/coords.txt could be opened
     PieceCounts pieceCounts = onePieceEach();
 };

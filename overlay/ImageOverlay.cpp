@@ -9,20 +9,6 @@
 
 namespace {
 
-// Load order is the picture index that script events name. Pictures 9 and 10
-// share one file, so they share one texture but keep separate state.
-constexpr PictureLoad PICTURES[] = {
-    {"data/noise.jpg", ""},       {"data/title1.jpg", ""},
-    {"data/title2.jpg", ""},      {"data/title3.jpg", ""},
-    {"data/title4.jpg", ""},      {"data/title5.jpg", ""},
-    {"data/quorvindale.jpg", ""}, {"data/musta.jpg", "data/tekstit-alpha.jpg"},
-    {"data/tekstit1.jpg", ""},    {"data/tekstit2.jpg", ""},
-    {"data/tekstit2.jpg", ""},    {"data/tekstit3.jpg", ""},
-    {"data/pastaa1.jpg", ""},     {"data/pastaa2.jpg", ""},
-    {"data/pastaa3.jpg", ""},     {"data/pastaa4.jpg", ""},
-    {"data/pastaa5.jpg", ""},     {"data/pastaa6.jpg", ""},
-};
-
 void setFullScreenPiece(PieceSet& set) {
     set.pieceCount = 1;
     set.x1[0] = 0.0f;
@@ -61,10 +47,6 @@ void advanceFade(ImageOverlay& overlay, int32_t i, float elapsed) {
 }
 
 }  // namespace
-
-std::vector<PictureLoad> ImageOverlay::pictureLoads() {
-    return {std::begin(PICTURES), std::end(PICTURES)};
-}
 
 ImageOverlay::ImageOverlay(TextureStore& store) : ImageOverlay(store, pictureLoads()) {}
 
