@@ -100,8 +100,10 @@ std::string EditTransport::endScrub() {
     return playAfterScrub_ && paused_ ? togglePause() : "";
 }
 
+// A reload that changed the show before the loop's start makes its kept moment stale:
+// the lap then seeks there with the new show and keeps that instead.
 void EditTransport::returnToLoopStart() {
-    if (loopStart_ == nullptr) {
+    if (loopStart_ == nullptr || !player_.stillTrue(*loopStart_)) {
         player_.seek(loopStartMs_);
         loopStart_ = player_.keep();
     } else {

@@ -3,6 +3,7 @@
 // Going back to one needs no replay: a loop's lap starts from one.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct Moment {
     std::vector<KeptCapture> captures;  // the scene's capture textures, in order
     int64_t nextFrame = 0;
     uint64_t songMs = 0;  // the song clock before the next frame
+    std::size_t showChangesBefore = 0;  // how many of the player's show changes came before it
 
     // The running show now; reads the capture textures back from the GL.
     static Moment now(int64_t nextFrame, uint64_t songMs);

@@ -235,7 +235,16 @@ uint64_t Player::songMs() const {
 std::shared_ptr<const Moment> Player::keep() {
     run_->glow.catchUpAll(run_->replayBase->captures);
     bringGlUpToDate();
-    return std::make_shared<const Moment>(Moment::now(nextFrame_, songMs()));
+    auto moment = std::make_shared<Moment>(Moment::now(nextFrame_, songMs()));
+    moment->showChangesBefore = showChangesFromMs_.size();
+    return moment;
+}
+
+bool Player::stillTrue(const Moment& moment) const {
+    for (std::size_t i = moment.showChangesBefore; i < showChangesFromMs_.size(); ++i) {
+        if (showChangesFromMs_[i] <= static_cast<double>(moment.songMs)) return false;
+    }
+    return true;
 }
 
 void Player::returnTo(const Moment& moment) {
@@ -276,6 +285,7 @@ void Player::reload(const ShowChanges& changes) {
     }
     for (const std::string& picture : changes.pictures) demo::textureStore->reload(picture.c_str());
     if (differsFromMs == NO_DIFFERENCE) return;
+    showChangesFromMs_.push_back(differsFromMs);
     auto& checkpoints = run_->checkpoints;
     checkpoints.erase(std::remove_if(checkpoints.begin(), checkpoints.end(),
                                      [differsFromMs](const std::shared_ptr<const Moment>& c) {

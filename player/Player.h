@@ -108,6 +108,9 @@ public:
     // Keeps the show as it is now, to come back to without a replay.
     std::shared_ptr<const Moment> keep();
     void returnTo(const Moment& moment);
+    // False once a reload changed the show at or before the moment's time: going back to
+    // it would undo that change, so the holder seeks there and keeps it anew.
+    bool stillTrue(const Moment& moment) const;
     // Song and show stop; the next frame goes on from where they stood.
     void setPaused(bool paused);
     bool paused() const;
@@ -153,6 +156,8 @@ private:
     int64_t nextFrame_ = 0;
     bool open_ = false;
     bool glBehind_ = false;  // frames were skipped: lists, glow or blending may lag
+    // The song time from which each reload so far changed the show, in order.
+    std::vector<double> showChangesFromMs_;
 };
 
 // Runs a plan to its end on a window of the host's making; the process's exit code.

@@ -21,8 +21,15 @@ wait_window() {
   return 1
 }
 
-# Presses a key in a window (message boxes and the demo window alike).
-press() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool key --window "$1" "$2" 2>/dev/null; }
+# Presses a key in a window (message boxes and the demo window alike). When the press
+# closes the window (Escape ending the player), xdotool stops at the gone window
+# before its release: the key would stay down on the server, and the next player's
+# window would read it as held on taking the focus. So the key is let go of there.
+press() {
+  xdotool windowfocus --sync "$1" 2>/dev/null
+  xdotool key --window "$1" "$2" 2>/dev/null
+  xdotool keyup "$2" 2>/dev/null
+}
 
 # Answers the box named `$1` with key `$2`, pressing again while it stays up (a
 # loaded machine may lose a key before the box has the focus); false when no box came.
