@@ -20,8 +20,12 @@ configure build
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" -LE farm
 bash tools/test-package.sh
+echo "test.sh: plain suite and package passed after $SECONDS s"
 [ "$full" = yes ] || exit 0
 
 bash tools/test-sanitized.sh
+echo "test.sh: sanitized suite passed after $SECONDS s"
 bash tools/fuzz-smoke.sh
+echo "test.sh: fuzz smoke passed after $SECONDS s"
 ctest --test-dir build --output-on-failure -L farm --no-tests=error
+echo "test.sh: farm passed; everything passed after $SECONDS s"
