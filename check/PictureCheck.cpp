@@ -11,12 +11,17 @@
 
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
+#include <png.h>
 
 #include "base/RegularFile.h"
 #include "check/FindingCodes.h"
+#include "check/PngHeader.h"
+#include "check/ScriptFinding.h"
 #include "gfx/ImageLimits.h"
 
 namespace {
+
+constexpr size_t SIGNATURE_BYTES = 8;
 
 struct HeaderErrors {
     jpeg_error_mgr manager = {};  // first: the library hands back a pointer to it
@@ -109,10 +114,20 @@ PictureVerdict readPictureHeader(const char* fileName) {
     PictureVerdict verdict;
     const std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(fileName));
     if (file == nullptr) {
+        verdict.openError = errno;
         verdict.problem = "cannot be opened (" + openProblem(errno) + ")";
         return verdict;
     }
     verdict.opened = true;
+    unsigned char signature[SIGNATURE_BYTES] = {};
+    const size_t got = std::fread(signature, 1, SIGNATURE_BYTES, file.get());
+    std::rewind(file.get());
+    // The decoder goes by these bytes too: a PNG's signature, or else the JPEG decoder.
+    if (got == SIGNATURE_BYTES && png_sig_cmp(signature, 0, SIGNATURE_BYTES) == 0) {
+        verdict.problem = pngHeaderProblem(file.get());
+        return verdict;
+    }
+    verdict.otherKind = got < 2 || signature[0] != 0xFF || signature[1] != 0xD8;
     HeaderFacts header;
     char message[JMSG_LENGTH_MAX] = {};
     verdict.problem = readHeader(file.get(), header, message) ? headerProblem(header) : message;
@@ -126,6 +141,42 @@ std::vector<Finding> checkPictures(const std::vector<PictureLoad>& loads) {
         if (checked.insert(load.fileName).second) checkFile(load.fileName, "", findings);
         const std::string mask = load.maskFileName;
         if (!mask.empty() && checked.insert(mask).second) checkFile(mask, load.fileName, findings);
+    }
+    return findings;
+}
+
+std::vector<Finding> checkPictures(const ShowPictures& pictures) {
+    std::vector<PictureLoad> checked;
+    for (const ShowPicture& picture : pictures.scene) {
+        if (picture.shown && !picture.named) checked.push_back(picture.load());
+    }
+    for (const ShowPicture& picture : pictures.overlay) {
+        if (picture.shown && !picture.named) checked.push_back(picture.load());
+    }
+    return checkPictures(checked);
+}
+
+std::vector<Finding> checkNamedPictures(const std::vector<NamedFile>& named) {
+    std::vector<Finding> findings;
+    for (const NamedFile& line : named) {
+        const PictureVerdict verdict = readPictureHeader(line.file.c_str());
+        if (verdict.problem.empty()) continue;
+        const std::string what = quoted(line.file);
+        if (!verdict.opened) {
+            const bool missing = verdict.openError == ENOENT || verdict.openError == ENOTDIR;
+            findings.push_back(scriptFinding(line.at, Severity::Error,
+                                             missing ? code::PICTURE_MISSING : code::PICTURE_UNREADABLE,
+                                             what + (missing ? " is not there" : " " + verdict.problem) +
+                                                 ": where the script shows it, it draws as a white quad"));
+        } else if (verdict.otherKind) {
+            findings.push_back(scriptFinding(line.at, Severity::Error, code::PICTURE_KIND,
+                                             what + " is neither a JPEG nor a PNG picture: where the script "
+                                                    "shows it, it draws as a white quad"));
+        } else {
+            findings.push_back(scriptFinding(line.at, Severity::Error, code::PICTURE_UNDECODABLE,
+                                             what + " will not decode: " + verdict.problem +
+                                                 "; where the script shows it, it draws as a white quad"));
+        }
     }
     return findings;
 }

@@ -1,5 +1,6 @@
 // What lies under the marks: the title and legend, lane stripes and names, the
 // pattern and beat grid with pattern numbers, and the song's end across a row.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -84,18 +85,20 @@ void patternNumbers(const DrawInput& in, int32_t row, double top, int64_t first,
     const TimelineLayout& layout = in.layout;
     const double pattern = in.timeline.tempo.patternSeconds();
     setColour(in.cr, palette::SOFT_INK);
-    for (int64_t p = first; p <= last; ++p) {
+    for (int64_t p = std::max<int64_t>(first, 0); p <= last; ++p) {
         if (p % every != 0) continue;
-        const double x = layout.xOf(row, static_cast<double>(p) * pattern);
+        const double x =
+            layout.xOf(row, in.timeline.tempo.offsetSeconds() + static_cast<double>(p) * pattern);
         if (x + 2.0 < layout.plotRight) text(in.cr, x + 2.0, top + 11.0, std::to_string(p));
     }
 }
 
-void gridLines(cairo_t* cr, const TimelineLayout& layout, int32_t row, double step, double top,
+// Lines at `start` + k * `step`, the song's lead-in before pattern 0 included.
+void gridLines(cairo_t* cr, const TimelineLayout& layout, int32_t row, double start, double step, double top,
                double bottom) {
     const LayoutRow& r = layout.rows[static_cast<std::size_t>(row)];
-    for (double t = std::ceil(r.from / step - 1e-9) * step; t <= r.to + 1e-9; t += step)
-        verticalLine(cr, layout.xOf(row, t), top, bottom);
+    for (double k = std::ceil((r.from - start) / step - 1e-9); start + k * step <= r.to + 1e-9; k += 1.0)
+        verticalLine(cr, layout.xOf(row, start + k * step), top, bottom);
     cairo_stroke(cr);
 }
 
@@ -134,6 +137,7 @@ void grid(const DrawInput& in) {
     const Tempo& tempo = in.timeline.tempo;
     const double beat = tempo.beatSeconds();
     const double pattern = tempo.patternSeconds();
+    const double start = tempo.offsetSeconds();
     const double patternPixels = pattern * layout.pixelsPerSecond;
     int64_t every = 1;
     while (every * patternPixels < MIN_NUMBER_PIXELS) every *= 2;
@@ -145,12 +149,13 @@ void grid(const DrawInput& in) {
         const double bottom = top + layout.lanesHeight;
         if (beat * layout.pixelsPerSecond >= MIN_BEAT_PIXELS) {
             setColour(in.cr, palette::BEAT_LINE);
-            gridLines(in.cr, layout, row, beat, top + 12.0, bottom);
+            gridLines(in.cr, layout, row, start, beat, top + 12.0, bottom);
         }
         setColour(in.cr, palette::PATTERN_LINE);
-        gridLines(in.cr, layout, row, pattern, top, bottom);
-        patternNumbers(in, row, top, static_cast<int64_t>(std::ceil(layout.rows[i].from / pattern - 1e-9)),
-                       static_cast<int64_t>(std::floor(layout.rows[i].to / pattern + 1e-9)), every);
+        gridLines(in.cr, layout, row, start, pattern, top, bottom);
+        patternNumbers(in, row, top,
+                       static_cast<int64_t>(std::ceil((layout.rows[i].from - start) / pattern - 1e-9)),
+                       static_cast<int64_t>(std::floor((layout.rows[i].to - start) / pattern + 1e-9)), every);
     }
 }
 

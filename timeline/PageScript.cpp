@@ -30,7 +30,8 @@ const char* timelinePageScript() {
     return null;
   }
 
-  function patternBeat(seconds) {
+  function patternBeat(songSeconds) {
+    const seconds = songSeconds - tempo.offsetMs / 1000;
     const pattern = Math.floor(seconds / patternSeconds + 1e-9);
     const beat = (seconds - pattern * patternSeconds) / beatSeconds;
     return pattern + ':' + (Math.round(beat * 100) / 100);
