@@ -11,17 +11,15 @@
 
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
-#include <png.h>
 
 #include "base/RegularFile.h"
 #include "check/FindingCodes.h"
 #include "check/PngHeader.h"
 #include "check/ScriptFinding.h"
+#include "gfx/Image.h"
 #include "gfx/ImageLimits.h"
 
 namespace {
-
-constexpr size_t SIGNATURE_BYTES = 8;
 
 struct HeaderErrors {
     jpeg_error_mgr manager = {};  // first: the library hands back a pointer to it
@@ -119,15 +117,13 @@ PictureVerdict readPictureHeader(const char* fileName) {
         return verdict;
     }
     verdict.opened = true;
-    unsigned char signature[SIGNATURE_BYTES] = {};
-    const size_t got = std::fread(signature, 1, SIGNATURE_BYTES, file.get());
-    std::rewind(file.get());
-    // The decoder goes by these bytes too: a PNG's signature, or else the JPEG decoder.
-    if (got == SIGNATURE_BYTES && png_sig_cmp(signature, 0, SIGNATURE_BYTES) == 0) {
+    // The decoder goes by the same bytes: a PNG's signature, or else the JPEG decoder.
+    const PictureSignature signature = pictureSignature(file.get());
+    if (signature == PictureSignature::Png) {
         verdict.problem = pngHeaderProblem(file.get());
         return verdict;
     }
-    verdict.otherKind = got < 2 || signature[0] != 0xFF || signature[1] != 0xD8;
+    verdict.otherKind = signature == PictureSignature::Other;
     HeaderFacts header;
     char message[JMSG_LENGTH_MAX] = {};
     verdict.problem = readHeader(file.get(), header, message) ? headerProblem(header) : message;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "check/Finding.h"
-#include "check/ScriptInspection.h"
+#include "check/ScriptWalk.h"
 #include "gfx/ImagePrefetch.h"
 #include "scene/ScenePictures.h"
 

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "check/FindingsOutput.h"
-#include "check/ScriptInspection.h"
+#include "check/ScriptWalk.h"
 #include "check/SongCheck.h"
 #include "check/TimelineChecks.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "check/Finding.h"
-#include "check/ScriptInspection.h"
+#include "check/ScriptWalk.h"
 #include "check/ShowFacts.h"
 
 // Every finding on the script text (and on the song, when facts.readSong), sorted by line and column.

@@ -1,6 +1,6 @@
 // The script walk. Each statement is applied to a DemoScript by the loader's own step, so times,
 // kinds and arguments are the player's; the walk only compares them with what the text says.
-#include "check/ScriptInspection.h"
+#include "check/ScriptWalk.h"
 
 #include <algorithm>
 #include <cctype>
