@@ -19,7 +19,8 @@ PictureSignature pictureSignature(std::FILE* file) {
     png_byte signature[SIGNATURE_BYTES] = {};
     const size_t got = std::fread(signature, 1, SIGNATURE_BYTES, file);
     std::rewind(file);
-    if (got == SIGNATURE_BYTES && png_sig_cmp(signature, 0, SIGNATURE_BYTES) == 0) return PictureSignature::Png;
+    if (got == SIGNATURE_BYTES && png_sig_cmp(signature, 0, SIGNATURE_BYTES) == 0)
+        return PictureSignature::Png;
     if (got >= 2 && signature[0] == 0xFF && signature[1] == 0xD8) return PictureSignature::Jpeg;
     return PictureSignature::Other;
 }

@@ -75,8 +75,9 @@ void applyHeaderLine(DemoScript& script, const ScriptStatement& statement) {
 void storeEvent(DemoScript& script, const ScriptStatement& statement) {
     if (script.eventCount >= DemoScript::MAX_EVENTS) return;
     ScriptEvent& event = script.events[script.eventCount];
-    event.timeMs = songTimeMs(timeWordToMs(statement.first.text, script.bpm, script.patternLength, script.patternSpeed),
-                              script.offsetMs);
+    event.timeMs =
+        songTimeMs(timeWordToMs(statement.first.text, script.bpm, script.patternLength, script.patternSpeed),
+                   script.offsetMs);
     DemoScript::parseEvent(event, statement.key.text, statement.value.text);
     ++script.eventCount;
 }
