@@ -20,7 +20,8 @@ constexpr uint32_t SETTLE_MS = 100;
 std::vector<std::string> watchedFiles(const Player& player) {
     std::vector<std::string> files = {DemoScript::SCRIPT_FILE, ImageOverlay::COORDINATES_FILE,
                                       player.script().songfile};
-    for (const PictureLoad& picture : showPictureLoads()) {
+    const ShowPictures pictures = showPicturesOf(player.script());
+    for (const PictureLoad& picture : pictures.loads()) {
         files.emplace_back(picture.fileName);
         if (picture.maskFileName[0] != '\0') files.emplace_back(picture.maskFileName);
     }

@@ -28,6 +28,7 @@ std::unique_ptr<DemoScript> scriptWithTempo(const ScriptTempo& tempo) {
     script->bpm = tempo.bpm;
     script->patternLength = tempo.patternLength;
     script->patternSpeed = tempo.patternSpeed;
+    script->offsetMs = tempo.offsetMs;
     return script;
 }
 

@@ -16,6 +16,7 @@ constexpr const char* TOO_MANY_EVENTS = "too-many-events";
 constexpr const char* BYTE_ORDER_MARK = "byte-order-mark";
 constexpr const char* SCRIPT_MISSING = "script-missing";
 constexpr const char* NOT_A_SWITCH = "not-a-switch";
+constexpr const char* TEXTURE_ROLE = "texture-role";
 // Script: warnings.
 constexpr const char* OUT_OF_ORDER = "out-of-order";
 constexpr const char* HEADER_AFTER_EVENTS = "header-after-events";
@@ -41,6 +42,8 @@ constexpr const char* SONG_MISSING = "song-missing";
 constexpr const char* SONG_UNDECODABLE = "song-undecodable";
 constexpr const char* PICTURE_MISSING = "picture-missing";
 constexpr const char* PICTURE_UNDECODABLE = "picture-undecodable";
+constexpr const char* PICTURE_UNREADABLE = "picture-unreadable";
+constexpr const char* PICTURE_KIND = "picture-kind";
 // Coordinates: warnings.
 constexpr const char* COORDS_MISSING = "coords-missing";
 constexpr const char* COORDS_PICTURE_INDEX = "coords-picture-index";

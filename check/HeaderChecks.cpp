@@ -10,12 +10,13 @@
 #include "check/FindingCodes.h"
 #include "check/NearestWord.h"
 #include "check/ScriptFinding.h"
+#include "script/PictureNames.h"
 #include "script/ScriptNumbers.h"
 
 namespace {
 
-constexpr const char* HEADER_KEYS[] = {"bpm", "patternLength", "patternSpeed", "songfile",
-                                       "set", "offset",        "title"};
+constexpr const char* HEADER_KEYS[] = {"bpm",    "patternLength", "patternSpeed", "songfile", "set",
+                                       "offset", "title",         "picture",      "texture"};
 
 bool isTempoKey(const char* key) {
     return std::strcmp(key, "bpm") == 0 || std::strcmp(key, "patternLength") == 0 ||
@@ -78,16 +79,66 @@ bool checkTempoValue(const ScriptStatement& header, const TempoValues& before, c
     return misread;
 }
 
+// The offset times the lines below it as a tempo value does; true when it is not read whole.
+bool checkOffset(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
+                 bool eventsBefore, std::vector<Finding>& findings) {
+    const bool misread = !readsWholeAsInteger(header.value.text);
+    if (misread) {
+        findings.push_back(scriptFinding(header.value.span, Severity::Error, code::NOT_A_NUMBER,
+                                         quoted(header.value.text) +
+                                             " is not a whole number of milliseconds: read as " +
+                                             std::to_string(script.offsetMs)));
+    } else if (headerInteger(header.value.text) < 0) {
+        findings.push_back(scriptFinding(header.value.span, Severity::Warning, code::BAD_TEMPO,
+                                         "offset must be 0 or more: pattern 0 cannot start before the song, "
+                                         "so it becomes 0"));
+    }
+    if (eventsBefore && script.offsetMs != before.offsetMs) {
+        findings.push_back(scriptFinding(header.key.span, Severity::Warning, code::HEADER_AFTER_EVENTS,
+                                         "offset changes after events: lines above count from " +
+                                             std::to_string(before.offsetMs) + " ms, lines below from " +
+                                             std::to_string(script.offsetMs) + " ms"));
+    }
+    return misread;
+}
+
+// The slot or role must exist; the file is the picture check's.
+void checkPictureName(const ScriptStatement& header, std::vector<Finding>& findings) {
+    const char* key = header.key.text;
+    const char* which = header.value.text;
+    if (std::strcmp(key, "picture") == 0 && pictureSlotOf(which) < 0) {
+        findings.push_back(scriptFinding(header.value.span, Severity::Error, code::PICTURE_INDEX,
+                                         "there is no overlay slot " + quoted(which) +
+                                             ": the slots are 0 to " + std::to_string(PICTURE_SLOTS - 1) +
+                                             ", so the line names nothing"));
+    } else if (std::strcmp(key, "texture") == 0 && textureRoleOf(which) < 0) {
+        const char* nearest = nearestWord(which, TEXTURE_ROLE_NAMES, TEXTURE_ROLES);
+        findings.push_back(scriptFinding(header.value.span, Severity::Error, code::TEXTURE_ROLE,
+                                         "there is no texture role " + quoted(which) + " (did you mean `" +
+                                             nearest + "`?): the line names nothing"));
+    } else if (header.fourth.cut) {
+        findings.push_back(scriptFinding(header.fourth.span, Severity::Error, code::WORD_CUT,
+                                         "the picture's file name is cut to its first " +
+                                             std::to_string(ScriptStatementReader::VALUE_WORD_SIZE - 1) +
+                                             " characters"));
+    }
+}
+
 }  // namespace
 
 TempoValues tempoOf(const DemoScript& script) {
-    return {script.bpm, script.patternLength, script.patternSpeed};
+    return {script.bpm, script.patternLength, script.patternSpeed, script.offsetMs};
 }
 
 bool checkHeader(const ScriptStatement& header, const TempoValues& before, const DemoScript& script,
                  bool eventsBefore, std::vector<Finding>& findings) {
     const char* key = header.key.text;
     if (isTempoKey(key)) return checkTempoValue(header, before, script, eventsBefore, findings);
+    if (std::strcmp(key, "offset") == 0) return checkOffset(header, before, script, eventsBefore, findings);
+    if (std::strcmp(key, "picture") == 0 || std::strcmp(key, "texture") == 0) {
+        checkPictureName(header, findings);
+        return false;
+    }
     if (!isKnownKey(key)) {
         const char* nearest = nearestWord(key, HEADER_KEYS, std::size(HEADER_KEYS));
         findings.push_back(scriptFinding(
@@ -103,11 +154,6 @@ bool checkHeader(const ScriptStatement& header, const TempoValues& before, const
                                          "the title is cut to its first " +
                                              std::to_string(ScriptStatementReader::VALUE_WORD_SIZE - 1) +
                                              " characters"));
-    } else if (std::strcmp(key, "offset") == 0 && !readsWholeAsInteger(header.value.text)) {
-        findings.push_back(scriptFinding(header.value.span, Severity::Error, code::NOT_A_NUMBER,
-                                         quoted(header.value.text) +
-                                             " is not a whole number of milliseconds: read as " +
-                                             std::to_string(script.offsetMs)));
     } else if (std::strcmp(key, "set") == 0) {
         findings.push_back(scriptFinding(header.key.span, Severity::Note, code::SET_NEVER_APPLIED,
                                          "init set fills an event that the show never applies"));

@@ -1,6 +1,6 @@
 // Findings on header statements ("init KEY VALUE"): unknown keys, tempo values the loader refuses
-// or clamps, values that are not whole numbers, tempo changes after events, names cut short and
-// "init set".
+// or clamps, values that are not whole numbers, tempo and offset changes after events, names cut
+// short and "init set".
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,7 @@ struct TempoValues {
     int32_t bpm = 0;
     int32_t patternLength = 0;
     int32_t patternSpeed = 0;
+    int32_t offsetMs = 0;
 };
 
 TempoValues tempoOf(const DemoScript& script);

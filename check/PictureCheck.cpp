@@ -14,6 +14,9 @@
 
 #include "base/RegularFile.h"
 #include "check/FindingCodes.h"
+#include "check/PngHeader.h"
+#include "check/ScriptFinding.h"
+#include "gfx/Image.h"
 #include "gfx/ImageLimits.h"
 
 namespace {
@@ -109,10 +112,18 @@ PictureVerdict readPictureHeader(const char* fileName) {
     PictureVerdict verdict;
     const std::unique_ptr<std::FILE, FileCloser> file(openRegularStream(fileName));
     if (file == nullptr) {
+        verdict.openError = errno;
         verdict.problem = "cannot be opened (" + openProblem(errno) + ")";
         return verdict;
     }
     verdict.opened = true;
+    // The decoder goes by the same bytes: a PNG's signature, or else the JPEG decoder.
+    const PictureSignature signature = pictureSignature(file.get());
+    if (signature == PictureSignature::Png) {
+        verdict.problem = pngHeaderProblem(file.get());
+        return verdict;
+    }
+    verdict.otherKind = signature == PictureSignature::Other;
     HeaderFacts header;
     char message[JMSG_LENGTH_MAX] = {};
     verdict.problem = readHeader(file.get(), header, message) ? headerProblem(header) : message;
@@ -126,6 +137,42 @@ std::vector<Finding> checkPictures(const std::vector<PictureLoad>& loads) {
         if (checked.insert(load.fileName).second) checkFile(load.fileName, "", findings);
         const std::string mask = load.maskFileName;
         if (!mask.empty() && checked.insert(mask).second) checkFile(mask, load.fileName, findings);
+    }
+    return findings;
+}
+
+std::vector<Finding> checkPictures(const ShowPictures& pictures) {
+    std::vector<PictureLoad> checked;
+    for (const ShowPicture& picture : pictures.scene) {
+        if (picture.shown && !picture.named) checked.push_back(picture.load());
+    }
+    for (const ShowPicture& picture : pictures.overlay) {
+        if (picture.shown && !picture.named) checked.push_back(picture.load());
+    }
+    return checkPictures(checked);
+}
+
+std::vector<Finding> checkNamedPictures(const std::vector<NamedFile>& named) {
+    std::vector<Finding> findings;
+    for (const NamedFile& line : named) {
+        const PictureVerdict verdict = readPictureHeader(line.file.c_str());
+        if (verdict.problem.empty()) continue;
+        const std::string what = quoted(line.file);
+        if (!verdict.opened) {
+            const bool missing = verdict.openError == ENOENT || verdict.openError == ENOTDIR;
+            findings.push_back(scriptFinding(line.at, Severity::Error,
+                                             missing ? code::PICTURE_MISSING : code::PICTURE_UNREADABLE,
+                                             what + (missing ? " is not there" : " " + verdict.problem) +
+                                                 ": where the script shows it, it draws as a white quad"));
+        } else if (verdict.otherKind) {
+            findings.push_back(scriptFinding(line.at, Severity::Error, code::PICTURE_KIND,
+                                             what + " is neither a JPEG nor a PNG picture: where the script "
+                                                    "shows it, it draws as a white quad"));
+        } else {
+            findings.push_back(scriptFinding(line.at, Severity::Error, code::PICTURE_UNDECODABLE,
+                                             what + " will not decode: " + verdict.problem +
+                                                 "; where the script shows it, it draws as a white quad"));
+        }
     }
     return findings;
 }

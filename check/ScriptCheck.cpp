@@ -4,11 +4,12 @@
 #include <iterator>
 
 #include "check/FindingsOutput.h"
-#include "check/ScriptInspection.h"
+#include "check/ScriptWalk.h"
 #include "check/SongCheck.h"
 #include "check/TimelineChecks.h"
 
-std::vector<Finding> checkScriptText(const std::string& text, ShowFacts facts) {
+std::vector<Finding> checkScriptText(const std::string& text, ShowFacts facts,
+                                     std::vector<NamedFile>* namedFiles) {
     ScriptInspection inspection = inspectScript(text, facts.pictureCount);
     std::vector<Finding>& findings = inspection.findings;
     if (facts.readSong) {
@@ -17,6 +18,7 @@ std::vector<Finding> checkScriptText(const std::string& text, ShowFacts facts) {
         findings.insert(findings.end(), std::make_move_iterator(song.findings.begin()),
                         std::make_move_iterator(song.findings.end()));
     }
+    if (namedFiles != nullptr) *namedFiles = inspection.namedFiles;
     checkTimeline(inspection.events, facts, findings);
     sortFindings(findings);
     return std::move(findings);

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "check/Finding.h"
+#include "check/ScriptWalk.h"
 #include "check/ShowFacts.h"
 
 // Every finding on the script text (and on the song, when facts.readSong), sorted by line and column.
-std::vector<Finding> checkScriptText(const std::string& text, ShowFacts facts);
+// `namedFiles`, when given, receives the picture files the script names, for the picture check.
+std::vector<Finding> checkScriptText(const std::string& text, ShowFacts facts,
+                                     std::vector<NamedFile>* namedFiles = nullptr);

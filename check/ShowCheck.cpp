@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -59,12 +60,15 @@ std::vector<Finding> checkShow() {
     const std::optional<std::string> script = readText(DemoScript::SCRIPT_FILE);
     if (script) {
         facts.readSong = true;
-        append(findings, checkScriptText(*script, facts));
+        std::vector<NamedFile> named;
+        append(findings, checkScriptText(*script, facts, &named));
+        append(findings, checkNamedPictures(named));
     } else {
         findings.push_back(scriptMissing());
     }
 
-    append(findings, checkPictures(showPictureLoads()));
+    const auto loaded = std::make_unique<DemoScript>(DemoScript::SCRIPT_FILE);
+    append(findings, checkPictures(showPicturesOf(*loaded)));
     sortFindings(findings);
     return findings;
 }

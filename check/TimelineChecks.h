@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "check/Finding.h"
-#include "check/ScriptInspection.h"
+#include "check/ScriptWalk.h"
 #include "check/ShowFacts.h"
 
 void checkTimeline(const std::vector<CheckedEvent>& events, const ShowFacts& facts,

@@ -4,7 +4,9 @@
 #include "script/DemoScript.h"
 
 bool turnStepClock(float position, float& nextStepTime, bool sync, DemoScript& script) {
-    if (position < nextStepTime) return false;
+    // Steps count from pattern 0 beat 0; without an offset this is the song position itself.
+    const float fromBeatZero = position - static_cast<float>(script.offsetMs) / 1000.0f;
+    if (fromBeatZero < nextStepTime) return false;
     const bool jump = sync && script.nextSyncStep();
     nextStepTime += script.stepPeriod;
     return jump;

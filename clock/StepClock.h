@@ -1,4 +1,5 @@
-// The step clock: song time in steps of the script's stepPeriod. On each step, while
+// The step clock: song time in steps of the script's stepPeriod, counted from pattern 0
+// beat 0 (the script's offset; no step comes before it). On each step, while
 // sync is on, the sync pattern's next step says whether the camera jumps; the pattern
 // is consulted, and so advanced, only while sync is on. At most one step a frame:
 // after a long frame the clock catches up step by step. The driver turns it every

@@ -119,14 +119,16 @@ bool demoInit(GLWindow& window, KeyState& keys, const DemoHost& host) {
     demo::shell = host.shell;
     setDemoGlState(window);
     demo::textureStore = std::make_unique<TextureStore>();
-    // Decodes the scene's pictures while the script, the song and the mipmaps of
-    // the pictures before are being made.
-    ImagePrefetch prefetch(filesDecodedBy(showPictureLoads()));
+    // The script names the pictures, so it is read first.
     demo::script = std::make_unique<DemoScript>(DemoScript::SCRIPT_FILE);
+    const ShowPictures pictures = showPicturesOf(*demo::script);
+    // Decodes the scene's pictures while the song and the mipmaps of the pictures
+    // before are being made.
+    ImagePrefetch prefetch(filesDecodedBy(pictures.loads()));
     demo::music =
         std::make_unique<MusicStream>(demo::script->songfile, MusicSetup{host.songClock, host.shell});
     demo::textureStore->decodedAhead = &prefetch;
-    demo::scene = std::make_unique<Scene>(*demo::textureStore);
+    demo::scene = std::make_unique<Scene>(*demo::textureStore, pictures);
     demo::textureStore->decodedAhead = nullptr;
     demo::music->play();
     return true;

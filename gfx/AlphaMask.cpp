@@ -30,3 +30,12 @@ void mergeAlphaMask(uint8_t* pixels, int32_t width, int32_t height, const uint8_
         }
     }
 }
+
+bool hasTranslucentPixel(const uint8_t* pixels, int32_t width, int32_t height) {
+    if (width <= 0 || height <= 0) return false;
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    for (size_t k = 0; k < count; ++k) {
+        if (pixels[k * 4 + 3] != 0xFF) return true;
+    }
+    return false;
+}

@@ -13,29 +13,27 @@ namespace {
 
 constexpr size_t SIGNATURE_BYTES = 8;
 
-enum class PictureFormat { Unreadable, Png, Jpeg };
-
-PictureFormat formatOf(const char* fileName) {
-    std::FILE* file = openRegularStream(fileName);
-    if (file == nullptr) return PictureFormat::Unreadable;
-    png_byte signature[SIGNATURE_BYTES] = {};
-    const size_t got = std::fread(signature, 1, SIGNATURE_BYTES, file);
-    std::fclose(file);
-    // Short or empty files are the JPEG decoder's to report, as always.
-    if (got == SIGNATURE_BYTES && png_sig_cmp(signature, 0, SIGNATURE_BYTES) == 0) return PictureFormat::Png;
-    return PictureFormat::Jpeg;
-}
-
 }  // namespace
 
+PictureSignature pictureSignature(std::FILE* file) {
+    png_byte signature[SIGNATURE_BYTES] = {};
+    const size_t got = std::fread(signature, 1, SIGNATURE_BYTES, file);
+    std::rewind(file);
+    if (got == SIGNATURE_BYTES && png_sig_cmp(signature, 0, SIGNATURE_BYTES) == 0)
+        return PictureSignature::Png;
+    if (got >= 2 && signature[0] == 0xFF && signature[1] == 0xD8) return PictureSignature::Jpeg;
+    return PictureSignature::Other;
+}
+
 PixelBlock loadImage(const char* fileName, int32_t& width, int32_t& height, int32_t& bytesPerPixel) {
-    switch (formatOf(fileName)) {
-        case PictureFormat::Unreadable:
-            reportOpenFailed(fileName);
-            return nullptr;
-        case PictureFormat::Png:
-            return loadPng(fileName, width, height, bytesPerPixel);
-        default:
-            return loadJpeg(fileName, width, height, bytesPerPixel);
+    std::FILE* file = openRegularStream(fileName);
+    if (file == nullptr) {
+        reportOpenFailed(fileName);
+        return nullptr;
     }
+    const PictureSignature signature = pictureSignature(file);
+    std::fclose(file);
+    // Short or empty files are the JPEG decoder's to report, as always.
+    if (signature == PictureSignature::Png) return loadPng(fileName, width, height, bytesPerPixel);
+    return loadJpeg(fileName, width, height, bytesPerPixel);
 }

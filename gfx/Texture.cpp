@@ -94,6 +94,7 @@ Texture* Texture::loadFromFile(const char* fileName, const char* maskFileName, G
 
     const PixelBlock pixels = loadPicture(fileName, width, height, bytesPerPixel, decodedAhead);
     if (pixels == nullptr) return this;
+    ownTransparency = hasTranslucentPixel(pixels.get(), width, height);
     if (maskFileName != nullptr && maskFileName[0] != '\0')
         applyAlphaMask(pixels.get(), maskFileName, decodedAhead);
     const GLenum format = pixelFormatFor(bytesPerPixel);
@@ -116,6 +117,7 @@ bool Texture::replacePicture(const char* fileName, const char* maskFileName, uin
     width = newWidth;
     height = newHeight;
     bytesPerPixel = newBytesPerPixel;
+    ownTransparency = hasTranslucentPixel(pixels.get(), width, height);
     if (maskFileName != nullptr && maskFileName[0] != '\0') applyAlphaMask(pixels.get(), maskFileName);
     glBindTexture(target, textureId);
     uploadPicture(target, format, width, height, flags, pixels.get());

@@ -39,6 +39,8 @@ public:
     bool sphereMap = false;
     GLenum copyFormat = GL_RGB;
     float angle = 0.0f;  // degrees, rotation of drawQuad
+    // The picture's own alpha (a PNG's transparency) is not opaque everywhere; a mask file's is not counted.
+    bool ownTransparency = false;
 
     // Filling a new texture (the store calls these once per texture).
     Texture* createEmpty(int32_t width, int32_t height, int32_t bytesPerPixel, GLenum target, uint32_t flags);

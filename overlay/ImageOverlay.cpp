@@ -9,20 +9,6 @@
 
 namespace {
 
-// Load order is the picture index that script events name. Pictures 9 and 10
-// share one file, so they share one texture but keep separate state.
-constexpr PictureLoad PICTURES[] = {
-    {"data/noise.jpg", ""},       {"data/title1.jpg", ""},
-    {"data/title2.jpg", ""},      {"data/title3.jpg", ""},
-    {"data/title4.jpg", ""},      {"data/title5.jpg", ""},
-    {"data/quorvindale.jpg", ""}, {"data/musta.jpg", "data/tekstit-alpha.jpg"},
-    {"data/tekstit1.jpg", ""},    {"data/tekstit2.jpg", ""},
-    {"data/tekstit2.jpg", ""},    {"data/tekstit3.jpg", ""},
-    {"data/pastaa1.jpg", ""},     {"data/pastaa2.jpg", ""},
-    {"data/pastaa3.jpg", ""},     {"data/pastaa4.jpg", ""},
-    {"data/pastaa5.jpg", ""},     {"data/pastaa6.jpg", ""},
-};
-
 void setFullScreenPiece(PieceSet& set) {
     set.pieceCount = 1;
     set.x1[0] = 0.0f;
@@ -62,12 +48,10 @@ void advanceFade(ImageOverlay& overlay, int32_t i, float elapsed) {
 
 }  // namespace
 
-std::vector<PictureLoad> ImageOverlay::pictureLoads() {
-    return {std::begin(PICTURES), std::end(PICTURES)};
-}
+ImageOverlay::ImageOverlay(TextureStore& store) : ImageOverlay(store, pictureLoads()) {}
 
-ImageOverlay::ImageOverlay(TextureStore& store) {
-    for (const PictureLoad& picture : PICTURES) addImage(picture.fileName, picture.maskFileName, store);
+ImageOverlay::ImageOverlay(TextureStore& store, const std::vector<PictureLoad>& pictures) {
+    for (const PictureLoad& picture : pictures) addImage(picture.fileName, picture.maskFileName, store);
     readCoordinates(COORDINATES_FILE);
 }
 
@@ -76,13 +60,13 @@ void ImageOverlay::addImage(const char* fileName, const char* maskFileName, Text
     if (count >= MAX_IMAGES) return;
     const int32_t n = count;
     const char* mask = maskFileName != nullptr ? maskFileName : "";
-    textures[n] = store.load(fileName, mask, GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+    textures[n] = fileName[0] != '\0' ? store.load(fileName, mask, GL_TEXTURE_2D, TEX_NO_TRILINEAR) : nullptr;
     setFullScreenPiece(pieces[n]);
     piecesShown[n] = 0;
     // A full store hands back no texture; the picture then keeps its state but is never drawn.
     if (textures[n] != nullptr) {
         textures[n]->useAdditiveBlend();
-        if (mask[0] != '\0') textures[n]->useAlphaBlend();
+        if (mask[0] != '\0' || textures[n]->ownTransparency) textures[n]->useAlphaBlend();
     }
     visible[n] = false;
     mode[n] = MODE_STILL;

@@ -33,9 +33,14 @@ class ImageOverlay : public OverlayPictures {
 public:
     static constexpr const char* COORDINATES_FILE = "data/coords.txt";
 
+    // The usual pictures.
     explicit ImageOverlay(TextureStore& store);
+    // These pictures in slot order; a slot of file "" has no picture and is never drawn.
+    ImageOverlay(TextureStore& store, const std::vector<PictureLoad>& pictures);
     // The pictures the constructor asks the store for, in its order.
     static std::vector<PictureLoad> pictureLoads();
+    // A picture with a mask, or with transparent pixels of its own, is laid over the frame
+    // through them; any other is added to it. File "": a slot without a picture.
     void addImage(const char* fileName, const char* maskFileName, TextureStore& store);
     // Reads piece rectangles; a file that cannot be opened changes nothing.
     void readCoordinates(const char* fileName);

@@ -44,7 +44,7 @@ std::optional<double> showTimeMs(const std::string& text, const DemoScript& scri
     if (!isTimeWord(text)) return std::nullopt;
     const TimeWordReading reading = readTimeWord(text.c_str());
     if (!reading.readWhole) return std::nullopt;
-    return timeReadingToMs(reading, script.bpm, script.patternLength, script.patternSpeed);
+    return songTimeOf(reading, scriptTempo(script));
 }
 
 double beatMs(const DemoScript& script) {
@@ -62,7 +62,8 @@ std::string patternBeatText(double seconds, const DemoScript& script) {
 std::string patternBeatText(double seconds, const ScriptTempo& tempo) {
     const double beatsPerPattern = tempo.beatsPerPattern();
     // To the hundredth of a beat first, so a time a float just misses still names its beat.
-    const double beats = std::round(std::max(0.0, seconds * 1000.0 / tempo.beatMs()) * 100.0) / 100.0;
+    const double fromBeatZeroMs = seconds * 1000.0 - tempo.offsetMs;
+    const double beats = std::round(std::max(0.0, fromBeatZeroMs / tempo.beatMs()) * 100.0) / 100.0;
     const double pattern = std::floor(beats / beatsPerPattern);
     char text[64];
     std::snprintf(text, sizeof text, "%.0f:%.2f", pattern, beats - pattern * beatsPerPattern);

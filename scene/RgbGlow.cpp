@@ -23,8 +23,7 @@ float offsetDraw() {
 
 }  // namespace
 
-RgbGlow::RgbGlow(TextureStore& store) {
-    texture = store.load(PICTURE_FILE, "", GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+RgbGlow::RgbGlow(Texture* start) : texture(start) {
     texture->useAdditiveBlend();
 }
 

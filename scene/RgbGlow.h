@@ -5,14 +5,14 @@
 #include <cstdint>
 
 class Texture;
-class TextureStore;
 
 class RgbGlow {
 public:
     // The picture the fringes start with, also the beads' reflection; sync actions swap in the capture.
     static constexpr const char* PICTURE_FILE = "data/reflect.jpg";
 
-    explicit RgbGlow(TextureStore& store);
+    // `start`: the picture the fringes start with.
+    explicit RgbGlow(Texture* start);
     void jitter(uint32_t dt);  // every frame; draws three random numbers
     void randomize();          // every sync action; draws one
     void draw();

@@ -15,12 +15,10 @@
 
 namespace {
 
-constexpr int32_t TITLE_FIRST = 1;
-constexpr int32_t TITLE_COUNT = 5;
-
-Texture* loadPicture(TextureStore& store, ScenePictureSlot slot) {
-    const PictureLoad& picture = scenePicture(slot);
-    return store.load(picture.fileName, picture.maskFileName, GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+// A skipped picture is a texture that is never drawn: the layers that would draw it never come on.
+Texture* loadPicture(TextureStore& store, const ShowPicture& picture) {
+    if (picture.skipped) return store.create(1, 1, 4, GL_TEXTURE_2D, TEX_NO_TRILINEAR);
+    return store.load(picture.file.c_str(), picture.mask.c_str(), GL_TEXTURE_2D, TEX_NO_TRILINEAR);
 }
 
 void setColor(Shape& shape, float red, float green, float blue) {
@@ -119,12 +117,14 @@ void spin(Scene& scene, double dt) {
 
 }  // namespace
 
-Scene::Scene(TextureStore& store) {
-    rgbGlow = std::make_unique<RgbGlow>(store);
-    noiseTexture = loadPicture(store, PICTURE_NOISE);
-    reflectTexture = loadPicture(store, PICTURE_REFLECTION);
+Scene::Scene(TextureStore& store) : Scene(store, usualShowPictures()) {}
+
+Scene::Scene(TextureStore& store, const ShowPictures& pictures) {
+    rgbGlow = std::make_unique<RgbGlow>(loadPicture(store, pictures.scene[PICTURE_GLOW_START]));
+    noiseTexture = loadPicture(store, pictures.scene[PICTURE_NOISE]);
+    reflectTexture = loadPicture(store, pictures.scene[PICTURE_REFLECTION]);
     for (int32_t k = 0; k < 4; ++k)
-        elektroTextures[k] = loadPicture(store, static_cast<ScenePictureSlot>(PICTURE_ELEKTRO_FIRST + k));
+        elektroTextures[k] = loadPicture(store, pictures.scene[PICTURE_ELEKTRO_FIRST + k]);
     for (Texture* texture : elektroTextures) texture->useAdditiveBlend();
     for (int32_t i = 0; i < BUFFER_SIZES; ++i) {
         const int32_t size = 1 << (i + 4);
@@ -139,7 +139,10 @@ Scene::Scene(TextureStore& store) {
     buildElektroCylinder(*this);
     noiseTexture->useAdditiveBlend();
     buildPutkiCylinder(*this);
-    overlay = std::make_unique<ImageOverlay>(store);
+    std::vector<PictureLoad> overlayLoads;
+    for (const ShowPicture& picture : pictures.overlay)
+        overlayLoads.push_back(picture.skipped ? PictureLoad{} : picture.load());
+    overlay = std::make_unique<ImageOverlay>(store, overlayLoads);
     overlay->fadeLevel[0] = 0.15f;
     overlay->mode[0] = MODE_FLICKER;
     palikatOn = wireframeOn = elektroOn = putkiOn = hohtoOn = false;

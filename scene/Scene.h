@@ -29,12 +29,17 @@ struct FrameLooks {
 
 // The scene's changing fields are its SceneValues; what it adds to them is made
 // once, at construction (textures, shapes, the overlay, the fringes), or is the GL's.
+struct ShowPictures;
+
 class Scene : public SceneValues {
 public:
     static constexpr int32_t BUFFER_SIZES = 5;  // square glow captures of 16, 32, ... pixels
     static constexpr int32_t LARGEST_BUFFER = 1 << (BUFFER_SIZES + 3);
 
+    // Every picture by its usual file.
     explicit Scene(TextureStore& store);
+    // The pictures of `pictures`, the overlay's included.
+    Scene(TextureStore& store, const ShowPictures& pictures);
     ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;

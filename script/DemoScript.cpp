@@ -1,7 +1,7 @@
-// Loads the script once: header lines set tempo, pattern geometry, song file, the window's title
-// and the song time of the first beat, event lines append timed events, anything else is a comment
-// statement. The queue operations are in DemoScriptQueue.cpp; the statements themselves are split
-// by ScriptStatementReader.
+// Loads the script once: header lines set tempo, pattern geometry, song file, the window's title,
+// the song time of the first beat and pictures by file, event lines append timed events, anything else is a
+// comment statement. The queue operations are in DemoScriptQueue.cpp; the statements themselves are split by
+// ScriptStatementReader.
 #include "script/DemoScript.h"
 
 #include <algorithm>
@@ -17,8 +17,9 @@
 #include "script/TimeWords.h"
 
 static_assert(ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::SONGFILE_SIZE &&
-                  ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::TITLE_SIZE,
-              "a song file name and a title are read whole into their fields");
+                  ScriptStatementReader::VALUE_WORD_SIZE == DemoScript::TITLE_SIZE &&
+                  ScriptStatementReader::VALUE_WORD_SIZE == PictureNames::FILE_SIZE,
+              "a song file name, a title and a picture's file are read whole into their fields");
 
 namespace {
 
@@ -44,13 +45,27 @@ void applyHeader(DemoScript& script, const char* key, const char* value) {
     } else if (std::strcmp(key, "title") == 0) {
         copyWord(script.title, sizeof script.title, value);
     } else if (std::strcmp(key, "offset") == 0) {
-        script.offsetMs = headerInteger(value);
+        // Pattern 0 cannot start before the song does.
+        script.offsetMs = std::max(headerInteger(value), int32_t{0});
     }
+}
+
+// A slot or role that does not exist, or a line without its file, names nothing.
+void applyPictureName(PictureNames& pictures, const ScriptStatement& statement) {
+    const bool overlay = std::strcmp(statement.key.text, "picture") == 0;
+    const int32_t index = overlay ? pictureSlotOf(statement.value.text) : textureRoleOf(statement.value.text);
+    if (index < 0 || statement.fourth.text[0] == '\0') return;
+    char* file = overlay ? pictures.slots[index] : pictures.roles[index];
+    copyWord(file, PictureNames::FILE_SIZE, statement.fourth.text);
 }
 
 void applyHeaderLine(DemoScript& script, const ScriptStatement& statement) {
     if (std::strcmp(statement.key.text, "set") == 0) {
-        DemoScript::parseEvent(script.initialEvent, statement.value.text, statement.setArgument.text);
+        DemoScript::parseEvent(script.initialEvent, statement.value.text, statement.fourth.text);
+        return;
+    }
+    if (std::strcmp(statement.key.text, "picture") == 0 || std::strcmp(statement.key.text, "texture") == 0) {
+        applyPictureName(script.pictures, statement);
         return;
     }
     applyHeader(script, statement.key.text, statement.value.text);
@@ -60,7 +75,9 @@ void applyHeaderLine(DemoScript& script, const ScriptStatement& statement) {
 void storeEvent(DemoScript& script, const ScriptStatement& statement) {
     if (script.eventCount >= DemoScript::MAX_EVENTS) return;
     ScriptEvent& event = script.events[script.eventCount];
-    event.timeMs = timeWordToMs(statement.first.text, script.bpm, script.patternLength, script.patternSpeed);
+    event.timeMs =
+        songTimeMs(timeWordToMs(statement.first.text, script.bpm, script.patternLength, script.patternSpeed),
+                   script.offsetMs);
     DemoScript::parseEvent(event, statement.key.text, statement.value.text);
     ++script.eventCount;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "script/PictureNames.h"
 #include "script/QueuePlace.h"
 
 // Event kinds, named after their script keywords. 7 and 8 are never produced.
@@ -86,6 +87,8 @@ public:
     char title[TITLE_SIZE] = {};
     // Song time of pattern 0 beat 0, in milliseconds, as "init offset" gives it; 0 without.
     int32_t offsetMs = 0;
+    // Pictures by file, as "init picture" and "init texture" give them.
+    PictureNames pictures;
     float stepPeriod = 0.0f;
     int32_t eventCount = 0;
     ScriptEvent initialEvent;

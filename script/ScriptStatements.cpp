@@ -12,6 +12,12 @@ bool startsWithDigit(const char* word) {
     return std::isdigit(static_cast<unsigned char>(word[0])) != 0;
 }
 
+// "init set KEYWORD ARGUMENT", "init picture N FILE", "init texture ROLE FILE".
+bool takesFourthWord(const char* key) {
+    return std::strcmp(key, "set") == 0 || std::strcmp(key, "picture") == 0 ||
+           std::strcmp(key, "texture") == 0;
+}
+
 }  // namespace
 
 template <std::size_t N>
@@ -31,19 +37,19 @@ void ScriptStatementReader::readRestOfTitle(StatementWord& title) {
         value_[kept] = '\0';
     };
     while (words_.wordOnThisLine()) {
-        const WordSpan word = words_.readWord(setArgument_);
-        if (setArgument_[0] == '#') {
+        const WordSpan word = words_.readWord(fourth_);
+        if (fourth_[0] == '#') {
             words_.skipLine();
             break;
         }
         // Words are joined by one space, however they were spaced.
         append(" ");
-        append(setArgument_);
+        append(fourth_);
         whole += 1 + word.length;
         title.span.length = word.offset + word.length - title.span.offset;
     }
     title.cut = whole >= VALUE_WORD_SIZE;
-    setArgument_[0] = '\0';
+    fourth_[0] = '\0';
 }
 
 bool ScriptStatementReader::next(ScriptStatement& statement) {
@@ -56,7 +62,7 @@ bool ScriptStatementReader::next(ScriptStatement& statement) {
         statement.kind = StatementKind::Header;
         statement.key = read(key_);
         statement.value = read(value_);
-        if (std::strcmp(key_, "set") == 0) statement.setArgument = read(setArgument_);
+        if (takesFourthWord(key_)) statement.fourth = read(fourth_);
         if (std::strcmp(key_, "title") == 0 && statement.value.span.length > 0)
             readRestOfTitle(statement.value);
     } else if (startsWithDigit(first_)) {

@@ -24,7 +24,7 @@ struct ScriptStatement {
     StatementWord first;        // "init", a time word, or a comment's first word
     StatementWord key;          // header key or event keyword
     StatementWord value;        // header value or event argument; a title's whole text
-    StatementWord setArgument;  // the event argument of an "init set" header
+    StatementWord fourth;       // "init set"'s event argument; "init picture"'s or "init texture"'s file
 };
 
 class ScriptStatementReader {
@@ -53,5 +53,5 @@ private:
     char first_[FIRST_WORD_SIZE] = {};
     char key_[KEY_WORD_SIZE] = {};
     char value_[VALUE_WORD_SIZE] = {};
-    char setArgument_[VALUE_WORD_SIZE] = {};
+    char fourth_[VALUE_WORD_SIZE] = {};
 };

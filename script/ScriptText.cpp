@@ -34,7 +34,7 @@ ScriptEntry entryOf(const ScriptStatement& statement, const ScriptTempo& tempo) 
     entry.timeLength = statement.first.span.length;
     entry.reading = readTimeWord(statement.first.text);
     // The loader's own conversion of the word it keeps, as it stores an event.
-    entry.timeMs = timeReadingToMs(entry.reading, tempo.bpm, tempo.patternLength, tempo.patternSpeed);
+    entry.timeMs = songTimeOf(entry.reading, tempo);
     entry.tempo = tempo;
     entry.keyword = statement.key.text;
     entry.argument = statement.value.text;

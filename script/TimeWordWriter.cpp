@@ -97,10 +97,15 @@ int32_t positionMs(double beats, TimeForm form, const ScriptTempo& tempo) {
         reading.patterns = std::floor(rounded / tempo.beatsPerPattern());
         reading.beats = std::round((rounded - reading.patterns * tempo.beatsPerPattern()) * 1e9) / 1e9;
     }
-    return timeReadingToMs(reading, tempo.bpm, tempo.patternLength, tempo.patternSpeed);
+    return songTimeOf(reading, tempo);
 }
 
+// Words count from pattern 0 beat 0: the search runs on the time from there, with no offset.
 std::optional<std::string> writeTimeWord(int32_t ms, TimeForm form, const ScriptTempo& tempo) {
-    if (ms < 0) return std::nullopt;
-    return form == TimeForm::Beats ? beatsWord(ms, tempo) : patternBeatWord(ms, tempo);
+    const int64_t fromBeatZero = int64_t{ms} - tempo.offsetMs;
+    if (fromBeatZero < 0) return std::nullopt;
+    ScriptTempo fromZero = tempo;
+    fromZero.offsetMs = 0;
+    const auto at = static_cast<int32_t>(fromBeatZero);
+    return form == TimeForm::Beats ? beatsWord(at, fromZero) : patternBeatWord(at, fromZero);
 }

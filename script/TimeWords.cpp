@@ -60,6 +60,10 @@ int32_t timeReadingToMs(const TimeWordReading& reading, int32_t bpm, int32_t pat
     return saturateToInt32(static_cast<int64_t>(b) * 60 / bpm);
 }
 
+int32_t songTimeMs(int32_t fromBeatZeroMs, int32_t offsetMs) {
+    return saturateToInt32(int64_t{fromBeatZeroMs} + offsetMs);
+}
+
 int32_t timeWordToMs(const char* word, int32_t bpm, int32_t patternLength, int32_t patternSpeed) {
     return timeReadingToMs(readTimeWord(word), bpm, patternLength, patternSpeed);
 }

@@ -21,3 +21,7 @@ TimeWordReading readTimeWord(const char* word);
 int32_t timeReadingToMs(const TimeWordReading& reading, int32_t bpm, int32_t patternLength,
                         int32_t patternSpeed);
 int32_t timeWordToMs(const char* word, int32_t bpm, int32_t patternLength, int32_t patternSpeed);
+
+// The song time of a time `fromBeatZeroMs` after pattern 0 beat 0, which lies at `offsetMs`;
+// saturates at the ends of int32. With no offset it is the time itself.
+int32_t songTimeMs(int32_t fromBeatZeroMs, int32_t offsetMs);

@@ -13,12 +13,12 @@ struct Tempo {
     int32_t bpm = 125;
     int32_t patternLength = 16;
     int32_t patternSpeed = 4;
-    int32_t offsetMs = 0;  // the song time of pattern 0, beat 0
+    int32_t offsetMs = 0;  // song time of pattern 0 beat 0
 
     double beatSeconds() const { return 60.0 / bpm; }
+    double offsetSeconds() const { return offsetMs / 1000.0; }
     double patternSeconds() const { return beatSeconds() * patternLength / patternSpeed; }
     double stepSeconds() const { return beatSeconds() / patternSpeed; }
-    double offsetSeconds() const { return offsetMs / 1000.0; }
 };
 
 // One stored event line of the script, at the time it takes effect.
@@ -64,6 +64,7 @@ struct ModeSpan {
 
 struct PictureLane {
     int32_t picture = 0;  // the overlay's load position that events name
+    std::string file;     // the file it shows, as the script has it
     std::vector<Span> shown;
     std::vector<ModeSpan> modes;
     std::vector<PictureMarkAt> marks;

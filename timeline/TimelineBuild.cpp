@@ -4,11 +4,14 @@
 #include "timeline/TimelineBuild.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
 
 #include "timeline/CameraJumps.h"
 #include "timeline/EventTimes.h"
 #include "timeline/PictureLanes.h"
+#include "timeline/PictureNaming.h"
 #include "timeline/SwitchSpans.h"
 #include "timeline/ValidText.h"
 
@@ -49,6 +52,11 @@ Timeline buildTimeline(const DemoScript& script, const std::vector<ScriptLine>& 
     const double closing = timeline.closingSeconds();
     timeline.switches = switchLanes(timeline.events, closing);
     timeline.pictures = pictureLanes(timeline.events, timeline.tempo, closing);
+    const std::array<std::string, PICTURE_SLOTS> files = overlayPictureFiles(script);
+    for (PictureLane& lane : timeline.pictures) {
+        if (lane.picture >= 0 && lane.picture < PICTURE_SLOTS)
+            lane.file = files[static_cast<std::size_t>(lane.picture)];
+    }
     timeline.syncPatterns = syncPatternChanges(timeline.events);
     timeline.jumps = cameraJumps(script, closing);
     timeline.otherEvents = otherEvents(timeline);

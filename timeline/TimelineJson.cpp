@@ -24,7 +24,7 @@ nlohmann::ordered_json pictureJson(const PictureLane& lane) {
         if (mark.until > mark.seconds) entry["until"] = mark.until;
         marks.push_back(entry);
     }
-    return {{"shown", spansJson(lane.shown)}, {"modes", modes}, {"marks", marks}};
+    return {{"file", lane.file}, {"shown", spansJson(lane.shown)}, {"modes", modes}, {"marks", marks}};
 }
 
 nlohmann::ordered_json eventsJson(const std::vector<TimelineEvent>& events) {
@@ -105,17 +105,16 @@ nlohmann::ordered_json timelineJson(const Timeline& timeline) {
     for (const CameraJump& jump : timeline.jumps)
         jumps.push_back({{"frame", jump.frame}, {"seconds", jump.seconds}});
     const Tempo& tempo = timeline.tempo;
-    return {
-        {"song", {{"file", timeline.songFile}, {"seconds", timeline.songSeconds}}},
-        {"tempo",
-         {{"bpm", tempo.bpm},
-          {"patternLength", tempo.patternLength},
-          {"patternSpeed", tempo.patternSpeed},
-          {"offsetMs", tempo.offsetMs}}},
-        {"layers", layers},
-        {"pictures", pictures},
-        {"syncPatterns", patterns},
-        {"jumps", jumps},
-        {"events", eventsJson(timeline.events)},
-        {"findings", findingsJson(timeline.findings)}};
+    return {{"song", {{"file", timeline.songFile}, {"seconds", timeline.songSeconds}}},
+            {"tempo",
+             {{"bpm", tempo.bpm},
+              {"patternLength", tempo.patternLength},
+              {"patternSpeed", tempo.patternSpeed},
+              {"offsetMs", tempo.offsetMs}}},
+            {"layers", layers},
+            {"pictures", pictures},
+            {"syncPatterns", patterns},
+            {"jumps", jumps},
+            {"events", eventsJson(timeline.events)},
+            {"findings", findingsJson(timeline.findings)}};
 }

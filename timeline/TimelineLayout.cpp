@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "timeline/LayoutParts.h"
+#include "timeline/PictureNaming.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ double addLanes(TimelineLayout& layout, const Timeline& timeline, const Benchmar
             labelled(LabelKind::SyncPattern, TimelineLayout::JUMP_TICKS));
     for (std::size_t i = 0; i < timeline.pictures.size(); ++i) {
         addLane(layout, top, LaneKind::Picture, static_cast<int32_t>(i),
-                "picture " + std::to_string(timeline.pictures[i].picture), PICTURE_HEIGHT);
+                pictureLabel(timeline.pictures[i].picture, timeline.pictures[i].file), PICTURE_HEIGHT);
     }
     addLane(layout, top, LaneKind::Events, 0, "other events",
             labelled(LabelKind::Event, TimelineLayout::TICK_ROOM));

@@ -66,6 +66,7 @@ void makeTextValid(Timeline& timeline) {
         event.text = validUtf8(event.text);
     }
     for (SwitchLane& lane : timeline.switches) lane.keyword = validUtf8(lane.keyword);
+    for (PictureLane& lane : timeline.pictures) lane.file = validUtf8(lane.file);
     for (Finding& finding : timeline.findings) {
         finding.file = validUtf8(finding.file);
         finding.message = validUtf8(finding.message);

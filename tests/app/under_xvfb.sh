@@ -15,7 +15,7 @@ cleanup() { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$dir
 trap cleanup EXIT
 
 for _ in $(seq 1 300); do
-  [ "$(wc -l < "$dir/display")" -ge 1 ] && break
+  [ -f "$dir/display" ] && [ "$(wc -l < "$dir/display")" -ge 1 ] && break
   if ! kill -0 "$server" 2>/dev/null; then
     echo "under_xvfb: Xvfb ended before it took connections:" >&2; cat "$dir/log" >&2; exit 1
   fi

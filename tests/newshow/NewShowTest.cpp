@@ -4,11 +4,14 @@
 // anything, or a song that cannot be read, are refused with nothing touched.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "newshow/ShowPictureFiles.h"
 #include "script/DemoScript.h"
@@ -49,6 +52,22 @@ std::string headerValue(const std::string& script, const std::string& key) {
     if (at == std::string::npos) return "";
     const size_t from = at + start.size();
     return script.substr(from, script.find_first_of(" \n", from) - from);
+}
+
+// For each frame whose trace line says jump=1 before `untilSeconds`, how many frames it lies
+// from the first frame at or after the nearest of the beats `firstBeat + k * beat`.
+std::vector<long> jumpFramesFromTheirBeats(const std::vector<TraceLine>& lines, double firstBeat, double beat,
+                                           double untilSeconds) {
+    std::vector<long> misses;
+    for (std::size_t frame = 0; frame < lines.size(); ++frame) {
+        const double t = lines[frame].number("t");
+        if (t >= untilSeconds || lines[frame]["jump"] != "1") continue;
+        const double nearestBeat = firstBeat + std::round((t - firstBeat) / beat) * beat;
+        std::size_t beatFrame = 0;
+        while (beatFrame < lines.size() && lines[beatFrame].number("t") < nearestBeat) ++beatFrame;
+        misses.push_back(static_cast<long>(frame) - static_cast<long>(beatFrame));
+    }
+    return misses;
 }
 
 }  // namespace
@@ -104,23 +123,30 @@ TEST(NewShow, TheScriptUsesEveryKeywordAndSaysWhatEachLineDoes) {
 TEST(NewShow, AnAuthorsSongComesInWithItsTempoAndFirstBeat) {
     TempDir dir;
     const std::string song = dir.file("my song.flac");
-    writeBeatSong(song, {128, 1.5, 40.0, true});
+    writeBeatSong(song, {128, 1.56, 40.0, true});
     const PlayerRun found = runPlayer(dir.path(), "--new found --song 'my song.flac'");
     ASSERT_EQ(found.exitCode, 0) << found.err;
     const std::string script = readFile(dir.file("found/data/script.txt"));
     EXPECT_NE(script.find("init songfile data/song.flac"), std::string::npos);
     EXPECT_EQ(readFile(dir.file("found/data/song.flac")), readFile(song));
     EXPECT_EQ(headerValue(script, "bpm"), "128");
-    EXPECT_NEAR(std::stoi(headerValue(script, "offset")), 1500, 20);
+    EXPECT_NEAR(std::stoi(headerValue(script, "offset")), 1560, 20);
     const PlayerRun check = runPlayer(dir.file("found"), "--check");
     EXPECT_NE(check.out.find("0 errors, 0 warnings"), std::string::npos)
         << "init offset is known: " << check.out;
-    EXPECT_EQ(runPlayer(dir.file("found"), "--frames 60 --dt 16").exitCode, 0);
+    // The show's first six patterns jump on beats only; the song's own beats lie 1.56 s + k * 60/128 s
+    // in, two thirds of a step off the steps counted from the song's start.
+    const PlayerRun play = runPlayer(dir.file("found"), "--frames 800 --dt 16 --trace");
+    ASSERT_EQ(play.exitCode, 0) << play.err;
+    const double beat = 60.0 / 128;
+    const std::vector<long> misses = jumpFramesFromTheirBeats(play.lines, 1.56, beat, 1.56 + 6 * 4 * beat);
+    EXPECT_GE(misses.size(), 15u);
+    for (const long miss : misses) EXPECT_LE(std::abs(miss), 1) << "jump frames from their beat's frame";
 
     ASSERT_EQ(runPlayer(dir.path(), "--new given --song 'my song.flac' --bpm 64").exitCode, 0);
     const std::string given = readFile(dir.file("given/data/script.txt"));
     EXPECT_EQ(headerValue(given, "bpm"), "64");
-    EXPECT_NEAR(std::stoi(headerValue(given, "offset")), 1500, 20);
+    EXPECT_NEAR(std::stoi(headerValue(given, "offset")), 1560, 20);
 }
 
 TEST(NewShow, AnythingButANewOrEmptyFolderIsRefusedWithNothingTouched) {

@@ -7,6 +7,7 @@
 
 #include "newshow/ShowPictureFiles.h"
 #include "script/EventTable.h"
+#include "script/PictureNames.h"
 #include "tests/support/Files.h"
 
 namespace fs = std::filesystem;
@@ -41,6 +42,8 @@ TEST(ShowFormatDoc, NamesEveryKeywordPictureFileAndSlotAndShowsPicturesThatExist
             EXPECT_TRUE(names(text, size)) << picture.path << " " << size;
         }
     }
+    for (const char* role : TEXTURE_ROLE_NAMES)
+        EXPECT_TRUE(names(text, "| `" + std::string(role) + "` |")) << role;
     for (size_t at = text.find("](pictures/"); at != std::string::npos;
          at = text.find("](pictures/", at + 1)) {
         const std::string file = text.substr(at + 2, text.find(')', at) - at - 2);

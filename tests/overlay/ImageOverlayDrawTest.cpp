@@ -1,11 +1,15 @@
 // The overlay drawn on a real GL context: its random draws per frame, a still
-// picture added onto the scene, and pieces mode revealing exactly its rectangles.
+// picture added onto the scene, pieces mode revealing exactly its rectangles, and a
+// PNG laid over the scene through its own transparency.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "base/Random.h"
 #include "overlay/ImageOverlay.h"
 #include "tests/overlay/OverlayFixture.h"
+#include "tests/support/PngWriter.h"
 
 namespace {
 
@@ -70,6 +74,41 @@ TEST_F(OverlayTest, PiecesModeRevealsExactlyTheShownPiecesInPlace) {
             EXPECT_TRUE(pixelNear(gl.pixelAt(p.x, p.y), lit ? p.colour : Rgb{}))
                 << "piecesShown " << c.piecesShown << " at " << p.x << ", " << p.y;
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A PNG's own transparency is its mask: opaque parts cover the scene, clear parts show it, and
+// half-clear parts mix the two; the same colours without transparency would be added instead.
+TEST_F(OverlayTest, APngWithTransparencyIsLaidOverTheSceneThroughIt) {
+    const Rgb colour = {200, 40, 120};
+    const uint8_t alphas[3] = {255, 0, 128};  // top, middle and bottom thirds
+    std::vector<uint8_t> rgba;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 48; ++x)
+            rgba.insert(rgba.end(), {colour[0], colour[1], colour[2], alphas[y / 16]});
+    }
+    dir.write("data/own.png", rgbaPng(48, 48, rgba));
+    std::vector<PictureLoad> pictures = ImageOverlay::pictureLoads();
+    pictures[6] = {"data/own.png", ""};
+    overlay = std::make_unique<ImageOverlay>(store, pictures);
+    ImageOverlay& o = *overlay;
+    ASSERT_TRUE(o.textures[6]->ownTransparency);
+    EXPECT_FALSE(o.textures[1]->ownTransparency) << "a JPEG has none";
+    o.visible[6] = true;
+    glClearColor(0.2f, 0.2f, 0.2f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    o.draw();
+    const Rgb scene = {51, 51, 51};
+    Rgb half{};
+    for (int c = 0; c < 3; ++c) half[c] = static_cast<uint8_t>((colour[c] * 128 + 51 * 127) / 255);
+    for (int x : {4, 320, 635}) {
+        EXPECT_TRUE(pixelNear(gl.pixelAt(x, 80), colour)) << "opaque, at " << x;
+        EXPECT_TRUE(pixelNear(gl.pixelAt(x, 240), scene)) << "clear, at " << x;
+        EXPECT_TRUE(pixelNear(gl.pixelAt(x, 400), half)) << "half clear, at " << x;
     }
 }
 

@@ -125,6 +125,19 @@ TEST(ScriptLoading, OffsetHeaderGivesTheSongTimeOfTheFirstBeatZeroWithout) {
     EXPECT_EQ(loadScript("init offset 1234\n")->offsetMs, 1234);
     EXPECT_EQ(loadScript("init offset 250ms # a comment\n")->offsetMs, 250);
     EXPECT_EQ(loadScript("init offset 500\ninit offset 40\n")->offsetMs, 40) << "the last line holds";
+    EXPECT_EQ(loadScript("init offset -300\n")->offsetMs, 0) << "pattern 0 cannot start before the song";
+}
+
+TEST(ScriptLoading, EveryTimeWordCountsFromTheOffsetInForceOnItsLine) {
+    const auto script = loadScript(
+        "init bpm 120\ninit patternSpeed 4\n0:0 sync on\ninit offset 1234\n0:0 hohto on\n1:0.5 lorenz on\n"
+        "3 kumma on\ninit offset -5\n3 putki on\n");
+    ASSERT_EQ(script->eventCount, 5);
+    EXPECT_EQ(script->events[0].timeMs, 0) << "a line above the offset keeps its time";
+    EXPECT_EQ(script->events[1].timeMs, 1234);
+    EXPECT_EQ(script->events[2].timeMs, 1234 + 2250);
+    EXPECT_EQ(script->events[3].timeMs, 1234 + 1500);
+    EXPECT_EQ(script->events[4].timeMs, 1500);
 }
 
 TEST(ScriptLoading, TitleIsEveryWordOfItsLineUpToANote) {

@@ -30,11 +30,16 @@ TEST(TimeWordWriter, WritesTheWordsAnAuthorWould) {
         {923, TimeForm::Beats, {130, 16, 4}, "2"},  // 2 beats at 130 bpm are 923.08 ms
         {1846, TimeForm::PatternBeat, {130, 16, 4}, "1:0"},
         {2559, TimeForm::PatternBeat, {125, 16, 3}, "1:0"},  // 5333 thousandths of a beat, truncated
+        // Words count from pattern 0 beat 0, which an offset puts later in the song.
+        {3234, TimeForm::PatternBeat, {120, 16, 4, 1234}, "1:0"},
+        {1484, TimeForm::Beats, {120, 16, 4, 1234}, "0.5"},
+        {1234, TimeForm::PatternBeat, {120, 16, 4, 1234}, "0:0"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(writeTimeWord(c.ms, c.form, c.tempo).value_or("none"), c.word) << c.ms << " ms";
     }
     EXPECT_FALSE(writeTimeWord(-1, TimeForm::Beats, DEFAULT_TEMPO));
+    EXPECT_FALSE(writeTimeWord(1233, TimeForm::Beats, {120, 16, 4, 1234})) << "before pattern 0";
     // Below 60 bpm a thousandth of a beat is more than a millisecond: not every one is reachable.
     EXPECT_FALSE(writeTimeWord(1, TimeForm::PatternBeat, {30, 16, 4}));
 }

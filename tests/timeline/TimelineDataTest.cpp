@@ -1,6 +1,6 @@
 // The timeline's data from small scripts: switch spans at the times events take
 // effect in the queue's file order, each event's line and words, picture lanes with
-// fade lengths, and camera jumps on the 60 fps schedule.
+// fade lengths, and camera jumps on the 60 fps schedule; pictures named by their files.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -11,9 +11,11 @@
 #include "script/DemoScript.h"
 #include "script/EventWords.h"
 #include "tests/timeline/ShowFolder.h"
+#include "timeline/PictureNaming.h"
 #include "timeline/ScriptLines.h"
 #include "timeline/TimelineBuild.h"
 #include "timeline/TimelineJson.h"
+#include "timeline/TimelineLayout.h"
 
 namespace {
 
@@ -100,8 +102,9 @@ TEST(TimelineData, EventsKeepTheirLineWordsAndEffectTime) {
         "3 palikat on\r\ninit bpm 60\r\n1\tcameraDistance 7\r\n9 end 0\r\n10 kumma on\r\n";
     const nlohmann::ordered_json json = timelineOf(script, 30.0);
     EXPECT_EQ(json.at("song"), (nlohmann::ordered_json{{"file", "data/song.ogg"}, {"seconds", 30.0}}));
-    EXPECT_EQ(json.at("tempo"),
-              (nlohmann::ordered_json{{"bpm", 60}, {"patternLength", 16}, {"patternSpeed", 4}, {"offsetMs", 0}}));
+    EXPECT_EQ(
+        json.at("tempo"),
+        (nlohmann::ordered_json{{"bpm", 60}, {"patternLength", 16}, {"patternSpeed", 4}, {"offsetMs", 0}}));
     const nlohmann::ordered_json expected = nlohmann::ordered_json::parse(R"([
         {"line": 4, "seconds": 2.0, "keyword": "hohto", "argument": "on", "known": true},
         {"line": 6, "seconds": 2.0, "keyword": "lorenz", "argument": "3", "known": true},
@@ -177,6 +180,9 @@ TEST(TimelineData, CameraJumpsFallOnTheFrameScheduleAsTheQueueAllows) {
         {"while sync is off the pattern stands still: step 17 plays pattern step 2",
          "0 syncPattern %x.x.............\n0 sync on\n0.5 sync off\n4.25 sync on\n",
          {0, 123}},
+        {"the steps count from the offset: 0.5 s and 16 steps on",
+         "init offset 500\n0 syncPattern %x...............\n0 sync on\n",
+         {30, 146}},
     };
     for (const JumpCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -188,6 +194,30 @@ TEST(TimelineData, CameraJumpsFallOnTheFrameScheduleAsTheQueueAllows) {
         }
         EXPECT_EQ(frames, c.frames);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TimelineData, PicturesAreNamedByTheirFileAsTheScriptHasIt) {
+    const ShowFolder folder("init picture 3 art/my-logo.png\n0 showImage 3\n0 showImage 9\n");
+    const Timeline timeline = timelineOfScriptFile(folder.scriptPath(), 4.0);
+    const nlohmann::ordered_json pictures = timelineJson(timeline).at("pictures");
+    EXPECT_EQ(pictures.at("3").at("file"), "art/my-logo.png");
+    EXPECT_EQ(pictures.at("9").at("file"), "data/tekstit2.jpg") << "a slot the script names no file for";
+    std::vector<std::string> labels;
+    for (const Lane& lane : layoutTimeline(timeline, nullptr).lanes) {
+        if (lane.kind == LaneKind::Picture) labels.push_back(lane.label);
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"3 my-logo.png", "9 tekstit2.jpg"}));
+    EXPECT_EQ(pictureLabel(12, "data/a-very-long-name-of-words.png"), "12 a-very-l\xE2\x80\xA6words.png");
+    const std::string umlauts =
+        "x/\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4.jpg";
+    EXPECT_EQ(pictureLabel(5, umlauts, 10), "5 \xC3\xA4\xC3\xA4\xE2\x80\xA6.jpg")
+        << "never splits a character";
+    EXPECT_EQ(pictureLabel(5, umlauts, 12), "5 \xC3\xA4\xC3\xA4\xE2\x80\xA6\xC3\xA4.jpg")
+        << "never splits a character";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The script walk. Each statement is applied to a DemoScript by the loader's own step, so times,
 // kinds and arguments are the player's; the walk only compares them with what the text says.
-#include "check/ScriptInspection.h"
+#include "check/ScriptWalk.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,6 +16,7 @@
 #include "check/TextSource.h"
 #include "script/EventTable.h"
 #include "script/EventWords.h"
+#include "script/PictureNames.h"
 #include "script/ScriptLoading.h"
 #include "script/TakenTimes.h"
 #include "script/TimeWords.h"
@@ -56,6 +57,11 @@ Gap findGap(const StatementWord* const* words, std::size_t count) {
             return {words[i - 1], words[i]};
     }
     return {};
+}
+
+bool namesSlotOrRole(const ScriptStatement& header) {
+    if (std::strcmp(header.key.text, "picture") == 0) return pictureSlotOf(header.value.text) >= 0;
+    return textureRoleOf(header.value.text) >= 0;
 }
 
 class ScriptWalk {
@@ -146,12 +152,14 @@ bool ScriptWalk::reportGap(const Gap& gap, const char* missing, double seconds) 
 }
 
 void ScriptWalk::header(const ScriptStatement& statement) {
-    const bool isSet = std::strcmp(statement.key.text, "set") == 0;
-    const StatementWord* words[] = {&statement.first, &statement.key, &statement.value,
-                                    &statement.setArgument};
-    const Gap gap = findGap(words, isSet ? 4 : 3);
+    const bool namesPicture =
+        std::strcmp(statement.key.text, "picture") == 0 || std::strcmp(statement.key.text, "texture") == 0;
+    const bool fourWords = namesPicture || std::strcmp(statement.key.text, "set") == 0;
+    const StatementWord* words[] = {&statement.first, &statement.key, &statement.value, &statement.fourth};
+    const Gap gap = findGap(words, fourWords ? 4 : 3);
     const char* missing = gap.taken == &statement.key     ? "key"
                           : gap.taken == &statement.value ? "value"
+                          : namesPicture                  ? "file"
                                                           : "argument";
     const TempoValues before = tempoOf(*script_);
     applyScriptStatement(*script_, statement);
@@ -163,6 +171,8 @@ void ScriptWalk::header(const ScriptStatement& statement) {
     }
     if (!reportGap(gap, missing, -1.0)) return;
     if (checkHeader(statement, before, *script_, eventsSeen_, inspection_.findings)) tempoMisread_ = true;
+    if (namesPicture && namesSlotOrRole(statement))
+        inspection_.namedFiles.push_back({statement.fourth.span, statement.fourth.text});
 }
 
 // When the queue takes the event: never before one listed earlier. Lines that wait behind a beat

@@ -21,8 +21,15 @@ struct CheckedEvent {
     bool timeInDoubt = false;  // timed with a tempo value that was not read whole
 };
 
+// A picture's file as an "init picture" or "init texture" line names it.
+struct NamedFile {
+    WordSpan at;
+    std::string file;
+};
+
 struct ScriptInspection {
     std::vector<Finding> findings;
+    std::vector<NamedFile> namedFiles;
     std::string songFile;  // as the loader keeps it; empty when the script names none
     WordSpan songFileAt;   // its value word; line 0 when the script names none
     std::vector<CheckedEvent> events;
