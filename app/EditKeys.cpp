@@ -45,6 +45,10 @@ EditKey editKeyOf(const SDL_Keysym& key) {
     }
 }
 
+bool actsOnRepeat(EditKey key) {
+    return key == EditKey::Back || key == EditKey::On || key == EditKey::Undo || key == EditKey::Redo;
+}
+
 GridUnit stepUnit(const SDL_Keysym& key) {
     if (held(key, KMOD_CTRL)) return GridUnit::Step;
     return held(key, KMOD_SHIFT) ? GridUnit::Beat : GridUnit::Pattern;

@@ -37,6 +37,7 @@ void EditSession::event(const SDL_Event& event) {
     if (event.type == SDL_WINDOWEVENT) followLayout();
     if (event.type != SDL_KEYDOWN) return;
     if (event.key.keysym.sym != SDLK_TAB && overlay_->wantsKeyboard()) return;
+    if (event.key.repeat != 0 && !actsOnRepeat(editKeyOf(event.key.keysym))) return;
     keyDown(event.key.keysym);
 }
 

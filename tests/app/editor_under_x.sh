@@ -60,6 +60,8 @@ wait_status "(paused)" 1
 press "$win" Home
 for n in 1 2 3 4 5; do press "$win" Right; wait_status "seek to" $(( n + 1 )); done
 wait_status "seek to 5:0.00" 1 || fail "Right did not step to pattern 5: $(tail -n 1 "$work/err")"
+last_seek=$(grep -o 'seek to [0-9]*:[0-9.]*' "$work/err" | tail -n 1)
+[ "$last_seek" = "seek to 5:0.00" ] || fail "the play head went on past pattern 5: $last_seek"
 settled_crop "$win" 0 0 640 $PICTURE_HEIGHT "$work/picture.rgb"
 captured 640x480 "$work/frame.rgb"
 same_pixels "$work/picture.rgb" "$work/frame.rgb" "the picture is the frame a capture draws at 640 x 480"

@@ -7,9 +7,13 @@
 # whenever its last client leaves (each poll with xwininfo is one), and a client that
 # connects during the reset has its connection closed mid-handshake. The server is
 # gone when this returns.
+# Keys repeat only after XVFB_ARDELAY ms (a minute unless set): xdotool's presses are
+# taps, but on a loaded machine its release may come after the usual 660 ms, and the
+# key would then repeat as if held.
 set -u
 dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$dir/display" >"$dir/log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
+  -ardelay "${XVFB_ARDELAY:-60000}" -arinterval 50 3>"$dir/display" >"$dir/log" 2>&1 &
 server=$!
 cleanup() { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$dir"; }
 trap cleanup EXIT
