@@ -136,10 +136,15 @@ void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origi
     const size_t before = indexOf(*entry, now);
     const size_t sinceOrigin = before - std::min(before, indexOf(*entry, origin.frame));
     size_t count = std::min(FIRST_TRY, before);
+    size_t spent = 0;  // captures rendered by the tries so far
     bool settled = false;
-    // Trying them from both starts costs more than rendering those since the origin.
-    while (2 * count < sinceOrigin && count <= before && !(settled = settlesWithin(*entry, before, count)))
+    // Once the tries from both starts would cost more than rendering those since the
+    // origin, the origin it is.
+    while (spent + 2 * count < sinceOrigin && count <= before &&
+           !(settled = settlesWithin(*entry, before, count))) {
+        spent += 2 * count;
         count *= 2;
+    }
     if (!settled) renderFromOrigin(*entry, before, origin);
     entry->behind = false;
     restoreShowValues(show);

@@ -273,7 +273,7 @@ void Player::startGlowAt(const Moment& base) {
         run_->marks.clear();
     }
     const bool mark = !base.keepsPixels();
-    run_->glowOrigin = mark ? run_->logOrigin : run_->replayBase;
+    run_->glowOrigin = mark ? latestPixelsBefore(base.nextFrame) : run_->replayBase;
     const std::vector<KeptCapture>& captures = run_->glowOrigin->captures;
     Scene& scene = *demo::scene;
     for (size_t i = 0; i < captures.size(); ++i)
@@ -283,6 +283,16 @@ void Player::startGlowAt(const Moment& base) {
     } else {
         run_->glow.markNoneBehind();
     }
+}
+
+// The latest moment with pixels that the glow's log goes on from, at or before
+// frame `frame`: the log's origin or a checkpoint after it.
+std::shared_ptr<const Moment> Player::latestPixelsBefore(int64_t frame) const {
+    std::shared_ptr<const Moment> latest = run_->logOrigin;
+    for (const std::shared_ptr<const Moment>& checkpoint : run_->checkpoints) {
+        if (checkpoint->nextFrame <= frame && checkpoint->nextFrame > latest->nextFrame) latest = checkpoint;
+    }
+    return latest;
 }
 
 // The show at the start of the frame about to be replayed, once a second of the

@@ -151,6 +151,7 @@ private:
     void replayTo(int64_t frame);
     void replayFrames(int64_t target);
     void startGlowAt(const Moment& base);
+    std::shared_ptr<const Moment> latestPixelsBefore(int64_t frame) const;
     void keepMark(uint64_t songMs);
     GlowOrigin glowOrigin() const;
     int64_t glowHorizon() const;
