@@ -108,9 +108,10 @@ std::string LiveReload::apply() {
     const int32_t errors = errorsIn(findings_);
     if (errors > 0) return "not reloaded: " + std::to_string(errors) + (errors == 1 ? " error" : " errors");
     player_.reload(changes);
-    watch_.add({player_.script().songfile});  // the script may name another song now
+    watch_.add(watchedFiles(player_));  // the script may name another song or other pictures now
     const bool heard = songHeard();
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-    return "reloaded in " + std::to_string(elapsed.count()) + " ms" + (heard ? "" : "; the song is not heard");
+    return "reloaded in " + std::to_string(elapsed.count()) + " ms" +
+           (heard ? "" : "; the song is not heard");
 }

@@ -35,7 +35,8 @@ std::string linesOf(const ScriptText& script, const std::vector<std::size_t>& en
     return lines;
 }
 
-bool validEvents(const ScriptText& script, const std::vector<int32_t>& events, std::vector<std::size_t>& entries) {
+bool validEvents(const ScriptText& script, const std::vector<int32_t>& events,
+                 std::vector<std::size_t>& entries) {
     for (const int32_t event : events) {
         if (event < 0 || static_cast<std::size_t>(event) >= script.entries().size()) return false;
         if (script.entries()[static_cast<std::size_t>(event)].isEnd) return false;
@@ -102,7 +103,7 @@ EditOutcome ScriptEditing::edit(const EditorAction& action, const std::string& n
     if (action.kind == EditorActionKind::MoveEvent) {
         result = moveEvent(script, entries[0], ms);
         const ScriptEntry& entry = script.entries()[entries[0]];
-        what = "move line " + std::to_string(entry.line) + " to " + BeatGrid{entry.tempo, 0.0}.label(ms);
+        what = "move line " + std::to_string(entry.line) + " to " + BeatGrid{entry.tempo}.label(ms);
     } else if (action.kind == EditorActionKind::DeleteEvents) {
         result = deleteEvents(script, entries);
         what = std::string(entries.size() == 1 ? "delete line " : "delete lines ") + linesOf(script, entries);

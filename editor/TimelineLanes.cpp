@@ -6,9 +6,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "timeline/PictureNaming.h"
+
 namespace {
 
 constexpr float NEAR_PIXELS = 4.0f;
+constexpr std::size_t FULL_NAME = 120;  // a tooltip names the file whole
 
 std::string timeText(const Timeline& timeline, double seconds) {
     return beatGridOf(timeline.tempo).label(seconds * 1000.0);
@@ -20,7 +23,7 @@ std::string pictureTip(const Timeline& timeline, int32_t row, double seconds) {
     const bool shown = std::any_of(lane.shown.begin(), lane.shown.end(), [seconds](const Span& span) {
         return seconds >= span.on && seconds < span.off;
     });
-    return "image " + std::to_string(lane.picture) + (shown ? " shown" : " hidden");
+    return pictureLabel(lane.picture, lane.file, FULL_NAME) + (shown ? " shown" : " hidden");
 }
 
 std::string switchTip(const SwitchLane& lane, double seconds) {
@@ -63,11 +66,13 @@ StripLane StripRows::laneAt(float y, int32_t& index) const {
     if (y < waveformTop()) return StripLane::Ruler;
     if (y < switchesTop()) return StripLane::Waveform;
     if (y < picturesTop()) {
-        index = std::clamp(static_cast<int32_t>((y - switchesTop()) / lane()), 0, std::max(0, switchCount - 1));
+        index =
+            std::clamp(static_cast<int32_t>((y - switchesTop()) / lane()), 0, std::max(0, switchCount - 1));
         return switchCount > 0 ? StripLane::Switch : StripLane::None;
     }
     if (y < syncTop()) {
-        index = std::clamp(static_cast<int32_t>((y - picturesTop()) / lane()), 0, std::max(0, pictureCount - 1));
+        index =
+            std::clamp(static_cast<int32_t>((y - picturesTop()) / lane()), 0, std::max(0, pictureCount - 1));
         return pictureCount > 0 ? StripLane::Picture : StripLane::None;
     }
     if (y < othersTop()) return StripLane::Sync;
@@ -97,7 +102,11 @@ float StripRows::rowTop(StripLane laneOf, int32_t index) const {
 }
 
 BeatGrid beatGridOf(const Tempo& tempo) {
-    return BeatGrid{{tempo.bpm, tempo.patternLength, tempo.patternSpeed}, static_cast<double>(tempo.offsetMs)};
+    return BeatGrid{{tempo.bpm, tempo.patternLength, tempo.patternSpeed, tempo.offsetMs}};
+}
+
+std::string pictureName(const PictureLane& lane, std::size_t longest) {
+    return pictureLabel(lane.picture, lane.file, longest);
 }
 
 std::string laneName(const Timeline& timeline, StripLane lane, int32_t index) {
@@ -112,7 +121,7 @@ std::string laneName(const Timeline& timeline, StripLane lane, int32_t index) {
             break;
         case StripLane::Picture:
             if (index >= 0 && index < static_cast<int32_t>(timeline.pictures.size()))
-                return "image " + std::to_string(timeline.pictures[static_cast<std::size_t>(index)].picture);
+                return pictureName(timeline.pictures[static_cast<std::size_t>(index)]);
             break;
         case StripLane::Sync:
             return "sync, jumps";
@@ -177,7 +186,8 @@ std::string laneTip(const StripPlot& plot, const Timeline& timeline, StripLane l
     const int32_t event = eventNear(plot, timeline, lane, index, x, scale);
     if (event >= 0) {
         const TimelineEvent& near = timeline.events[static_cast<std::size_t>(event)];
-        return "line " + std::to_string(near.line) + ": " + near.text + "\n" + timeText(timeline, near.seconds);
+        return "line " + std::to_string(near.line) + ": " + near.text + "\n" +
+               timeText(timeline, near.seconds);
     }
     switch (lane) {
         case StripLane::Switch:

@@ -60,6 +60,9 @@ BeatGrid beatGridOf(const Tempo& tempo);
 
 // Lane names: the switch's keyword, "image N", "sync", "events", "findings".
 std::string laneName(const Timeline& timeline, StripLane lane, int32_t index);
+// A picture's lane by its slot and file ("6 logo.png"), the file cut in its middle
+// past `longest` characters.
+std::string pictureName(const PictureLane& lane, std::size_t longest = 18);
 
 // An event's mark on the strip: its lane and row.
 struct EventMark {

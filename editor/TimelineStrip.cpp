@@ -24,6 +24,17 @@ constexpr float LEAST_NUMBER_GAP = 26.0f;  // pixels between pattern numbers
 constexpr float LEAST_BEAT_LABEL_GAP = 44.0f;
 constexpr float NAME_PADDING = 4.0f;
 
+// A picture lane's name that fits `room` pixels: its file cut shorter in the middle
+// as needed; the tooltip names it whole.
+std::string fittedPictureName(const PictureLane& lane, float room) {
+    constexpr std::size_t SHORTEST = 3;
+    for (std::size_t longest = 18; longest > SHORTEST; --longest) {
+        std::string name = pictureName(lane, longest);
+        if (ImGui::CalcTextSize(name.c_str()).x <= room) return name;
+    }
+    return pictureName(lane, SHORTEST);
+}
+
 void drawOpaque(const ImDrawList*, const ImDrawCmd*) {
     glDisable(GL_BLEND);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -86,8 +97,14 @@ void TimelineStrip::draw(const ShowNotes& notes, const StripTransport& transport
     const float names = std::floor(rows.names());
     if (size.x < names + 2.0f || size.y < 2.0f) return;
     const float contentHeight = std::floor(rows.bottom() - origin.y);
-    const Frame frame{notes, transport, script, beatGridOf(timeline.tempo),
-                      StripPlot{view_, origin.x + names, std::floor(size.x) - names}, rows, origin, size};
+    const Frame frame{notes,
+                      transport,
+                      script,
+                      beatGridOf(timeline.tempo),
+                      StripPlot{view_, origin.x + names, std::floor(size.x) - names},
+                      rows,
+                      origin,
+                      size};
     ImGui::InvisibleButton("##timeline", {size.x, std::max(size.y, contentHeight)});
 
     ImDrawList& draw = *ImGui::GetWindowDrawList();
@@ -95,7 +112,8 @@ void TimelineStrip::draw(const ShowNotes& notes, const StripTransport& transport
     if (picture != 0) {
         // Opaque: drawn without blending, which spares a software renderer reading the frame back.
         draw.AddCallback(drawOpaque, nullptr);
-        draw.AddImage(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(picture)), {frame.plot.left, rows.top},
+        draw.AddImage(reinterpret_cast<ImTextureID>(static_cast<intptr_t>(picture)),
+                      {frame.plot.left, rows.top},
                       {frame.plot.left + frame.plot.width, rows.top + contentHeight});
         draw.AddCallback(drawBlended, nullptr);
     }
@@ -132,7 +150,8 @@ void TimelineStrip::handlePointer(const Frame& frame, std::vector<EditorAction>&
     }
     if (ImGui::IsItemDeactivated()) endDrag(frame, actions);
     if (!ImGui::IsItemHovered() && !ImGui::IsItemActive()) return;
-    if (ImGui::IsItemHovered() && ImGui::IsMouseDoubleClicked(ImGuiMouseButton_Left)) doubleClick(frame, actions);
+    if (ImGui::IsItemHovered() && ImGui::IsMouseDoubleClicked(ImGuiMouseButton_Left))
+        doubleClick(frame, actions);
     if (io.MouseWheel != 0.0f) {
         if (io.MousePos.x < plot.left) {
             ImGui::SetScrollY(ImGui::GetScrollY() - io.MouseWheel * 3.0f * frame.rows.lane());
@@ -158,7 +177,8 @@ void TimelineStrip::startDrag(const Frame& frame, std::vector<EditorAction>& act
     }
     int32_t index = 0;
     const StripLane lane = frame.rows.laneAt(io.MousePos.y, index);
-    const int32_t finding = lane == StripLane::Findings ? findingNear(frame.plot, timeline, io.MousePos.x) : -1;
+    const int32_t finding =
+        lane == StripLane::Findings ? findingNear(frame.plot, timeline, io.MousePos.x) : -1;
     if (finding >= 0) {
         const Finding& found = timeline.findings[static_cast<std::size_t>(finding)];
         frame.script.showFinding(found);
@@ -240,16 +260,22 @@ void TimelineStrip::drawNames(const Frame& frame) const {
     const float right = frame.plot.left;
     draw.AddRectFilled({frame.origin.x, rows.top}, {right, rows.bottom()}, editorColour::PANEL_BACK);
     const float textHeight = ImGui::GetTextLineHeight();
+    const float room = right - 1.0f - (frame.origin.x + NAME_PADDING * scale_);
     auto name = [&](StripLane lane, int32_t index, float top, float height) {
-        const std::string text = laneName(frame.timeline(), lane, index);
-        const ImVec2 at{frame.origin.x + NAME_PADDING * scale_, std::floor(top + (height - textHeight) / 2.0f)};
+        const std::string text =
+            lane == StripLane::Picture
+                ? fittedPictureName(frame.timeline().pictures[static_cast<std::size_t>(index)], room)
+                : laneName(frame.timeline(), lane, index);
+        const ImVec2 at{frame.origin.x + NAME_PADDING * scale_,
+                        std::floor(top + (height - textHeight) / 2.0f)};
         draw.PushClipRect({frame.origin.x, top}, {right - 1.0f, top + height}, true);
         draw.AddText(at, editorColour::GRID_TEXT, text.c_str());
         draw.PopClipRect();
     };
     name(StripLane::Ruler, 0, rows.top, rows.waveformTop() - rows.top);
     name(StripLane::Waveform, 0, rows.waveformTop(), rows.switchesTop() - rows.waveformTop());
-    for (int32_t i = 0; i < rows.switchCount; ++i) name(StripLane::Switch, i, rows.rowTop(StripLane::Switch, i), rows.lane());
+    for (int32_t i = 0; i < rows.switchCount; ++i)
+        name(StripLane::Switch, i, rows.rowTop(StripLane::Switch, i), rows.lane());
     for (int32_t i = 0; i < rows.pictureCount; ++i)
         name(StripLane::Picture, i, rows.rowTop(StripLane::Picture, i), rows.lane());
     name(StripLane::Sync, 0, rows.syncTop(), rows.lane());
@@ -296,7 +322,8 @@ void TimelineStrip::drawSelection(const Frame& frame) const {
         if (where.lane == StripLane::None) return;
         const float top = frame.rows.rowTop(where.lane, where.row);
         const float x = std::floor(frame.plot.xOf(seconds));
-        draw.AddRectFilled({x - width / 2.0f, top}, {x + width / 2.0f + 1.0f, top + frame.rows.lane()}, colour);
+        draw.AddRectFilled({x - width / 2.0f, top}, {x + width / 2.0f + 1.0f, top + frame.rows.lane()},
+                           colour);
     };
     for (const int32_t event : selected_) {
         if (event < static_cast<int32_t>(timeline.events.size()))
@@ -305,7 +332,8 @@ void TimelineStrip::drawSelection(const Frame& frame) const {
     if (drag_ == Drag::Event && dragEvent_ >= 0) {
         mark(dragEvent_, dragSeconds_, editorColour::DRAGGED);
         const std::string label = frame.grid.patternBeat(dragSeconds_ * 1000.0);
-        draw.AddText({frame.plot.xOf(dragSeconds_) + 4.0f, frame.rows.top}, editorColour::SELECTED, label.c_str());
+        draw.AddText({frame.plot.xOf(dragSeconds_) + 4.0f, frame.rows.top}, editorColour::SELECTED,
+                     label.c_str());
     }
 }
 
@@ -325,7 +353,8 @@ void TimelineStrip::drawLoop(const Frame& frame) const {
     const float left = frame.plot.xOf(from);
     const float right = frame.plot.xOf(to);
     const StripRows& rows = frame.rows;
-    draw.AddRectFilled({left, rows.top}, {right, rows.bottom()}, on ? editorColour::LOOP_ON : editorColour::LOOP_OFF);
+    draw.AddRectFilled({left, rows.top}, {right, rows.bottom()},
+                       on ? editorColour::LOOP_ON : editorColour::LOOP_OFF);
     draw.AddRectFilled({left, rows.top}, {left + 1.0f, rows.bottom()}, editorColour::LOOP_EDGE);
     draw.AddRectFilled({right - 1.0f, rows.top}, {right, rows.bottom()}, editorColour::LOOP_EDGE);
 }
@@ -336,6 +365,6 @@ void TimelineStrip::drawPlayHead(const Frame& frame, double seconds) const {
     const float x = std::floor(frame.plot.xOf(seconds));
     const float head = std::round(5.0f * scale_);
     draw.AddRectFilled({x, rows.top}, {x + 1.0f, rows.bottom()}, editorColour::PLAY_HEAD);
-    draw.AddTriangleFilled({x - head + 1.0f, rows.top}, {x + head, rows.top}, {x + 0.5f, rows.top + head + 1.0f},
-                           editorColour::PLAY_HEAD);
+    draw.AddTriangleFilled({x - head + 1.0f, rows.top}, {x + head, rows.top},
+                           {x + 0.5f, rows.top + head + 1.0f}, editorColour::PLAY_HEAD);
 }

@@ -63,6 +63,8 @@ std::vector<std::string> joinArguments(const JoinSettings& settings) {
         args.insert(args.end(), audio.begin(), audio.end());
     }
     if (!settings.comment.empty()) args.insert(args.end(), {"-metadata", "comment=" + settings.comment});
+    // The index first, as a single capture has it: the joined file streams as it loads.
+    if (settings.kind == CaptureKind::Mp4) args.insert(args.end(), {"-movflags", "+faststart"});
     args.insert(args.end(), {"-f", muxerOf(settings.kind), settings.output});
     return args;
 }

@@ -59,15 +59,9 @@ void ImageOverlay::addImage(const char* fileName, const char* maskFileName, Text
     // The arrays hold 20 pictures; a further one has nowhere to go.
     if (count >= MAX_IMAGES) return;
     const int32_t n = count;
-    const char* mask = maskFileName != nullptr ? maskFileName : "";
-    textures[n] = fileName[0] != '\0' ? store.load(fileName, mask, GL_TEXTURE_2D, TEX_NO_TRILINEAR) : nullptr;
+    replaceImage(n, fileName, maskFileName, store);
     setFullScreenPiece(pieces[n]);
     piecesShown[n] = 0;
-    // A full store hands back no texture; the picture then keeps its state but is never drawn.
-    if (textures[n] != nullptr) {
-        textures[n]->useAdditiveBlend();
-        if (mask[0] != '\0' || textures[n]->ownTransparency) textures[n]->useAlphaBlend();
-    }
     visible[n] = false;
     mode[n] = MODE_STILL;
     offsetX[n] = 0.0f;
@@ -79,6 +73,18 @@ void ImageOverlay::addImage(const char* fileName, const char* maskFileName, Text
     blue[n] = 1.0f;
     fadeState[n] = FADE_NEVER;
     count = n + 1;
+}
+
+void ImageOverlay::replaceImage(int32_t n, const char* fileName, const char* maskFileName,
+                                TextureStore& store) {
+    if (n < 0 || n >= MAX_IMAGES) return;
+    const char* mask = maskFileName != nullptr ? maskFileName : "";
+    textures[n] = fileName[0] != '\0' ? store.load(fileName, mask, GL_TEXTURE_2D, TEX_NO_TRILINEAR) : nullptr;
+    // A full store hands back no texture; the picture then keeps its state but is never drawn.
+    if (textures[n] != nullptr) {
+        textures[n]->useAdditiveBlend();
+        if (mask[0] != '\0' || textures[n]->ownTransparency) textures[n]->useAlphaBlend();
+    }
 }
 
 void ImageOverlay::readCoordinates(const char* fileName) {

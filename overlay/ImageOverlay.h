@@ -42,6 +42,8 @@ public:
     // A picture with a mask, or with transparent pixels of its own, is laid over the frame
     // through them; any other is added to it. File "": a slot without a picture.
     void addImage(const char* fileName, const char* maskFileName, TextureStore& store);
+    // Slot `n` shows another file from now on (a reloaded script names it); its state stays.
+    void replaceImage(int32_t n, const char* fileName, const char* maskFileName, TextureStore& store);
     // Reads piece rectangles; a file that cannot be opened changes nothing.
     void readCoordinates(const char* fileName);
     // Every picture back to one whole-screen piece, then the file's rectangles, as at start.

@@ -20,6 +20,7 @@
 #include "player/GlowHistory.h"
 #include "player/Moment.h"
 #include "player/ScriptChange.h"
+#include "scene/ScenePictures.h"
 
 namespace {
 
@@ -355,6 +356,21 @@ void Player::keepCheckpoint() {
     run_->checkpoints.push_back(std::make_shared<const Moment>(Moment::now(nextFrame_, now)));
 }
 
+// The overlay slots whose file the new script changes show it from now on: a
+// picture's pixels are no part of any kept moment, so nothing is run again. (The
+// scene's textures by role keep theirs until the next start.)
+void Player::repointOverlayPictures(const ShowPictures& before, const ShowPictures& after) {
+    ImageOverlay& overlay = *demo::scene->overlay;
+    for (std::size_t slot = 0; slot < after.overlay.size(); ++slot) {
+        const ShowPicture& was = before.overlay[slot];
+        const ShowPicture& is = after.overlay[slot];
+        if (was.file == is.file && was.mask == is.mask && was.skipped == is.skipped) continue;
+        const PictureLoad load = is.skipped ? PictureLoad{} : is.load();
+        overlay.replaceImage(static_cast<int32_t>(slot), load.fileName, load.maskFileName,
+                             *demo::textureStore);
+    }
+}
+
 void Player::reload(const ShowChanges& changes) {
     double differsFromMs = NO_DIFFERENCE;
     bool songChanged = changes.song;
@@ -363,7 +379,9 @@ void Player::reload(const ShowChanges& changes) {
         differsFromMs = firstDifferenceMs(*demo::script, *script);
         script->place() = demo::script->place();  // the new script shares every event taken so far
         songChanged = songChanged || std::strcmp(script->songfile, demo::script->songfile) != 0;
+        const ShowPictures before = showPicturesOf(*demo::script);
         demo::script = std::move(script);
+        repointOverlayPictures(before, showPicturesOf(*demo::script));
     }
     if (songChanged) reopenSong();
     if (changes.coords) {

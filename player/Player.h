@@ -20,6 +20,7 @@ class VirtualClock;
 struct Moment;
 struct GlowOrigin;
 struct PictureArea;
+struct ShowPictures;
 
 // One frame as its observers see it.
 class Player;
@@ -152,6 +153,7 @@ private:
     void replayFrames(int64_t target);
     void startGlowAt(const Moment& base);
     std::shared_ptr<const Moment> latestPixelsBefore(int64_t frame) const;
+    void repointOverlayPictures(const ShowPictures& before, const ShowPictures& after);
     void keepMark(uint64_t songMs);
     GlowOrigin glowOrigin() const;
     int64_t glowHorizon() const;

@@ -14,7 +14,7 @@ namespace {
 constexpr double ON_LINE_MS = 1.0;
 
 double firstLineFromStart(const BeatGrid& grid, double unit) {
-    return grid.offsetMs - std::floor(grid.offsetMs / unit) * unit;
+    return grid.tempo.offsetMs - std::floor(grid.tempo.offsetMs / unit) * unit;
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ double BeatGrid::unitMs(GridUnit unit) const {
 
 double BeatGrid::snap(double ms, GridUnit unit) const {
     const double size = unitMs(unit);
-    const double line = offsetMs + std::round((ms - offsetMs) / size) * size;
+    const double line = tempo.offsetMs + std::round((ms - tempo.offsetMs) / size) * size;
     return line < 0.0 ? firstLineFromStart(*this, size) : line;
 }
 
@@ -45,23 +45,24 @@ double BeatGrid::step(double ms, GridUnit unit, int32_t count) const {
     const double size = unitMs(unit);
     double lines = 0.0;
     if (count > 0) {
-        lines = std::floor((ms + ON_LINE_MS - offsetMs) / size) + count;
+        lines = std::floor((ms + ON_LINE_MS - tempo.offsetMs) / size) + count;
     } else if (count < 0) {
-        lines = std::ceil((ms - ON_LINE_MS - offsetMs) / size) + count;
+        lines = std::ceil((ms - ON_LINE_MS - tempo.offsetMs) / size) + count;
     } else {
         return ms;
     }
-    const double line = offsetMs + lines * size;
+    const double line = tempo.offsetMs + lines * size;
     return line < 0.0 ? firstLineFromStart(*this, size) : line;
 }
 
 std::string BeatGrid::patternBeat(double ms) const {
     // To the hundredth of a beat first, so a time a float just misses still names its beat.
-    const double beats = std::round((ms - offsetMs) / tempo.beatMs() * 100.0) / 100.0;
+    const double beats = std::round((ms - tempo.offsetMs) / tempo.beatMs() * 100.0) / 100.0;
     const double pattern = std::floor(beats / tempo.beatsPerPattern());
     // Adding 0 turns a -0 into 0, which printf would write with its sign.
     char text[64];
-    std::snprintf(text, sizeof text, "%.0f:%.2f", pattern + 0.0, beats - pattern * tempo.beatsPerPattern() + 0.0);
+    std::snprintf(text, sizeof text, "%.0f:%.2f", pattern + 0.0,
+                  beats - pattern * tempo.beatsPerPattern() + 0.0);
     return text;
 }
 
@@ -72,7 +73,7 @@ std::string BeatGrid::label(double ms) const {
 }
 
 BeatGrid scriptBeatGrid(const DemoScript& script) {
-    return BeatGrid{scriptTempo(script), static_cast<double>(script.offsetMs)};
+    return BeatGrid{scriptTempo(script)};
 }
 
 int32_t wholeMs(double ms) {

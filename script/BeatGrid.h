@@ -11,8 +11,7 @@
 enum class GridUnit { Pattern, Beat, HalfBeat, QuarterBeat, Step };
 
 struct BeatGrid {
-    ScriptTempo tempo;
-    double offsetMs = 0.0;  // the song time of pattern 0, beat 0
+    ScriptTempo tempo;  // its offset is the song time of pattern 0, beat 0
 
     double unitMs(GridUnit unit) const;
     // The line of `unit` nearest `ms`, never before the song's start.

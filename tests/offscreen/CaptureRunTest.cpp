@@ -2,7 +2,6 @@
 // its files checked with ffprobe, its failures checked for a clear message, exit
 // code 1 and nothing left behind.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 
 #include <chrono>
@@ -59,19 +58,6 @@ const nlohmann::json* streamOf(const nlohmann::json& info, const std::string& ty
 
 bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-// The types of an MP4's top-level boxes, in file order, run together.
-std::string topLevelBoxes(const std::string& mp4) {
-    std::string types;
-    for (size_t at = 0; at + 8 <= mp4.size();) {
-        uint64_t size = 0;
-        for (size_t k = 0; k < 4; ++k) size = size << 8 | static_cast<unsigned char>(mp4[at + k]);
-        types += mp4.substr(at + 4, 4);
-        if (size < 8) break;
-        at += size;
-    }
-    return types;
 }
 
 // The option string libx264 writes into the stream it makes, with a space at each end.
@@ -212,9 +198,8 @@ TEST(CaptureRun, AnUnreadableSongIsNamedWithItsReasonUnlessTheVideoIsSilent) {
     const std::string video = folder.dir.file("show.mp4");
     const PlayerRun refused = runPlayer(folder.show, "--capture '" + video + "' --frames 6 --quiet --trace");
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_NE(
-        refused.err.find("\"" + folder.show + "/data/song.wav\" (No such file or directory)"),
-        std::string::npos)
+    EXPECT_NE(refused.err.find("\"" + folder.show + "/data/song.wav\" (No such file or directory)"),
+              std::string::npos)
         << refused.err;
     EXPECT_NE(refused.err.find("--no-sound"), std::string::npos) << refused.err;
     EXPECT_TRUE(refused.out.empty()) << "refused before any frame";
@@ -232,7 +217,8 @@ TEST(CaptureRun, AnUnreadableSongIsNamedWithItsReasonUnlessTheVideoIsSilent) {
     const std::string joined = folder.dir.file("joined.mp4");
     const PlayerRun unjoined = runPlayer(folder.show, "--join '" + joined + "' '" + video + "'");
     EXPECT_EQ(unjoined.exitCode, 1);
-    EXPECT_NE(unjoined.err.find("/data/song.wav\" (No such file or directory)"), std::string::npos) << unjoined.err;
+    EXPECT_NE(unjoined.err.find("/data/song.wav\" (No such file or directory)"), std::string::npos)
+        << unjoined.err;
     EXPECT_FALSE(fs::exists(joined));
     ASSERT_EQ(runPlayer(folder.show, "--join '" + joined + "' '" + video + "' --no-sound").exitCode, 0);
     EXPECT_EQ((*streamOf(probe(joined), "video"))["nb_read_frames"], "6");
@@ -360,8 +346,8 @@ TEST(JoinRun, RefusesAnOutputThatIsAPartAndATagThatLies) {
     const std::string part = readFile(folder.dir.file("q1.mp4"));
     fs::create_directory(folder.dir.file("sub"));
     for (const char* output : {"q1.mp4", "sub/../q1.mp4"}) {
-        const PlayerRun run =
-            runPlayer(folder.dir.path(), std::string("--join ") + output + " q1.mp4 q2.mp4 --no-sound --data show");
+        const PlayerRun run = runPlayer(
+            folder.dir.path(), std::string("--join ") + output + " q1.mp4 q2.mp4 --no-sound --data show");
         EXPECT_EQ(run.exitCode, 1) << output;
         EXPECT_NE(run.err.find("is the part"), std::string::npos) << run.err;
         EXPECT_TRUE(readFile(folder.dir.file("q1.mp4")) == part) << output << ": the part is as it was";
@@ -372,7 +358,8 @@ TEST(JoinRun, RefusesAnOutputThatIsAPartAndATagThatLies) {
                          "'comment=flashstep frames=0+5 fps=4294967295' lying.mp4")
                   .exitCode,
               0);
-    const PlayerRun lying = runPlayer(folder.dir.path(), "--join joined.mp4 lying.mp4 --no-sound --data show");
+    const PlayerRun lying =
+        runPlayer(folder.dir.path(), "--join joined.mp4 lying.mp4 --no-sound --data show");
     EXPECT_EQ(lying.exitCode, 1);
     EXPECT_NE(lying.err.find("lying.mp4 holds video of another frame rate"), std::string::npos) << lying.err;
     EXPECT_EQ(namesIn(folder.dir.path()),
@@ -399,10 +386,11 @@ TEST(JoinRun, ASignalStopsItAndWhatAKilledJoinLeftGoesWithTheNext) {
     stub.write("bin/ffmpeg", "#!/bin/sh\necho $$ > \"$STUB\"/ffmpeg.pid\nexec sleep 20\n");
     fs::permissions(stub.file("bin/ffmpeg"), fs::perms::owner_all);
     const std::string join = "cd '" + folder.dir.path() + "' && { PATH='" + stub.file("bin") +
-                              ":/usr/bin:/bin' STUB='" + stub.path() + "' '" FLASHSTEP_EXE
-                              "' --join out.mp4 q1.mp4 q2.mp4 --no-sound --data show >/dev/null & pid=$!; "
-                              "for i in $(seq 200); do [ -s '" + stub.file("ffmpeg.pid") +
-                              "' ] && break; sleep 0.1; done; kill -";
+                             ":/usr/bin:/bin' STUB='" + stub.path() +
+                             "' '" FLASHSTEP_EXE
+                             "' --join out.mp4 q1.mp4 q2.mp4 --no-sound --data show >/dev/null & pid=$!; "
+                             "for i in $(seq 200); do [ -s '" +
+                             stub.file("ffmpeg.pid") + "' ] && break; sleep 0.1; done; kill -";
     const std::string wait = " $pid; wait $pid; }";
 
     const ProcessResult stopped = runCommand(join + "TERM" + wait, stub.file("err"));
@@ -418,7 +406,8 @@ TEST(JoinRun, ASignalStopsItAndWhatAKilledJoinLeftGoesWithTheNext) {
     const pid_t second = std::stoi(readFile(stub.file("ffmpeg.pid")));
     EXPECT_TRUE(endsWithin(second, std::chrono::seconds(10))) << "ffmpeg dies with the killed join";
     EXPECT_GT(namesIn(folder.dir.path()).size(), 4u) << "a killed join leaves its hidden files";
-    const PlayerRun next = runPlayer(folder.dir.path(), "--join out.mp4 q1.mp4 q2.mp4 --no-sound --data show");
+    const PlayerRun next =
+        runPlayer(folder.dir.path(), "--join out.mp4 q1.mp4 q2.mp4 --no-sound --data show");
     ASSERT_EQ(next.exitCode, 0) << next.err;
     EXPECT_EQ(framesOf(folder.dir.file("out.mp4")), 10);
     EXPECT_EQ(namesIn(folder.dir.path()), (std::set<std::string>{"show", "q1.mp4", "q2.mp4", "out.mp4"}));
@@ -444,8 +433,9 @@ TEST(FarmRun, OutputIsCheckedBeforeAnyRangeAndMayHaveANewlineInItsFolder) {
         EXPECT_EQ(run.err.find("cannot join"), std::string::npos) << "refused before capturing: " << run.err;
     }
     const ProcessResult odd =
-        runCommand(farm + "farm-capture.sh' 'two\nlines/farm.mp4' --jobs 1 --ranges 2 --fps 10 --no-sound "
-                          "--data show",
+        runCommand(farm +
+                       "farm-capture.sh' 'two\nlines/farm.mp4' --jobs 1 --ranges 2 --fps 10 --no-sound "
+                       "--data show",
                    bin.file("err"));
     ASSERT_EQ(odd.exitCode, 0) << odd.err;
     EXPECT_EQ(framesOf(folder.dir.file("two\nlines/farm.mp4")), 10);

@@ -205,6 +205,8 @@ TEST(Join, RangesCapturedApartAndJoinedAreASingleCapture) {
     const VideoFacts single = factsOf(dir.file("single.mp4"));
     EXPECT_EQ(single.frames, 90);
     expectSameVideo(factsOf(dir.file("joined.mp4")), single);
+    EXPECT_EQ(topLevelBoxes(readFile(dir.file("joined.mp4"))).substr(0, 8), "ftypmoov")
+        << "the joined file's index first, ready to stream as a single capture's is";
 
     const PlayerRun misordered =
         runPlayer(dir.path(), "--join again.mp4 part2.mp4 part1.mp4 part3.mp4" + SHOW);

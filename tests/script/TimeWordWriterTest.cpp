@@ -27,7 +27,7 @@ TEST(TimeWordWriter, WritesTheWordsAnAuthorWould) {
         {1860, TimeForm::PatternBeat, DEFAULT_TEMPO, "0:3.875"},
         {0, TimeForm::PatternBeat, DEFAULT_TEMPO, "0:0"},
         {1920, TimeForm::PatternBeat, DEFAULT_TEMPO, "1:0"},  // not 0:4
-        {923, TimeForm::Beats, {130, 16, 4}, "2"},  // 2 beats at 130 bpm are 923.08 ms
+        {923, TimeForm::Beats, {130, 16, 4}, "2"},            // 2 beats at 130 bpm are 923.08 ms
         {1846, TimeForm::PatternBeat, {130, 16, 4}, "1:0"},
         {2559, TimeForm::PatternBeat, {125, 16, 3}, "1:0"},  // 5333 thousandths of a beat, truncated
         // Words count from pattern 0 beat 0, which an offset puts later in the song.
@@ -45,7 +45,8 @@ TEST(TimeWordWriter, WritesTheWordsAnAuthorWould) {
 }
 
 TEST(TimeWordWriter, EveryMillisecondReadsBackExactly) {
-    const ScriptTempo tempos[] = {DEFAULT_TEMPO, {130, 16, 4}, {87, 12, 3}, {60, 16, 4}, {174, 32, 8}, {1000, 7, 5}};
+    const ScriptTempo tempos[] = {DEFAULT_TEMPO, {130, 16, 4}, {87, 12, 3},
+                                  {60, 16, 4},   {174, 32, 8}, {1000, 7, 5}};
     for (const ScriptTempo& tempo : tempos) {
         for (const TimeForm form : {TimeForm::Beats, TimeForm::PatternBeat}) {
             for (int32_t ms = 0; ms < 20000; ++ms) {
@@ -71,7 +72,9 @@ TEST(BeatGrid, SnapsToTheNearestLineOfTheUnitChosen) {
     EXPECT_DOUBLE_EQ(grid.snap(15 * 1920 + 0.8 * 480, GridUnit::Step), 15 * 1920 + 360);
     EXPECT_EQ(grid.label(grid.snap(click, GridUnit::QuarterBeat)), "15:1.00  29.28 s");
 
-    const BeatGrid leadIn{DEFAULT_TEMPO, 250.0};
+    ScriptTempo late = DEFAULT_TEMPO;
+    late.offsetMs = 250;
+    const BeatGrid leadIn{late};
     EXPECT_DOUBLE_EQ(leadIn.snap(100, GridUnit::Beat), 250.0);
     EXPECT_DOUBLE_EQ(leadIn.snap(0, GridUnit::Pattern), 250.0);  // the line before it is before 0
     EXPECT_DOUBLE_EQ(leadIn.snap(900, GridUnit::Beat), 730.0);
