@@ -138,35 +138,33 @@ EditOutcome ScriptEditing::write(const std::string& now, const std::string& text
 }
 
 EditOutcome ScriptEditing::undo() {
-    EditOutcome outcome;
-    std::string now;
-    if (!readCurrent(now, outcome)) return outcome;
-    if (!history_.canUndo()) return {false, "nothing to undo"};
-    const std::string what = history_.undoWhat();
-    const std::string before = history_.undo();
-    const SaveResult saved = saveScript(path_, now, before);
-    if (saved.status == SaveStatus::Saved) return {true, "undo " + what};
-    history_.redo();
-    if (saved.status == SaveStatus::ChangedOutside) {
-        history_.record(saved.onDisk, SAVED_OUTSIDE);
-        return {true, "the script was saved from outside during the undo: taken in, nothing undone"};
-    }
-    return {false, "not undone: " + saved.message};
+    return goThroughHistory(true);
 }
 
 EditOutcome ScriptEditing::redo() {
+    return goThroughHistory(false);
+}
+
+// One step back (undo) or on (redo) through the history, saved as any edit is.
+EditOutcome ScriptEditing::goThroughHistory(bool back) {
     EditOutcome outcome;
     std::string now;
     if (!readCurrent(now, outcome)) return outcome;
-    if (!history_.canRedo()) return {false, "nothing to redo"};
-    const std::string what = history_.redoWhat();
-    const std::string after = history_.redo();
-    const SaveResult saved = saveScript(path_, now, after);
-    if (saved.status == SaveStatus::Saved) return {true, "redo " + what};
-    history_.undo();
+    const std::string verb = back ? "undo" : "redo";
+    const std::string done = back ? "undone" : "redone";
+    if (back ? !history_.canUndo() : !history_.canRedo()) return {false, "nothing to " + verb};
+    const std::string what = back ? history_.undoWhat() : history_.redoWhat();
+    const std::string text = back ? history_.undo() : history_.redo();
+    const SaveResult saved = saveScript(path_, now, text);
+    if (saved.status == SaveStatus::Saved) return {true, verb + " " + what};
+    if (back) {
+        history_.redo();
+    } else {
+        history_.undo();
+    }
     if (saved.status == SaveStatus::ChangedOutside) {
         history_.record(saved.onDisk, SAVED_OUTSIDE);
-        return {true, "the script was saved from outside during the redo: taken in, nothing redone"};
+        return {true, "the script was saved from outside during the " + verb + ": taken in, nothing " + done};
     }
-    return {false, "not redone: " + saved.message};
+    return {false, "not " + done + ": " + saved.message};
 }

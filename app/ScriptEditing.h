@@ -32,6 +32,7 @@ private:
     // The file now; false with the outcome when it cannot be read or was saved outside.
     bool readCurrent(std::string& now, EditOutcome& outcome);
     EditOutcome write(const std::string& now, const std::string& text, const std::string& what);
+    EditOutcome goThroughHistory(bool back);
     EditOutcome edit(const EditorAction& action, const std::string& now);
 
     std::string path_;
