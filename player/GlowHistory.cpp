@@ -28,9 +28,7 @@ void GlowHistory::clear(int64_t from) {
 void GlowHistory::forgetFrom(int64_t frame) {
     for (Captures& captures : textures_) {
         std::vector<Capture>& made = captures.made;
-        made.erase(std::lower_bound(made.begin(), made.end(), frame,
-                                    [](const Capture& c, int64_t f) { return c.frame < f; }),
-                   made.end());
+        made.erase(made.begin() + static_cast<std::ptrdiff_t>(indexOf(captures, frame)), made.end());
     }
     end_ = std::min(end_, frame);
 }

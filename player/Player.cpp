@@ -194,10 +194,7 @@ void Player::showFrame() {
 // The latest kept moment at or before frame `target`: a checkpoint of this run, a
 // mark the glow's log reaches, or the show's start.
 std::shared_ptr<const Moment> Player::replayBaseFor(int64_t target) const {
-    std::shared_ptr<const Moment> base = run_->start;
-    for (const std::shared_ptr<const Moment>& checkpoint : run_->checkpoints) {
-        if (checkpoint->nextFrame <= target && checkpoint->nextFrame > base->nextFrame) base = checkpoint;
-    }
+    std::shared_ptr<const Moment> base = latestCheckpoint(run_->start, target);
     const int64_t reach = std::min(target, run_->glow.end());
     for (const auto& [second, mark] : run_->marks) {
         if (mark->nextFrame <= reach && mark->nextFrame > base->nextFrame) base = mark;
@@ -206,7 +203,7 @@ std::shared_ptr<const Moment> Player::replayBaseFor(int64_t target) const {
 }
 
 // Where the glow renders from when its captures do not settle: the latest replay's
-// base when it kept pixels, else the log's origin.
+// base when it kept pixels, else the latest checkpoint since the log's origin, or that.
 GlowOrigin Player::glowOrigin() const {
     const Moment& origin = *run_->glowOrigin;
     return GlowOrigin{&origin.captures, origin.nextFrame};
@@ -274,7 +271,7 @@ void Player::startGlowAt(const Moment& base) {
         run_->marks.clear();
     }
     const bool mark = !base.keepsPixels();
-    run_->glowOrigin = mark ? latestPixelsBefore(base.nextFrame) : run_->replayBase;
+    run_->glowOrigin = mark ? latestCheckpoint(run_->logOrigin, base.nextFrame) : run_->replayBase;
     const std::vector<KeptCapture>& captures = run_->glowOrigin->captures;
     Scene& scene = *demo::scene;
     for (size_t i = 0; i < captures.size(); ++i)
@@ -286,10 +283,10 @@ void Player::startGlowAt(const Moment& base) {
     }
 }
 
-// The latest moment with pixels that the glow's log goes on from, at or before
-// frame `frame`: the log's origin or a checkpoint after it.
-std::shared_ptr<const Moment> Player::latestPixelsBefore(int64_t frame) const {
-    std::shared_ptr<const Moment> latest = run_->logOrigin;
+// The latest checkpoint at or before frame `frame` and after `earliest`; else `earliest`.
+std::shared_ptr<const Moment> Player::latestCheckpoint(std::shared_ptr<const Moment> earliest,
+                                                       int64_t frame) const {
+    std::shared_ptr<const Moment> latest = std::move(earliest);
     for (const std::shared_ptr<const Moment>& checkpoint : run_->checkpoints) {
         if (checkpoint->nextFrame <= frame && checkpoint->nextFrame > latest->nextFrame) latest = checkpoint;
     }

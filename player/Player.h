@@ -152,7 +152,8 @@ private:
     void replayTo(int64_t frame);
     void replayFrames(int64_t target);
     void startGlowAt(const Moment& base);
-    std::shared_ptr<const Moment> latestPixelsBefore(int64_t frame) const;
+    std::shared_ptr<const Moment> latestCheckpoint(std::shared_ptr<const Moment> earliest,
+                                                   int64_t frame) const;
     void repointOverlayPictures(const ShowPictures& before, const ShowPictures& after);
     void keepMark(uint64_t songMs);
     GlowOrigin glowOrigin() const;
