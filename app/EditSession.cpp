@@ -8,6 +8,14 @@
 #include "editor/EditorOverlay.h"
 #include "script/DemoScript.h"
 
+namespace {
+
+// The glow rendered ahead at each idle turn while paused: a few of its captures, so
+// that events still come through about as often as a frame's.
+constexpr double RENDER_AHEAD_MS = 25.0;
+
+}  // namespace
+
 EditSession::EditSession(Player& player, GLWindow& window, const EditOptions& options)
     : player_(player), window_(window), liveReload_(player), transport_(player, window) {
     liveReload_.checkAndReport();
@@ -160,6 +168,9 @@ void EditSession::afterFrame() {
 }
 
 void EditSession::idle() {
+    // Before the redraw: a frame drawn after it (the window resized) follows a swap,
+    // so the GL sees the window's new size.
+    workingAhead_ = player_.renderAhead(RENDER_AHEAD_MS);
     do {
         if (overlay_->shown()) overlay_->redraw(shellServices());
     } while (overlay_->inputPending());

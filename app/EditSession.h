@@ -45,8 +45,11 @@ public:
     // Around each frame the loop runs: the lap's return, the status line.
     void beforeFrame();
     void afterFrame();
-    // While paused, between events: keeps the status line and the frame clock current.
+    // While paused, between events: keeps the status line and the frame clock current,
+    // and renders the glow ahead a little at a time (seeks anywhere then render little).
     void idle();
+    // Whether idle() has work left: then the loop comes back without waiting.
+    bool workingAhead() const { return workingAhead_; }
     const LiveReload& liveReload() const { return liveReload_; }
 
 private:
@@ -79,4 +82,5 @@ private:
     EditorSettings settings_;  // as remembered when the session began
     std::unique_ptr<ScriptEditing> editing_;
     uint32_t seeksPreparedFor_ = UINT32_MAX;  // the feed's revision the marks were last set for
+    bool workingAhead_ = true;
 };

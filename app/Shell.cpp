@@ -110,7 +110,7 @@ void runFrameLoop(GLWindow& window, Player& player, EditSession* edit) {
         } else if (window.active && (edit == nullptr || !edit->paused())) {
             runFrame(window, player, edit);
         } else if (edit != nullptr && edit->paused()) {
-            SDL_WaitEventTimeout(nullptr, PAUSED_WAIT_MS);
+            if (!edit->workingAhead()) SDL_WaitEventTimeout(nullptr, PAUSED_WAIT_MS);
             edit->idle();
         } else {
             SDL_WaitEvent(nullptr);

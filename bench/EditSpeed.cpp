@@ -62,6 +62,19 @@ auto prepare(P& player, int) -> decltype(player.prepareSeeks(0.0), void()) {
 template <typename P>
 void prepare(P&, long) {}
 
+// The glow rendered ahead as the editor does while it waits, to the end; how long it took.
+template <typename P>
+auto renderAhead(P& player, int) -> decltype(player.renderAhead(0.0), double()) {
+    const auto start = Clock::now();
+    while (player.renderAhead(40.0)) {
+    }
+    return msSince(start);
+}
+template <typename P>
+double renderAhead(P&, long) {
+    return 0.0;
+}
+
 std::string slurp(const std::string& path) {
     std::ifstream in(path);
     std::stringstream text;
@@ -149,19 +162,27 @@ int main(int argc, char** argv) {
     std::mt19937 random(25);
     std::uniform_real_distribution<double> anywhere(0.0, SONG_MS - 2000.0);
 
-    Samples seeks;
-    for (int i = 0; i < SAMPLES; ++i) {
-        const double target = anywhere(random);
-        const auto start = Clock::now();
-        const double cpu = cpuMs();
-        player.seek(target);
-        player.frame(16);
-        glFinish();
-        seeks.wall.push_back(msSince(start));
-        seeks.cpu.push_back(cpuMs() - cpu);
-    }
+    const auto seekAnywhere = [&]() {
+        Samples seeks;
+        for (int i = 0; i < SAMPLES; ++i) {
+            const double target = anywhere(random);
+            const auto start = Clock::now();
+            const double cpu = cpuMs();
+            player.seek(target);
+            player.frame(16);
+            glFinish();
+            seeks.wall.push_back(msSince(start));
+            seeks.cpu.push_back(cpuMs() - cpu);
+        }
+        return seeks;
+    };
+    // Right after the marks are set, then once the glow is rendered ahead.
+    const Samples coldSeeks = seekAnywhere();
+    std::printf("rendering the glow ahead took %.1f ms\n", renderAhead(player, 0));
+    const Samples seeks = seekAnywhere();
 
     Samples edits;
+    double refills = 0.0;
     for (int i = 0; i < SAMPLES; ++i) {
         const double playHead = anywhere(random);
         const double editAt = anywhere(random);
@@ -179,7 +200,10 @@ int main(int argc, char** argv) {
         edits.cpu.push_back(cpuMs() - cpu);
         save(original);
         while (live.poll().empty()) usleep(500);
+        refills += renderAhead(player, 0);  // the editor's wait between edits
     }
+    std::printf("rendering the glow ahead again after each edit took %.1f ms on average\n", refills / SAMPLES);
+    report("seek anywhere, right after the marks", coldSeeks);
     report("seek anywhere, to the frame drawn there", seeks);
     report("save anywhere, to the first frame with it", edits);
     player.close();

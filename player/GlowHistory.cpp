@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
@@ -30,7 +31,12 @@ void GlowHistory::forgetFrom(int64_t frame) {
         std::vector<Capture>& made = captures.made;
         made.erase(made.begin() + static_cast<std::ptrdiff_t>(indexOf(captures, frame)), made.end());
     }
+    for (Captures& captures : textures_) captures.kept.erase(captures.kept.lower_bound(frame), captures.kept.end());
     end_ = std::min(end_, frame);
+}
+
+void GlowHistory::forgetKept() {
+    for (Captures& captures : textures_) captures.kept.clear();
 }
 
 void GlowHistory::recordFrame(int64_t frame, bool skipped) {
@@ -41,7 +47,7 @@ void GlowHistory::recordFrame(int64_t frame, bool skipped) {
     auto entry = std::find_if(textures_.begin(), textures_.end(),
                               [&scene](const Captures& c) { return c.texture == scene.bufferTexture; });
     if (entry == textures_.end()) {
-        textures_.push_back(Captures{scene.bufferTexture, {}, false});
+        textures_.push_back(Captures{scene.bufferTexture, {}, false, {}});
         entry = textures_.end() - 1;
     }
     if (skipped) entry->behind = true;
@@ -89,8 +95,9 @@ void GlowHistory::render(const Captures& captures, size_t from, size_t to) {
 // The `count` captures before index `before` from an all-black start, each step's
 // pixels kept; then from an all-white start until a step's pixels equal the black
 // run's at that step. From there on both runs are the same, so the black run's end
-// is the texture's from any start. False when they never met.
-bool GlowHistory::settlesWithin(const Captures& captures, size_t before, size_t count) {
+// is the texture's from any start, and its steps from there on are exact pixels to
+// keep. False when they never met.
+bool GlowHistory::settlesWithin(Captures& captures, size_t before, size_t count) {
     const size_t first = before - count;
     fillTexture(*captures.texture, 0);
     std::vector<TexturePixels> fromBlack;
@@ -103,6 +110,7 @@ bool GlowHistory::settlesWithin(const Captures& captures, size_t before, size_t 
         render(captures, i, i + 1);
         if (readTexturePixels(*captures.texture).rgba != fromBlack[i - first].rgba) continue;
         if (i + 1 < before) writeTexturePixels(*captures.texture, fromBlack.back());
+        for (size_t exact = i; exact < before; ++exact) keepIfDue(captures, exact, fromBlack[exact - first]);
         return true;
     }
     return false;
@@ -115,15 +123,62 @@ size_t GlowHistory::indexOf(const Captures& captures, int64_t frame) {
                                made.begin());
 }
 
-// Every capture from the origin on, from the origin's pixels.
-void GlowHistory::renderFromOrigin(const Captures& captures, size_t before, const GlowOrigin& origin) {
+bool GlowHistory::due(size_t index) {
+    return (index + 1) % KEEP_EVERY == 0;
+}
+
+// The pixels just after capture `index`, when they are due to be kept.
+void GlowHistory::keepIfDue(Captures& captures, size_t index, const TexturePixels& pixels) {
+    if (!due(index) || captures.kept.count(captures.made[index].frame) != 0) return;
+    std::optional<KeptGlow> kept = KeptGlow::of(pixels);
+    if (kept) captures.kept.emplace(captures.made[index].frame, std::move(*kept));
+}
+
+size_t GlowHistory::firstUnkept(const Captures& captures) {
+    for (size_t index = KEEP_EVERY - 1; index < captures.made.size(); index += KEEP_EVERY) {
+        if (captures.kept.count(captures.made[index].frame) == 0) return index;
+    }
+    return captures.made.size();
+}
+
+// The latest exact pixels before capture `index`: kept after an earlier capture, or
+// the origin's, whichever is later.
+GlowHistory::ExactStart GlowHistory::exactStartBefore(const Captures& captures, size_t index,
+                                                      const GlowOrigin& origin) const {
     const Scene& scene = *demo::scene;
-    const auto slot =
+    const auto slot = static_cast<size_t>(
         std::find(std::begin(scene.bufferTextures), std::end(scene.bufferTextures), captures.texture) -
-        std::begin(scene.bufferTextures);
-    if (origin.captures != nullptr && static_cast<size_t>(slot) < origin.captures->size())
-        writeTexturePixels(*captures.texture, (*origin.captures)[static_cast<size_t>(slot)].pixels);
-    render(captures, std::min(before, indexOf(captures, origin.frame)), before);
+        std::begin(scene.bufferTextures));
+    ExactStart start;
+    start.originPixels = origin.captures != nullptr && slot < origin.captures->size()
+                             ? &(*origin.captures)[slot].pixels
+                             : nullptr;
+    start.index = std::min(index, indexOf(captures, origin.frame));
+    if (index == 0) return start;
+    const auto after = captures.kept.upper_bound(captures.made[index - 1].frame);
+    if (after == captures.kept.begin()) return start;
+    const auto kept = std::prev(after);
+    const size_t keptIndex = indexOf(captures, kept->first) + 1;
+    if (keptIndex < start.index) return start;
+    start.index = keptIndex;
+    start.kept = &kept->second;
+    return start;
+}
+
+// Captures from the start's on to `to`, from its pixels (a start without any renders
+// from the texture as it is, and keeps nothing).
+void GlowHistory::renderFrom(Captures& captures, const ExactStart& start, size_t to) {
+    const bool exact = start.kept != nullptr || start.originPixels != nullptr;
+    if (start.kept != nullptr) {
+        writeTexturePixels(*captures.texture, start.kept->pixels());
+    } else if (start.originPixels != nullptr) {
+        writeTexturePixels(*captures.texture, *start.originPixels);
+    }
+    for (size_t i = start.index; i < to; ++i) {
+        render(captures, i, i + 1);
+        if (exact && due(i) && captures.kept.count(captures.made[i].frame) == 0)
+            keepIfDue(captures, i, readTexturePixels(*captures.texture));
+    }
 }
 
 void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origin) {
@@ -132,20 +187,41 @@ void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origi
     if (entry == textures_.end() || !entry->behind) return;
     const ShowValues show = showValuesNow();
     const size_t before = indexOf(*entry, now);
-    const size_t sinceOrigin = before - std::min(before, indexOf(*entry, origin.frame));
+    const ExactStart start = exactStartBefore(*entry, before, origin);
+    const size_t sinceStart = before - start.index;
     size_t count = std::min(FIRST_TRY, before);
     size_t spent = 0;  // captures rendered by the tries so far
     bool settled = false;
     // Once the tries from both starts would cost more than rendering those since the
-    // origin, the origin it is.
-    while (spent + 2 * count < sinceOrigin && count <= before &&
+    // exact start, that start it is.
+    while (spent + 2 * count < sinceStart && count <= before &&
            !(settled = settlesWithin(*entry, before, count))) {
         spent += 2 * count;
         count *= 2;
     }
-    if (!settled) renderFromOrigin(*entry, before, origin);
+    if (!settled) renderFrom(*entry, start, before);
     entry->behind = false;
     restoreShowValues(show);
+}
+
+bool GlowHistory::renderAhead(const GlowOrigin& origin, std::chrono::steady_clock::time_point deadline) {
+    const ShowValues show = showValuesNow();
+    bool more = false;
+    for (Captures& captures : textures_) {
+        size_t unkept = firstUnkept(captures);
+        if (unkept == captures.made.size()) continue;
+        const TexturePixels before = readTexturePixels(*captures.texture);
+        while (unkept < captures.made.size() && std::chrono::steady_clock::now() < deadline) {
+            renderFrom(captures, exactStartBefore(captures, unkept, origin), unkept + 1);
+            const size_t next = firstUnkept(captures);
+            if (next == unkept) break;  // no exact pixels to start from: nothing to keep here
+            unkept = next;
+        }
+        writeTexturePixels(*captures.texture, before);
+        more = more || unkept < captures.made.size();
+    }
+    restoreShowValues(show);
+    return more;
 }
 
 void GlowHistory::catchUpAll(int64_t now, const GlowOrigin& origin) {

@@ -12,14 +12,20 @@
 // it is monotone in them: once both starts give the same pixels, so does the true
 // start, and the result is exact. When they do not meet, twice as many are tried,
 // and once that would cost more than all of them, all are rendered from the
-// origin's pixels.
+// latest exact pixels: the origin's, or those kept after a capture. Every capture
+// rendered from exact pixels keeps them every KEEP_EVERY captures of its texture,
+// and renderAhead() renders the log ahead of need until they are kept throughout:
+// then a catch-up anywhere renders fewer than KEEP_EVERY captures.
 #pragma once
 
 #include <cstddef>
+#include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
+#include "player/KeptGlow.h"
 #include "player/Moment.h"
 
 struct BeadDecisions;
@@ -34,11 +40,14 @@ struct GlowOrigin {
 class GlowHistory {
 public:
     static constexpr size_t FIRST_TRY = 16;
+    static constexpr size_t KEEP_EVERY = 16;
 
     // Forgets every kept capture; the log starts again at frame `from`.
     void clear(int64_t from = 0);
     // Forgets the captures of frame `frame` on (the show changed from there).
     void forgetFrom(int64_t frame);
+    // Forgets the pixels kept after captures (they were rendered elsewhere).
+    void forgetKept();
     // The frame the log has reached: every frame before it, from the origin on, is kept.
     int64_t end() const { return end_; }
     // The frame just updated is about to make its capture (if the glow is on): kept
@@ -55,6 +64,10 @@ public:
     // show back as it was; blending is left to the caller.
     void catchUp(Texture* texture, int64_t now, const GlowOrigin& origin);
     void catchUpAll(int64_t now, const GlowOrigin& origin);
+    // Renders captures of the log from `origin` (its start) on, ahead of need, keeping
+    // their pixels, until every texture's are kept throughout or `deadline` passes;
+    // false once they are. The textures and the show are put back as they were.
+    bool renderAhead(const GlowOrigin& origin, std::chrono::steady_clock::time_point deadline);
     // Captures rendered so far, for measurements.
     size_t rendered() const { return rendered_; }
 
@@ -71,11 +84,24 @@ private:
         Texture* texture = nullptr;
         std::vector<Capture> made;  // ascending frames
         bool behind = false;
+        std::map<int64_t, KeptGlow> kept;  // exact pixels just after the capture of each frame
+    };
+    // The latest exact pixels before a capture: kept after an earlier one, or the origin's.
+    struct ExactStart {
+        size_t index = 0;                             // the first capture to render from them
+        const KeptGlow* kept = nullptr;               // kept pixels, or when null,
+        const TexturePixels* originPixels = nullptr;  // the origin's (none: not exact)
     };
 
     void render(const Captures& captures, size_t from, size_t to);
-    bool settlesWithin(const Captures& captures, size_t before, size_t count);
-    void renderFromOrigin(const Captures& captures, size_t before, const GlowOrigin& origin);
+    void renderFrom(Captures& captures, const ExactStart& start, size_t to);
+    bool settlesWithin(Captures& captures, size_t before, size_t count);
+    ExactStart exactStartBefore(const Captures& captures, size_t index, const GlowOrigin& origin) const;
+    // Pixels are kept just after every KEEP_EVERY-th capture of a texture.
+    static bool due(size_t index);
+    static void keepIfDue(Captures& captures, size_t index, const TexturePixels& pixels);
+    // The first index due whose pixels are not kept; made.size() when none.
+    static size_t firstUnkept(const Captures& captures);
     // The index of the first capture at or after `frame`.
     static size_t indexOf(const Captures& captures, int64_t frame);
 

@@ -6,6 +6,7 @@
 #include "player/Player.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -130,6 +131,9 @@ void Player::hearSlice(double seconds, double ms) {
 
 void Player::placePicture(const PictureArea& area) {
     demoPlacePicture(*window_, area);
+    // Captures drawn elsewhere in the window differ in the last bit: pixels kept from
+    // them are not this place's.
+    if (run_ != nullptr) run_->glow.forgetKept();
 }
 
 uint32_t Player::nextFrameTime(uint32_t measuredDt) {
@@ -305,6 +309,21 @@ void Player::prepareSeeks(double endMs) {
     const std::shared_ptr<const Moment> here = keep();
     replayFrames(firstFrameAtOrAfter(plan_, endMs));
     returnTo(*here);
+}
+
+bool Player::renderAhead(double budgetMs) {
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                              std::chrono::duration<double, std::milli>(budgetMs));
+    const Moment& origin = *run_->logOrigin;
+    const bool more =
+        run_->glow.renderAhead(GlowOrigin{origin.keepsPixels() ? &origin.captures : nullptr, origin.nextFrame}, deadline);
+    demo::scene->blendAfterDraw.apply();
+    return more;
+}
+
+std::size_t Player::glowCapturesRendered() const {
+    return run_->glow.rendered();
 }
 
 void Player::seek(double ms) {

@@ -6,6 +6,7 @@
 // one, and closes it. The window, keys and services come from whatever hosts it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -113,6 +114,12 @@ public:
     // Replays the show once up to `endMs` (its end) and comes back, keeping marks on
     // the way, so that later seeks and reloads anywhere replay only from near by.
     void prepareSeeks(double endMs);
+    // Spends up to `budgetMs` rendering the glow of the frames replayed so far ahead of
+    // need, keeping its pixels every few frames, so that a seek there renders little;
+    // false once there is nothing left to render (until a reload or a replay adds to it).
+    bool renderAhead(double budgetMs);
+    // Glow captures rendered so far to catch up or ahead, for measurements.
+    std::size_t glowCapturesRendered() const;
     void returnTo(const Moment& moment);
     // False once a reload changed the show at or before the moment's time: going back to
     // it would undo that change, so the holder seeks there and keeps it anew.

@@ -1,7 +1,8 @@
 // Seeks and reloads that replay from the marks an editor's player keeps, with the
 // glow taken from its log, draw the very frames a capture of the show draws there,
-// in any order, and after a change to the script behind the play head. (One player
-// per process: the driver's state is the process's.)
+// in any order, before and after the glow is rendered ahead, and after a change to
+// the script behind the play head. (One player per process: the driver's state is
+// the process's.)
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 
 #include "gfx/FrameReadback.h"
 #include "gfx/Image.h"
+#include "player/GlowHistory.h"
 #include "player/Player.h"
 #include "tests/support/GlContext.h"
 #include "tests/support/TempDir.h"
@@ -109,6 +111,10 @@ protected:
         player.frame(0);
         return drawn();
     }
+    static void renderAllAhead(Player& player) {
+        while (player.renderAhead(1000.0)) {
+        }
+    }
 
     char home[4096] = {};
     ShowCopy show;
@@ -128,8 +134,16 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     player.prepareSeeks(SHOW_END_MS);
     for (std::size_t i = 0; i < TARGETS.size(); ++i)
         EXPECT_TRUE(frameAt(player, TARGETS[i]) == captured[i]) << "after a seek to " << TARGETS[i] << " ms";
+    // Rendered ahead, the glow of a seek starts from pixels kept a few frames before.
+    renderAllAhead(player);
+    for (std::size_t i = TARGETS.size(); i-- > 0;) {
+        const std::size_t renderedBefore = player.glowCapturesRendered();
+        EXPECT_TRUE(frameAt(player, TARGETS[i]) == captured[i]) << "rendered ahead, a seek to " << TARGETS[i];
+        EXPECT_LT(player.glowCapturesRendered() - renderedBefore, GlowHistory::KEEP_EVERY) << TARGETS[i];
+    }
 
     // The play head at 100 s, the script changed at 40 s: reloaded, then seeks on both sides.
+    // Rendered ahead, the kept pixels past the change are the old show's.
     player.seek(100000.0);
     show.changeScript();
     ShowChanges changes;
@@ -139,6 +153,8 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     const Rgb reloaded = drawn();
     const Rgb after = frameAt(player, 130000.0);
     const Rgb before = frameAt(player, 30000.0);
+    renderAllAhead(player);
+    const Rgb afterRenderedAhead = frameAt(player, 130000.0);
     player.close();
 
     const Rgb changedAfter = show.captured(130000.0);
@@ -147,6 +163,7 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     EXPECT_FALSE(changedAtPlayHead == captured[0]);
     EXPECT_TRUE(reloaded == changedAtPlayHead) << "the frame drawn right after the reload";
     EXPECT_TRUE(after == changedAfter) << "a seek past the change after the reload";
+    EXPECT_TRUE(afterRenderedAhead == changedAfter) << "the same, once rendered ahead again";
     EXPECT_TRUE(before == captured[1]) << "before the change the show is as it was";
 }
 
