@@ -100,16 +100,19 @@ void GlowHistory::render(const Captures& captures, size_t from, size_t to) {
 bool GlowHistory::settlesWithin(Captures& captures, size_t before, size_t count) {
     const size_t first = before - count;
     fillTexture(*captures.texture, 0);
-    std::vector<TexturePixels> fromBlack;
+    std::vector<KeptGlow> fromBlack;  // luminance alone: a long try holds hundreds
     for (size_t i = first; i < before; ++i) {
         render(captures, i, i + 1);
-        fromBlack.push_back(readTexturePixels(*captures.texture));
+        std::optional<KeptGlow> pixels = KeptGlow::of(readTexturePixels(*captures.texture));
+        if (!pixels) return false;  // not a capture's pixels: nothing to compare
+        fromBlack.push_back(std::move(*pixels));
     }
     fillTexture(*captures.texture, 255);
     for (size_t i = first; i < before; ++i) {
         render(captures, i, i + 1);
-        if (readTexturePixels(*captures.texture).rgba != fromBlack[i - first].rgba) continue;
-        if (i + 1 < before) writeTexturePixels(*captures.texture, fromBlack.back());
+        const std::optional<KeptGlow> fromWhite = KeptGlow::of(readTexturePixels(*captures.texture));
+        if (!fromWhite || fromWhite->luminance != fromBlack[i - first].luminance) continue;
+        if (i + 1 < before) writeTexturePixels(*captures.texture, fromBlack.back().pixels());
         for (size_t exact = i; exact < before; ++exact) keepIfDue(captures, exact, fromBlack[exact - first]);
         return true;
     }
@@ -128,10 +131,9 @@ bool GlowHistory::due(size_t index) {
 }
 
 // The pixels just after capture `index`, when they are due to be kept.
-void GlowHistory::keepIfDue(Captures& captures, size_t index, const TexturePixels& pixels) {
+void GlowHistory::keepIfDue(Captures& captures, size_t index, const KeptGlow& pixels) {
     if (!due(index) || captures.kept.count(captures.made[index].frame) != 0) return;
-    std::optional<KeptGlow> kept = KeptGlow::of(pixels);
-    if (kept) captures.kept.emplace(captures.made[index].frame, std::move(*kept));
+    captures.kept.emplace(captures.made[index].frame, pixels);
 }
 
 size_t GlowHistory::firstUnkept(const Captures& captures) {
@@ -176,8 +178,9 @@ void GlowHistory::renderFrom(Captures& captures, const ExactStart& start, size_t
     }
     for (size_t i = start.index; i < to; ++i) {
         render(captures, i, i + 1);
-        if (exact && due(i) && captures.kept.count(captures.made[i].frame) == 0)
-            keepIfDue(captures, i, readTexturePixels(*captures.texture));
+        if (!exact || !due(i) || captures.kept.count(captures.made[i].frame) != 0) continue;
+        if (std::optional<KeptGlow> pixels = KeptGlow::of(readTexturePixels(*captures.texture)))
+            keepIfDue(captures, i, *pixels);
     }
 }
 

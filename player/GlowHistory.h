@@ -99,7 +99,7 @@ private:
     ExactStart exactStartBefore(const Captures& captures, size_t index, const GlowOrigin& origin) const;
     // Pixels are kept just after every KEEP_EVERY-th capture of a texture.
     static bool due(size_t index);
-    static void keepIfDue(Captures& captures, size_t index, const TexturePixels& pixels);
+    static void keepIfDue(Captures& captures, size_t index, const KeptGlow& pixels);
     // The first index due whose pixels are not kept; made.size() when none.
     static size_t firstUnkept(const Captures& captures);
     // The index of the first capture at or after `frame`.
