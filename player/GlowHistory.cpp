@@ -30,8 +30,8 @@ void GlowHistory::forgetFrom(int64_t frame) {
     for (Captures& captures : textures_) {
         std::vector<Capture>& made = captures.made;
         made.erase(made.begin() + static_cast<std::ptrdiff_t>(indexOf(captures, frame)), made.end());
+        captures.kept.erase(captures.kept.lower_bound(frame), captures.kept.end());
     }
-    for (Captures& captures : textures_) captures.kept.erase(captures.kept.lower_bound(frame), captures.kept.end());
     end_ = std::min(end_, frame);
 }
 
@@ -130,15 +130,18 @@ bool GlowHistory::due(size_t index) {
     return (index + 1) % KEEP_EVERY == 0;
 }
 
-// The pixels just after capture `index`, when they are due to be kept.
+bool GlowHistory::wanted(const Captures& captures, size_t index) {
+    return due(index) && captures.kept.count(captures.made[index].frame) == 0;
+}
+
+// The pixels just after capture `index`, when they are wanted.
 void GlowHistory::keepIfDue(Captures& captures, size_t index, const KeptGlow& pixels) {
-    if (!due(index) || captures.kept.count(captures.made[index].frame) != 0) return;
-    captures.kept.emplace(captures.made[index].frame, pixels);
+    if (wanted(captures, index)) captures.kept.emplace(captures.made[index].frame, pixels);
 }
 
 size_t GlowHistory::firstUnkept(const Captures& captures) {
     for (size_t index = KEEP_EVERY - 1; index < captures.made.size(); index += KEEP_EVERY) {
-        if (captures.kept.count(captures.made[index].frame) == 0) return index;
+        if (wanted(captures, index)) return index;
     }
     return captures.made.size();
 }
@@ -178,7 +181,7 @@ void GlowHistory::renderFrom(Captures& captures, const ExactStart& start, size_t
     }
     for (size_t i = start.index; i < to; ++i) {
         render(captures, i, i + 1);
-        if (!exact || !due(i) || captures.kept.count(captures.made[i].frame) != 0) continue;
+        if (!exact || !wanted(captures, i)) continue;  // no read-back for nothing
         if (std::optional<KeptGlow> pixels = KeptGlow::of(readTexturePixels(*captures.texture)))
             keepIfDue(captures, i, *pixels);
     }

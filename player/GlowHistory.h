@@ -18,8 +18,8 @@
 // then a catch-up anywhere renders fewer than KEEP_EVERY captures.
 #pragma once
 
-#include <cstddef>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -99,8 +99,10 @@ private:
     ExactStart exactStartBefore(const Captures& captures, size_t index, const GlowOrigin& origin) const;
     // Pixels are kept just after every KEEP_EVERY-th capture of a texture.
     static bool due(size_t index);
+    // Due and not kept yet.
+    static bool wanted(const Captures& captures, size_t index);
     static void keepIfDue(Captures& captures, size_t index, const KeptGlow& pixels);
-    // The first index due whose pixels are not kept; made.size() when none.
+    // The first index wanted; made.size() when none.
     static size_t firstUnkept(const Captures& captures);
     // The index of the first capture at or after `frame`.
     static size_t indexOf(const Captures& captures, int64_t frame);

@@ -209,8 +209,12 @@ std::shared_ptr<const Moment> Player::replayBaseFor(int64_t target) const {
 // Where the glow renders from when its captures do not settle: the latest replay's
 // base when it kept pixels, else the latest checkpoint since the log's origin, or that.
 GlowOrigin Player::glowOrigin() const {
-    const Moment& origin = *run_->glowOrigin;
-    return GlowOrigin{&origin.captures, origin.nextFrame};
+    return glowOriginAt(*run_->glowOrigin);
+}
+
+// A moment's capture pixels as an origin the glow renders from; a mark has none.
+GlowOrigin Player::glowOriginAt(const Moment& moment) {
+    return GlowOrigin{moment.keepsPixels() ? &moment.captures : nullptr, moment.nextFrame};
 }
 
 // The glow's captures up to here are the show's: on a virtual clock every frame so
@@ -315,9 +319,7 @@ bool Player::renderAhead(double budgetMs) {
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                               std::chrono::duration<double, std::milli>(budgetMs));
-    const Moment& origin = *run_->logOrigin;
-    const bool more =
-        run_->glow.renderAhead(GlowOrigin{origin.keepsPixels() ? &origin.captures : nullptr, origin.nextFrame}, deadline);
+    const bool more = run_->glow.renderAhead(glowOriginAt(*run_->logOrigin), deadline);
     demo::scene->blendAfterDraw.apply();
     return more;
 }

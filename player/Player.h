@@ -164,6 +164,7 @@ private:
     void repointOverlayPictures(const ShowPictures& before, const ShowPictures& after);
     void keepMark(uint64_t songMs);
     GlowOrigin glowOrigin() const;
+    static GlowOrigin glowOriginAt(const Moment& moment);
     int64_t glowHorizon() const;
     void keepCheckpoint();
     void reopenSong();
