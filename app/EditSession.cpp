@@ -163,6 +163,8 @@ void EditSession::afterFrame() {
     applyOverlayActions();
     followLayout();
     prepareSeeks(true);
+    // After the swap: the next frame clears what the glow's captures drew.
+    workingAhead_ = player_.renderAheadInFrame();
     updateFeed();
     showStatus(false);
 }

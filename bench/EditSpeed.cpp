@@ -5,8 +5,10 @@
 // --step: 16 ms frames on a virtual clock), the script watched by the editor's own
 // live reload; play heads, edit times and seek targets are drawn at random (a fixed
 // seed), the same in every build. Prints the median, 95th percentile and largest of
-// each, in milliseconds. Run from the build folder; it works in a scratch copy of
-// the show.
+// each, in milliseconds. With --playing (after --step, if given) it measures instead
+// what rendering the glow ahead between frames costs a playing editor: the time a
+// frame takes without and with it, and how much playing renders the whole show ahead.
+// Run from the build folder; it works in a scratch copy of the show.
 #include <GL/gl.h>
 #include <unistd.h>
 
@@ -128,10 +130,40 @@ void makeScratchShow(const std::string& from, const std::string& to) {
     }
 }
 
+// Frames played from `fromMs` with the glow rendered ahead after each until it is
+// kept throughout, then the same frames alone; the mean time a frame took in each.
+void measurePlaying(Player& player, double fromMs) {
+    player.seek(fromMs);
+    const size_t renderedBefore = player.glowCapturesRendered();
+    auto start = Clock::now();
+    int frames = 0;
+    bool more = true;
+    while (more) {
+        player.frame(16);
+        glFinish();
+        more = player.renderAheadInFrame();  // as the playing editor does
+        ++frames;
+    }
+    const double withAhead = msSince(start) / frames;
+    const size_t rendered = player.glowCapturesRendered() - renderedBefore;
+    player.seek(fromMs);
+    start = Clock::now();
+    for (int i = 0; i < frames; ++i) {
+        player.frame(16);
+        glFinish();
+    }
+    const double alone = msSince(start) / frames;
+    std::printf("a frame played: %.2f ms alone, %.2f ms with the glow rendered ahead after it (ratio %.2f)\n", alone,
+                withAhead, withAhead / alone);
+    std::printf("rendered ahead throughout after %d frames, %.1f s, %zu captures\n", frames,
+                withAhead * frames / 1000.0, rendered);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool step = argc > 1 && std::strcmp(argv[1], "--step") == 0;
+    const bool playing = std::strcmp(argv[argc - 1], "--playing") == 0;
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setMessagesToStderr(true);
@@ -157,6 +189,14 @@ int main(int argc, char** argv) {
     prepare(player, 0);
     std::printf("%s; preparing seeks took %.1f ms\n", step ? "16 ms frames on a virtual clock" : "the song as heard",
                 msSince(started));
+    if (playing) {
+        measurePlaying(player, 20000.0);
+        player.close();
+        closeGLWindow(window);
+        unregisterWindowClass(application);
+        if (chdir("..") == 0) fs::remove_all(scratch);
+        return 0;
+    }
     LiveReload live(player);
     const std::string original = slurp("data/script.txt");
     std::mt19937 random(25);

@@ -8,6 +8,7 @@
 #include "demo/Demo.h"
 #include "demo/DemoState.h"
 #include "demo/ShowValues.h"
+#include "scene/BeadLists.h"
 
 namespace {
 
@@ -31,12 +32,16 @@ void GlowHistory::forgetFrom(int64_t frame) {
         std::vector<Capture>& made = captures.made;
         made.erase(made.begin() + static_cast<std::ptrdiff_t>(indexOf(captures, frame)), made.end());
         captures.kept.erase(captures.kept.lower_bound(frame), captures.kept.end());
+        if (captures.aheadAt && *captures.aheadAt > made.size()) captures.aheadAt.reset();
     }
     end_ = std::min(end_, frame);
 }
 
 void GlowHistory::forgetKept() {
-    for (Captures& captures : textures_) captures.kept.clear();
+    for (Captures& captures : textures_) {
+        captures.kept.clear();
+        captures.aheadAt.reset();
+    }
 }
 
 void GlowHistory::recordFrame(int64_t frame, bool skipped) {
@@ -47,7 +52,9 @@ void GlowHistory::recordFrame(int64_t frame, bool skipped) {
     auto entry = std::find_if(textures_.begin(), textures_.end(),
                               [&scene](const Captures& c) { return c.texture == scene.bufferTexture; });
     if (entry == textures_.end()) {
-        textures_.push_back(Captures{scene.bufferTexture, {}, false, {}});
+        Captures added;
+        added.texture = scene.bufferTexture;
+        textures_.push_back(std::move(added));
         entry = textures_.end() - 1;
     }
     if (skipped) entry->behind = true;
@@ -76,8 +83,9 @@ bool GlowHistory::behind(const Texture* texture) const {
                        [texture](const Captures& c) { return c.texture == texture && c.behind; });
 }
 
-// Captures `from` to `to` (exclusive), each as the frame's draw makes it.
-void GlowHistory::render(const Captures& captures, size_t from, size_t to) {
+// Captures `from` to `to` (exclusive), each as the frame's draw makes it, into the
+// texture or its twin (then the core sphere shows the twin's previous capture).
+void GlowHistory::render(const Captures& captures, size_t from, size_t to, Texture& into) {
     Scene& scene = *demo::scene;
     for (size_t i = from; i < to; ++i) {
         const Capture& capture = captures.made[i];
@@ -86,8 +94,14 @@ void GlowHistory::render(const Captures& captures, size_t from, size_t to) {
                   demo::driver.cameraDirection);
         demo::driver.cameraDistance = capture.cameraDistance;
         scene.spinAngle = capture.spinAngle;
-        scene.bufferTexture = captures.texture;
-        demoDrawGlowCapture(*capture.lists);
+        scene.bufferTexture = &into;
+        if (&into == captures.texture || capture.lists->capture != captures.texture) {
+            demoDrawGlowCapture(*capture.lists);
+        } else {
+            BeadDecisions lists = *capture.lists;
+            lists.capture = &into;
+            demoDrawGlowCapture(lists);
+        }
         ++rendered_;
     }
 }
@@ -102,14 +116,14 @@ bool GlowHistory::settlesWithin(Captures& captures, size_t before, size_t count)
     fillTexture(*captures.texture, 0);
     std::vector<KeptGlow> fromBlack;  // luminance alone: a long try holds hundreds
     for (size_t i = first; i < before; ++i) {
-        render(captures, i, i + 1);
+        render(captures, i, i + 1, *captures.texture);
         std::optional<KeptGlow> pixels = KeptGlow::of(readTexturePixels(*captures.texture));
         if (!pixels) return false;  // not a capture's pixels: nothing to compare
         fromBlack.push_back(std::move(*pixels));
     }
     fillTexture(*captures.texture, 255);
     for (size_t i = first; i < before; ++i) {
-        render(captures, i, i + 1);
+        render(captures, i, i + 1, *captures.texture);
         const std::optional<KeptGlow> fromWhite = KeptGlow::of(readTexturePixels(*captures.texture));
         if (!fromWhite || fromWhite->luminance != fromBlack[i - first].luminance) continue;
         if (i + 1 < before) writeTexturePixels(*captures.texture, fromBlack.back().pixels());
@@ -139,8 +153,9 @@ void GlowHistory::keepIfDue(Captures& captures, size_t index, const KeptGlow& pi
     if (wanted(captures, index)) captures.kept.emplace(captures.made[index].frame, pixels);
 }
 
-size_t GlowHistory::firstUnkept(const Captures& captures) {
-    for (size_t index = KEEP_EVERY - 1; index < captures.made.size(); index += KEEP_EVERY) {
+size_t GlowHistory::firstUnkept(const Captures& captures, size_t from) {
+    for (size_t index = from / KEEP_EVERY * KEEP_EVERY + KEEP_EVERY - 1; index < captures.made.size();
+         index += KEEP_EVERY) {
         if (wanted(captures, index)) return index;
     }
     return captures.made.size();
@@ -170,21 +185,34 @@ GlowHistory::ExactStart GlowHistory::exactStartBefore(const Captures& captures, 
     return start;
 }
 
+// Puts the start's pixels in `into`; false when it has none (not exact).
+bool GlowHistory::putStartPixels(const ExactStart& start, const Texture& into) {
+    if (start.kept != nullptr) {
+        writeTexturePixels(into, start.kept->pixels());
+    } else if (start.originPixels != nullptr) {
+        writeTexturePixels(into, *start.originPixels);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Capture `index` rendered from exact pixels, and its pixels kept when wanted.
+void GlowHistory::renderExact(Captures& captures, size_t index, Texture& into) {
+    render(captures, index, index + 1, into);
+    if (!wanted(captures, index)) return;  // no read-back for nothing
+    if (std::optional<KeptGlow> pixels = KeptGlow::of(readTexturePixels(into))) keepIfDue(captures, index, *pixels);
+}
+
 // Captures from the start's on to `to`, from its pixels (a start without any renders
 // from the texture as it is, and keeps nothing).
 void GlowHistory::renderFrom(Captures& captures, const ExactStart& start, size_t to) {
-    const bool exact = start.kept != nullptr || start.originPixels != nullptr;
-    if (start.kept != nullptr) {
-        writeTexturePixels(*captures.texture, start.kept->pixels());
-    } else if (start.originPixels != nullptr) {
-        writeTexturePixels(*captures.texture, *start.originPixels);
+    Texture& texture = *captures.texture;
+    if (!putStartPixels(start, texture)) {
+        render(captures, start.index, to, texture);
+        return;
     }
-    for (size_t i = start.index; i < to; ++i) {
-        render(captures, i, i + 1);
-        if (!exact || !wanted(captures, i)) continue;  // no read-back for nothing
-        if (std::optional<KeptGlow> pixels = KeptGlow::of(readTexturePixels(*captures.texture)))
-            keepIfDue(captures, i, *pixels);
-    }
+    for (size_t i = start.index; i < to; ++i) renderExact(captures, i, texture);
 }
 
 void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origin) {
@@ -212,22 +240,43 @@ void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origi
 
 bool GlowHistory::renderAhead(const GlowOrigin& origin, std::chrono::steady_clock::time_point deadline) {
     const ShowValues show = showValuesNow();
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     bool more = false;
     for (Captures& captures : textures_) {
-        size_t unkept = firstUnkept(captures);
-        if (unkept == captures.made.size()) continue;
-        const TexturePixels before = readTexturePixels(*captures.texture);
-        while (unkept < captures.made.size() && std::chrono::steady_clock::now() < deadline) {
-            renderFrom(captures, exactStartBefore(captures, unkept, origin), unkept + 1);
-            const size_t next = firstUnkept(captures);
-            if (next == unkept) break;  // no exact pixels to start from: nothing to keep here
-            unkept = next;
-        }
-        writeTexturePixels(*captures.texture, before);
-        more = more || unkept < captures.made.size();
+        if (more && std::chrono::steady_clock::now() >= deadline) break;  // the next call goes on
+        more = renderAheadOf(captures, origin, deadline) || more;
     }
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
     restoreShowValues(show);
     return more;
+}
+
+// One capture at a time, from the latest exact pixels before the first wanted one on,
+// keeping those wanted, until none is left or the next would end past the deadline
+// (one at least);
+// the twin keeps where it stopped. False once none is left, or none can be kept (no
+// exact start).
+bool GlowHistory::renderAheadOf(Captures& captures, const GlowOrigin& origin,
+                                std::chrono::steady_clock::time_point deadline) {
+    size_t unkept = firstUnkept(captures);
+    if (unkept == captures.made.size()) return false;
+    if (!captures.ahead) captures.ahead = std::make_unique<TextureTwin>(*captures.texture);
+    Texture& twin = captures.ahead->texture();
+    while (unkept < captures.made.size()) {
+        const ExactStart start = exactStartBefore(captures, unkept, origin);
+        const std::optional<size_t>& at = captures.aheadAt;
+        if (!at || *at < start.index || *at > unkept) {  // the twin is not on the way there
+            if (!putStartPixels(start, twin)) return false;
+            captures.aheadAt = start.index;
+        }
+        const auto began = std::chrono::steady_clock::now();
+        renderExact(captures, (*captures.aheadAt)++, twin);
+        unkept = firstUnkept(captures, unkept);
+        const auto now = std::chrono::steady_clock::now();
+        if (now + (now - began) > deadline) break;  // the next one would end past it
+    }
+    return unkept < captures.made.size();
 }
 
 void GlowHistory::catchUpAll(int64_t now, const GlowOrigin& origin) {

@@ -15,7 +15,10 @@
 // latest exact pixels: the origin's, or those kept after a capture. Every capture
 // rendered from exact pixels keeps them every KEEP_EVERY captures of its texture,
 // and renderAhead() renders the log ahead of need until they are kept throughout:
-// then a catch-up anywhere renders fewer than KEEP_EVERY captures.
+// then a catch-up anywhere renders fewer than KEEP_EVERY captures. It renders one
+// capture at a time into a twin of the texture, where it stays until the next call:
+// a budget of a few milliseconds between the frames of a playing show goes on where
+// the last one ended, at no cost to the show's own pixels.
 #pragma once
 
 #include <chrono>
@@ -23,13 +26,14 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "gfx/TextureTwin.h"
 #include "player/KeptGlow.h"
 #include "player/Moment.h"
 
 struct BeadDecisions;
-class Texture;
 
 // Pixels known exactly: the capture textures at the start of frame `frame`, in the scene's order.
 struct GlowOrigin {
@@ -85,6 +89,10 @@ private:
         std::vector<Capture> made;  // ascending frames
         bool behind = false;
         std::map<int64_t, KeptGlow> kept;  // exact pixels just after the capture of each frame
+        // Rendering ahead draws into a twin of the texture, leaving the show's pixels be;
+        // the twin holds exact pixels just before capture `aheadAt`, where it stopped last.
+        std::unique_ptr<TextureTwin> ahead;
+        std::optional<size_t> aheadAt;
     };
     // The latest exact pixels before a capture: kept after an earlier one, or the origin's.
     struct ExactStart {
@@ -93,17 +101,20 @@ private:
         const TexturePixels* originPixels = nullptr;  // the origin's (none: not exact)
     };
 
-    void render(const Captures& captures, size_t from, size_t to);
+    void render(const Captures& captures, size_t from, size_t to, Texture& into);
+    static bool putStartPixels(const ExactStart& start, const Texture& into);
+    void renderExact(Captures& captures, size_t index, Texture& into);
     void renderFrom(Captures& captures, const ExactStart& start, size_t to);
     bool settlesWithin(Captures& captures, size_t before, size_t count);
+    bool renderAheadOf(Captures& captures, const GlowOrigin& origin, std::chrono::steady_clock::time_point deadline);
     ExactStart exactStartBefore(const Captures& captures, size_t index, const GlowOrigin& origin) const;
     // Pixels are kept just after every KEEP_EVERY-th capture of a texture.
     static bool due(size_t index);
     // Due and not kept yet.
     static bool wanted(const Captures& captures, size_t index);
     static void keepIfDue(Captures& captures, size_t index, const KeptGlow& pixels);
-    // The first index wanted; made.size() when none.
-    static size_t firstUnkept(const Captures& captures);
+    // The first index wanted at or after `from`; made.size() when none.
+    static size_t firstUnkept(const Captures& captures, size_t from = 0);
     // The index of the first capture at or after `frame`.
     static size_t indexOf(const Captures& captures, int64_t frame);
 

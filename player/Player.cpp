@@ -149,6 +149,7 @@ void Player::frame(uint32_t measuredDt, bool draw) {
         skipFrame(nextFrameTime(measuredDt));
         return;
     }
+    frameBegan_ = std::chrono::steady_clock::now();
     demoUpdate(nextFrameTime(measuredDt));
     // A frame of a virtual clock is one of the replay's schedule: the glow's log goes on with it.
     if (plan_.virtualClock()) run_->glow.recordFrame(nextFrame_, false);
@@ -322,6 +323,12 @@ bool Player::renderAhead(double budgetMs) {
     const bool more = run_->glow.renderAhead(glowOriginAt(*run_->logOrigin), deadline);
     demo::scene->blendAfterDraw.apply();
     return more;
+}
+
+bool Player::renderAheadInFrame() {
+    constexpr std::chrono::duration<double, std::milli> FRAME_PERIOD(1000.0 / 60.0);
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - frameBegan_;
+    return renderAhead((FRAME_PERIOD - spent).count());
 }
 
 std::size_t Player::glowCapturesRendered() const {

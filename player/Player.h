@@ -6,6 +6,7 @@
 // one, and closes it. The window, keys and services come from whatever hosts it.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -118,6 +119,9 @@ public:
     // need, keeping its pixels every few frames, so that a seek there renders little;
     // false once there is nothing left to render (until a reload or a replay adds to it).
     bool renderAhead(double budgetMs);
+    // The same in what is left of a 60 Hz frame period since the latest drawn frame
+    // began (a capture at least), so that a playing show keeps its pace.
+    bool renderAheadInFrame();
     // Glow captures rendered so far to catch up or ahead, for measurements.
     std::size_t glowCapturesRendered() const;
     void returnTo(const Moment& moment);
@@ -181,6 +185,7 @@ private:
     int64_t nextFrame_ = 0;
     bool open_ = false;
     bool glBehind_ = false;  // frames were skipped: lists, glow or blending may lag
+    std::chrono::steady_clock::time_point frameBegan_;
     // The song time from which each reload so far changed the show, in order.
     std::vector<double> showChangesFromMs_;
 };

@@ -128,12 +128,31 @@ protected:
 TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead) {
     std::vector<Rgb> captured;
     for (const double ms : TARGETS) captured.push_back(show.captured(ms));
+    // Played from 1 s to 2 s with a glow capture rendered ahead after each frame, as the
+    // playing editor does: the first 60 of the log, into a twin of the texture the show
+    // draws its own glow with then. Frame 48 follows the pixels kept at capture 47.
+    const double playedFromMs = 1000.0;
+    const double playedToMs = 2000.0;
+    const double playedAheadMs = 800.0;
+    const Rgb capturedPlayedTo = show.captured(playedToMs);
+    const Rgb capturedPlayedAhead = show.captured(playedAheadMs);
 
     Player player(plan);
     ASSERT_TRUE(player.open(window, keys, shell));
     player.prepareSeeks(SHOW_END_MS);
     for (std::size_t i = 0; i < TARGETS.size(); ++i)
         EXPECT_TRUE(frameAt(player, TARGETS[i]) == captured[i]) << "after a seek to " << TARGETS[i] << " ms";
+    player.seek(playedFromMs);
+    const std::size_t renderedBeforePlay = player.glowCapturesRendered();
+    std::size_t played = 0;
+    for (; player.nextFrame() < firstFrameAtOrAfter(plan, playedToMs); ++played) {
+        player.frame(0);
+        player.renderAhead(0.0);
+    }
+    EXPECT_GE(player.glowCapturesRendered() - renderedBeforePlay, played) << "a capture at least after each frame";
+    player.frame(0);
+    EXPECT_TRUE(drawn() == capturedPlayedTo) << "played on while rendering ahead";
+    EXPECT_TRUE(frameAt(player, playedAheadMs) == capturedPlayedAhead) << "from pixels rendered ahead while playing";
     // Rendered ahead, the glow of a seek starts from pixels kept a few frames before.
     renderAllAhead(player);
     for (std::size_t i = TARGETS.size(); i-- > 0;) {
