@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "base/Printable.h"
 #include "check/FindingsOutput.h"
 #include "check/ShowCheck.h"
 #include "overlay/ImageOverlay.h"
@@ -90,6 +91,21 @@ bool LiveReload::songHeard() {
     return false;
 }
 
+// A texture named anew by role is a note: the scene settles its textures when the show starts.
+bool LiveReload::texturesTaken() {
+    const std::vector<std::string> files = player_.texturesForNextStart();
+    for (const std::string& file : files) {
+        Finding finding;
+        finding.file = DemoScript::SCRIPT_FILE;
+        finding.severity = Severity::Note;
+        finding.code = "texture-at-next-start";
+        finding.message = "init texture " + printable(file) +
+                          ": the scene's textures are settled when the show starts; this one shows from the next start";
+        findings_.push_back(finding);
+    }
+    return files.empty();
+}
+
 void LiveReload::checkAndReport() {
     findings_ = checkShow();
     if (!findings_.empty()) {
@@ -110,8 +126,9 @@ std::string LiveReload::apply() {
     player_.reload(changes);
     watch_.add(watchedFiles(player_));  // the script may name another song or other pictures now
     const bool heard = songHeard();
+    const bool texturesNow = texturesTaken();
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-    return "reloaded in " + std::to_string(elapsed.count()) + " ms" +
-           (heard ? "" : "; the song is not heard");
+    return "reloaded in " + std::to_string(elapsed.count()) + " ms" + (heard ? "" : "; the song is not heard") +
+           (texturesNow ? "" : "; init texture: at the next start");
 }

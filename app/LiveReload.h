@@ -36,6 +36,7 @@ private:
     std::string apply();
     void note(const std::string& file);
     bool songHeard();
+    bool texturesTaken();
 
     Player& player_;
     FileWatch watch_;

@@ -72,6 +72,7 @@ struct Player::Run {
     std::map<int64_t, std::shared_ptr<const Moment>> marks;
     int64_t replayedTo = 0;  // the frame the latest replay went to
     GlowHistory glow;        // the captures frames of the replay's schedule made, and which textures lag
+    std::vector<std::string> sceneFilesAtOpen;  // the scene's textures are these files until the next start
 };
 
 Player::Player(RunPlan plan) : plan_(std::move(plan)), run_(std::make_unique<Run>()) {
@@ -88,6 +89,9 @@ bool Player::open(GLWindow& window, KeyState& keys, ShellServices& shell) {
     open_ = true;
     const DemoHost host{&shell, songClock()};
     if (!demoInit(window, keys, host)) return false;
+    run_->sceneFilesAtOpen.clear();
+    for (const ShowPicture& picture : showPicturesOf(*demo::script).scene)
+        run_->sceneFilesAtOpen.push_back(picture.file);
     run_->start = std::make_shared<const Moment>(Moment::now(nextFrame_, 0));
     run_->replayBase = run_->glowOrigin = run_->logOrigin = run_->start;
     run_->glow.clear(nextFrame_);
@@ -394,6 +398,17 @@ void Player::repointOverlayPictures(const ShowPictures& before, const ShowPictur
         overlay.replaceImage(static_cast<int32_t>(slot), load.fileName, load.maskFileName,
                              *demo::textureStore);
     }
+}
+
+std::vector<std::string> Player::texturesForNextStart() const {
+    std::vector<std::string> files;
+    const ShowPictures pictures = showPicturesOf(*demo::script);
+    for (std::size_t slot = 0; slot < pictures.scene.size() && slot < run_->sceneFilesAtOpen.size(); ++slot) {
+        const std::string& file = pictures.scene[slot].file;
+        if (file != run_->sceneFilesAtOpen[slot] && std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    }
+    return files;
 }
 
 void Player::reload(const ShowChanges& changes) {

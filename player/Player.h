@@ -110,6 +110,9 @@ public:
     // (a replay from the start), pictures and the song in place. The show goes on
     // from the same frame, paused or not.
     void reload(const ShowChanges& changes);
+    // The files the script now names for the scene's textures by role that differ from
+    // those it started with: the scene takes them at the next start.
+    std::vector<std::string> texturesForNextStart() const;
     // Keeps the show as it is now, to come back to without a replay.
     std::shared_ptr<const Moment> keep();
     // Replays the show once up to `endMs` (its end) and comes back, keeping marks on

@@ -1,5 +1,6 @@
 // A reloaded script that names another file for an overlay slot shows that file
-// from the next frame, without a restart.
+// from the next frame, without a restart; one that names another file for a scene
+// texture is told that the texture takes it at the next start.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -18,9 +19,9 @@
 
 namespace {
 
-void writeScript(const std::string& picture) {
-    std::ofstream("data/script.txt") << "init songfile data/song.wav\ninit picture 6 " << picture
-                                     << "\n0 showImage 6\n8 end 0\n";
+void writeScript(const std::string& picture, const std::string& header = "") {
+    std::ofstream("data/script.txt") << "init songfile data/song.wav\n"
+                                     << header << "init picture 6 " << picture << "\n0 showImage 6\n8 end 0\n";
 }
 
 // The middle pixel of the frame just drawn, as RGB.
@@ -60,6 +61,10 @@ TEST(ReloadPicture, ASlotGivenAnotherFileShowsItFromTheNextFrame) {
     player.reload(changes);
     player.frame(0);
     const std::vector<uint8_t> blue = middlePixel();
+    const std::vector<std::string> texturesAfterPicture = player.texturesForNextStart();
+    writeScript("blue.jpg", "init texture noise red.jpg\n");
+    player.reload(changes);
+    const std::vector<std::string> texturesAfterTexture = player.texturesForNextStart();
     player.close();
     ASSERT_EQ(chdir(home), 0);
 
@@ -67,6 +72,9 @@ TEST(ReloadPicture, ASlotGivenAnotherFileShowsItFromTheNextFrame) {
     EXPECT_LT(red[2], 40);
     EXPECT_GT(blue[2], 200) << "the slot shows the file the reloaded script names";
     EXPECT_LT(blue[0], 40);
+    EXPECT_TRUE(texturesAfterPicture.empty());
+    ASSERT_EQ(texturesAfterTexture.size(), 1u);
+    EXPECT_NE(texturesAfterTexture[0].find("red.jpg"), std::string::npos) << texturesAfterTexture[0];
 }
 
 }  // namespace
