@@ -254,9 +254,8 @@ bool GlowHistory::renderAhead(const GlowOrigin& origin, std::chrono::steady_cloc
 
 // One capture at a time, from the latest exact pixels before the first wanted one on,
 // keeping those wanted, until none is left or the next would end past the deadline
-// (one at least);
-// the twin keeps where it stopped. False once none is left, or none can be kept (no
-// exact start).
+// (one at least); the twin keeps where it stopped. False once none is left, or none
+// can be kept (no exact start, or pixels that are not a capture's).
 bool GlowHistory::renderAheadOf(Captures& captures, const GlowOrigin& origin,
                                 std::chrono::steady_clock::time_point deadline) {
     size_t unkept = firstUnkept(captures);
@@ -271,7 +270,9 @@ bool GlowHistory::renderAheadOf(Captures& captures, const GlowOrigin& origin,
             captures.aheadAt = start.index;
         }
         const auto began = std::chrono::steady_clock::now();
-        renderExact(captures, (*captures.aheadAt)++, twin);
+        const size_t rendered = (*captures.aheadAt)++;
+        renderExact(captures, rendered, twin);
+        if (rendered == unkept && wanted(captures, unkept)) return false;  // could not be kept
         unkept = firstUnkept(captures, unkept);
         const auto now = std::chrono::steady_clock::now();
         if (now + (now - began) > deadline) break;  // the next one would end past it
