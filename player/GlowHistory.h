@@ -70,7 +70,8 @@ public:
     void catchUpAll(int64_t now, const GlowOrigin& origin);
     // Renders captures of the log from `origin` (its start) on, ahead of need, keeping
     // their pixels, until every texture's are kept throughout or `deadline` passes;
-    // false once they are. The textures and the show are put back as they were.
+    // false once they are. It draws into the textures' twins only, and puts the show
+    // and the texture binding back as they were.
     bool renderAhead(const GlowOrigin& origin, std::chrono::steady_clock::time_point deadline);
     // Captures rendered so far, for measurements.
     size_t rendered() const { return rendered_; }
