@@ -4,7 +4,8 @@
 // runs offscreen as --edit runs it (the song as heard on SDL's dummy output, or
 // --step: 16 ms frames on a virtual clock), the script watched by the editor's own
 // live reload; play heads, edit times and seek targets are drawn at random (a fixed
-// seed), the same in every build. Prints the median, 95th percentile and largest of
+// seed), the same in every build. Two kinds of save: a camera distance, which the
+// glow's captures see, and a picture shown, which they do not. Prints the median, 95th percentile and largest of
 // each, in milliseconds. With --playing (after --step, if given) it measures instead
 // what rendering the glow ahead between frames costs a playing editor: the time a
 // frame takes without and with it, and how much playing renders the whole show ahead.
@@ -90,14 +91,14 @@ void save(const std::string& text) {
     std::rename("data/script.txt.new", "data/script.txt");
 }
 
-// The script with "P:0 cameraDistance 7" before the first line of pattern P, P the
-// pattern at `ms` (or a later one that has a line).
-std::string withEventAt(const std::string& script, double ms) {
+// The script with "P:0 STATEMENT" before the first line of pattern P, P the pattern at
+// `ms` (or a later one that has a line).
+std::string withEventAt(const std::string& script, double ms, const std::string& statement) {
     const auto pattern = static_cast<int64_t>(ms / 1920.0);
     for (int64_t p = pattern; p < pattern + 16; ++p) {
         const size_t at = script.find("\n" + std::to_string(p) + ":");
         if (at != std::string::npos)
-            return script.substr(0, at + 1) + std::to_string(pattern) + ":0 cameraDistance 7\n" + script.substr(at + 1);
+            return script.substr(0, at + 1) + std::to_string(pattern) + ":0 " + statement + "\n" + script.substr(at + 1);
     }
     return script;
 }
@@ -221,31 +222,41 @@ int main(int argc, char** argv) {
     std::printf("rendering the glow ahead took %.1f ms\n", renderAhead(player, 0));
     const Samples seeks = seekAnywhere();
 
-    Samples edits;
-    double refills = 0.0;
-    for (int i = 0; i < SAMPLES; ++i) {
-        const double playHead = anywhere(random);
-        const double editAt = anywhere(random);
-        player.seek(playHead);
-        player.frame(16);
-        glFinish();
-        live.poll();
-        save(withEventAt(original, editAt));
-        const auto start = Clock::now();
-        const double cpu = cpuMs();
-        while (live.poll().empty()) usleep(500);
-        player.frame(16);
-        glFinish();
-        edits.wall.push_back(msSince(start));
-        edits.cpu.push_back(cpuMs() - cpu);
-        save(original);
-        while (live.poll().empty()) usleep(500);
-        refills += renderAhead(player, 0);  // the editor's wait between edits
-    }
-    std::printf("rendering the glow ahead again after each edit took %.1f ms on average\n", refills / SAMPLES);
+    // Saves of one statement at random places, the play head elsewhere; the original
+    // saved back after each, and the glow rendered ahead as the editor does between edits.
+    const auto saveAnywhere = [&](const std::string& statement) {
+        Samples edits;
+        double refills = 0.0;
+        for (int i = 0; i < SAMPLES; ++i) {
+            const double playHead = anywhere(random);
+            const double editAt = anywhere(random);
+            player.seek(playHead);
+            player.frame(16);
+            glFinish();
+            live.poll();
+            save(withEventAt(original, editAt, statement));
+            const auto start = Clock::now();
+            const double cpu = cpuMs();
+            while (live.poll().empty()) usleep(500);
+            player.frame(16);
+            glFinish();
+            edits.wall.push_back(msSince(start));
+            edits.cpu.push_back(cpuMs() - cpu);
+            save(original);
+            while (live.poll().empty()) usleep(500);
+            refills += renderAhead(player, 0);
+        }
+        std::printf("after each \"%s\", rendering the glow ahead again took %.1f ms on average\n",
+                    statement.c_str(), refills / SAMPLES);
+        return edits;
+    };
+    // A camera the glow's captures see; a picture shown over the scene, which they do not.
+    const Samples cameraEdits = saveAnywhere("cameraDistance 7");
+    const Samples pictureEdits = saveAnywhere("showImage 3");
     report("seek anywhere, right after the marks", coldSeeks);
     report("seek anywhere, to the frame drawn there", seeks);
-    report("save anywhere, to the first frame with it", edits);
+    report("save anywhere, to the first frame with it", cameraEdits);
+    report("save a picture shown anywhere, to its frame", pictureEdits);
     player.close();
     closeGLWindow(window);
     unregisterWindowClass(application);

@@ -27,11 +27,26 @@ void GlowHistory::clear(int64_t from) {
     end_ = from;
 }
 
-void GlowHistory::forgetFrom(int64_t frame) {
+void GlowHistory::setAsideFrom(int64_t frame) {
     for (Captures& captures : textures_) {
         std::vector<Capture>& made = captures.made;
-        made.erase(made.begin() + static_cast<std::ptrdiff_t>(indexOf(captures, frame)), made.end());
-        captures.kept.erase(captures.kept.lower_bound(frame), captures.kept.end());
+        const auto from = made.begin() + static_cast<std::ptrdiff_t>(indexOf(captures, frame));
+        SetAside aside;
+        aside.made.assign(std::make_move_iterator(from), std::make_move_iterator(made.end()));
+        made.erase(from, made.end());
+        const auto keptFrom = captures.kept.lower_bound(frame);
+        aside.kept.insert(std::make_move_iterator(keptFrom), std::make_move_iterator(captures.kept.end()));
+        captures.kept.erase(keptFrom, captures.kept.end());
+        // What an earlier change set aside and the log has not reached yet goes on after them.
+        SetAside& earlier = captures.setAside;
+        if (earlier.matchesUpTo(end_)) {
+            const auto rest = earlier.made.begin() + static_cast<std::ptrdiff_t>(earlier.next);
+            aside.made.insert(aside.made.end(), std::make_move_iterator(rest),
+                              std::make_move_iterator(earlier.made.end()));
+            aside.kept.insert(std::make_move_iterator(earlier.kept.lower_bound(end_)),
+                              std::make_move_iterator(earlier.kept.end()));
+        }
+        captures.setAside = std::move(aside);
         if (captures.aheadAt && *captures.aheadAt > made.size()) captures.aheadAt.reset();
     }
     end_ = std::min(end_, frame);
@@ -41,7 +56,30 @@ void GlowHistory::forgetKept() {
     for (Captures& captures : textures_) {
         captures.kept.clear();
         captures.aheadAt.reset();
+        captures.setAside = SetAside{};
     }
+}
+
+bool GlowHistory::Capture::operator==(const Capture& o) const {
+    return frame == o.frame && flash == o.flash && std::equal(std::begin(cameraDirection), std::end(cameraDirection),
+                                                              std::begin(o.cameraDirection)) &&
+           cameraDistance == o.cameraDistance && spinAngle == o.spinAngle &&
+           (lists == o.lists || (lists != nullptr && o.lists != nullptr && *lists == *o.lists));
+}
+
+// A capture that reads another texture depends on that one's pixels too: the pixels
+// set aside are taken back only after captures of the texture into itself.
+void GlowHistory::takeBackKept(Captures& captures) {
+    SetAside& aside = captures.setAside;
+    if (aside.next >= aside.made.size()) return;
+    const Capture& logged = captures.made.back();
+    if (!(logged == aside.made[aside.next]) || logged.lists->capture != captures.texture) {
+        aside = SetAside{};
+        return;
+    }
+    ++aside.next;
+    const auto kept = aside.kept.find(logged.frame);
+    if (kept != aside.kept.end()) captures.kept.insert(aside.kept.extract(kept));
 }
 
 void GlowHistory::recordFrame(int64_t frame, bool skipped) {
@@ -68,6 +106,7 @@ void GlowHistory::recordFrame(int64_t frame, bool skipped) {
     capture.spinAngle = scene.spinAngle;
     capture.lists = scene.beadDecisions;
     entry->made.push_back(std::move(capture));
+    takeBackKept(*entry);
 }
 
 void GlowHistory::markAllBehind() {

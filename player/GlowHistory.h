@@ -19,6 +19,11 @@
 // capture at a time into a twin of the texture, where it stays until the next call:
 // a budget of a few milliseconds between the frames of a playing show goes on where
 // the last one ended, at no cost to the show's own pixels.
+//
+// A change to the show sets the log aside from its first changed frame rather than
+// forgetting it: the pixels after a capture follow from the captures before it alone,
+// so while the replay logs the very captures set aside (frame and inputs), the pixels
+// kept after them are taken back. A change the glow does not see keeps them all.
 #pragma once
 
 #include <chrono>
@@ -48,8 +53,9 @@ public:
 
     // Forgets every kept capture; the log starts again at frame `from`.
     void clear(int64_t from = 0);
-    // Forgets the captures of frame `frame` on (the show changed from there).
-    void forgetFrom(int64_t frame);
+    // Sets the captures of frame `frame` on aside (the show changed from there): their
+    // kept pixels come back as far as the log records the same captures again.
+    void setAsideFrom(int64_t frame);
     // Forgets the pixels kept after captures (they were rendered elsewhere).
     void forgetKept();
     // The frame the log has reached: every frame before it, from the origin on, is kept.
@@ -84,6 +90,16 @@ private:
         float cameraDistance = 0.0f;
         float spinAngle = 0.0f;
         std::shared_ptr<const BeadDecisions> lists;
+        bool operator==(const Capture& o) const;
+    };
+    // The captures a change set aside, in their order, with the pixels kept after them;
+    // `next` is the first the log has not recorded again. Emptied at the first that differs.
+    struct SetAside {
+        std::vector<Capture> made;
+        std::map<int64_t, KeptGlow> kept;
+        size_t next = 0;
+        // Still the same show up to the log's end `end`: what is left starts there or later.
+        bool matchesUpTo(int64_t end) const { return next < made.size() && made[next].frame >= end; }
     };
     struct Captures {
         Texture* texture = nullptr;
@@ -94,6 +110,7 @@ private:
         // the twin holds exact pixels just before capture `aheadAt`, where it stopped last.
         std::unique_ptr<TextureTwin> ahead;
         std::optional<size_t> aheadAt;
+        SetAside setAside;
     };
     // The latest exact pixels before a capture: kept after an earlier one, or the origin's.
     struct ExactStart {
@@ -102,6 +119,8 @@ private:
         const TexturePixels* originPixels = nullptr;  // the origin's (none: not exact)
     };
 
+    // The capture just logged against the next one set aside: the same, its kept pixels back.
+    static void takeBackKept(Captures& captures);
     void render(const Captures& captures, size_t from, size_t to, Texture& into);
     static bool putStartPixels(const ExactStart& start, const Texture& into);
     void renderExact(Captures& captures, size_t index, Texture& into);

@@ -433,7 +433,7 @@ void Player::reload(const ShowChanges& changes) {
     showChangesFromMs_.push_back(differsFromMs);
     // Frames that read a song time before the difference, and the marks at their ends, stay.
     const int64_t first = firstFrameAtOrAfter(plan_, differsFromMs);
-    run_->glow.forgetFrom(first);
+    run_->glow.setAsideFrom(first);
     auto& marks = run_->marks;
     for (auto mark = marks.begin(); mark != marks.end();)
         mark = mark->second->nextFrame > first ? marks.erase(mark) : std::next(mark);
