@@ -60,10 +60,19 @@ Texture* TextureStore::create(int32_t width, int32_t height, int32_t bytesPerPix
 int32_t TextureStore::reload(const char* file) {
     int32_t replaced = 0;
     for (int32_t i = 0; i < count; ++i) {
-        const bool named = names[i][0] != '\0' && std::strcmp(names[i], file) == 0;
-        const bool masked = maskNames[i][0] != '\0' && std::strcmp(maskNames[i], file) == 0;
-        if ((named || masked) && textures[i]->replacePicture(names[i], maskNames[i], loadFlags[i]))
-            ++replaced;
+        if (namesFile(i, file) && textures[i]->replacePicture(names[i], maskNames[i], loadFlags[i])) ++replaced;
     }
     return replaced;
+}
+
+bool TextureStore::madeFrom(const Texture* texture, const char* file) const {
+    for (int32_t i = 0; i < count; ++i) {
+        if (textures[i].get() == texture) return namesFile(i, file);
+    }
+    return false;
+}
+
+bool TextureStore::namesFile(int32_t index, const char* file) const {
+    const auto is = [file](const char* name) { return name[0] != '\0' && std::strcmp(name, file) == 0; };
+    return is(names[index]) || is(maskNames[index]);
 }

@@ -19,6 +19,8 @@ public:
     // Decodes again every picture that `file` is, or is the mask of, into its own
     // texture (no new GL object); how many were replaced.
     int32_t reload(const char* file);
+    // Whether `file` is the picture of `texture`, or its mask (what reload(file) replaces).
+    bool madeFrom(const Texture* texture, const char* file) const;
 
     // Pictures decoded ahead on a worker, taken from while set; not owned.
     ImagePrefetch* decodedAhead = nullptr;
@@ -29,4 +31,7 @@ public:
     // What each picture was loaded with, to load it again the same way.
     char maskNames[CAPACITY][NAME_SIZE] = {};
     uint32_t loadFlags[CAPACITY] = {};
+
+private:
+    bool namesFile(int32_t index, const char* file) const;
 };

@@ -428,12 +428,19 @@ void Player::reload(const ShowChanges& changes) {
         demo::scene->overlay->reloadCoordinates(ImageOverlay::COORDINATES_FILE);
         differsFromMs = 0.0;
     }
-    for (const std::string& picture : changes.pictures) demo::textureStore->reload(picture.c_str());
+    bool mirrorChanged = false;
+    for (const std::string& picture : changes.pictures) {
+        demo::textureStore->reload(picture.c_str());
+        mirrorChanged = mirrorChanged || demo::textureStore->madeFrom(demo::scene->reflectTexture, picture.c_str());
+    }
+    // The beads mirror that picture into every glow capture: the glow differs from the start.
+    if (mirrorChanged) differsFromMs = 0.0;
     if (differsFromMs == NO_DIFFERENCE) return;
     showChangesFromMs_.push_back(differsFromMs);
     // Frames that read a song time before the difference, and the marks at their ends, stay.
     const int64_t first = firstFrameAtOrAfter(plan_, differsFromMs);
     run_->glow.setAsideFrom(first);
+    if (mirrorChanged) run_->glow.forgetKept();  // the same captures no longer make the same pixels
     auto& marks = run_->marks;
     for (auto mark = marks.begin(); mark != marks.end();)
         mark = mark->second->nextFrame > first ? marks.erase(mark) : std::next(mark);

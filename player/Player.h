@@ -107,8 +107,9 @@ public:
     void seek(double ms);
     // Takes changed files into the running show: the new script from the first
     // moment it differs (a replay, unless that moment is still ahead), coordinates
-    // (a replay from the start), pictures and the song in place. The show goes on
-    // from the same frame, paused or not.
+    // (a replay from the start), pictures and the song in place (the beads' mirror
+    // picture with a replay from the start: the glow saw it). The show goes on from
+    // the same frame, paused or not.
     void reload(const ShowChanges& changes);
     // The files the script now names for the scene's textures by role that differ from
     // those it started with: the scene takes them at the next start.

@@ -19,6 +19,7 @@
 #include "player/GlowHistory.h"
 #include "player/Player.h"
 #include "tests/support/GlContext.h"
+#include "tests/support/JpegWriter.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestShell.h"
 
@@ -67,6 +68,11 @@ public:
         ASSERT_NE(at, std::string::npos);
         std::ofstream(folder.file("data/script.txt")) << script.substr(0, at + 1) << line << "\n"
                                                       << script.substr(at + 1);
+    }
+    // `file` (a link to the generated show's) replaced by a picture of its own.
+    void replacePicture(const std::string& file, const std::string& bytes) const {
+        fs::remove(folder.file(file));
+        std::ofstream(folder.file(file), std::ios::binary) << bytes;
     }
     // The frame a capture at 60 fps draws first at or after `ms`, by the player run apart.
     Rgb captured(double ms) const {
@@ -189,6 +195,19 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     const Rgb pictureReloaded = drawn();
     const std::size_t renderedByPicture =
         player.glowCapturesRendered() - renderedBeforePicture - renderedBySeek;
+    // The beads' mirror picture edited on disk: every glow capture saw the old one, the
+    // kept pixels and the checkpoint kept after the frame drawn at 5 s included.
+    const Rgb pictureCaptured = show.captured(100000.0);
+    const double afterCheckpointMs = 5017.0;  // the next frame of the 60 fps schedule
+    const Rgb beforeMirror = frameAt(player, afterCheckpointMs);
+    show.replacePicture("data/reflect.jpg", colourJpeg(256, 256, 255, 255, 255));
+    ShowChanges mirror;
+    mirror.pictures = {"data/reflect.jpg"};
+    player.seek(100000.0);
+    player.reload(mirror);
+    player.frame(0);
+    const Rgb mirrorReloaded = drawn();
+    const Rgb mirrorFromCheckpoint = frameAt(player, afterCheckpointMs);
     player.close();
 
     EXPECT_FALSE(changedAfter == captured[5]) << "the change must show at 130 s for this test to tell";
@@ -198,8 +217,12 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     EXPECT_TRUE(afterRenderedAhead == changedAfter) << "the same, once rendered ahead again";
     EXPECT_TRUE(before == captured[1]) << "before the change the show is as it was";
     EXPECT_LT(renderedByPicture, GlowHistory::KEEP_EVERY) << "the glow's kept pixels outlive a change it does not see";
-    EXPECT_TRUE(pictureReloaded == show.captured(100000.0)) << "the frame drawn right after showing a picture";
+    EXPECT_TRUE(pictureReloaded == pictureCaptured) << "the frame drawn right after showing a picture";
     EXPECT_FALSE(pictureReloaded == reloaded) << "the picture must show at 100 s for this test to tell";
+    const Rgb mirrorCaptured = show.captured(afterCheckpointMs);
+    EXPECT_FALSE(mirrorCaptured == beforeMirror) << "the mirror must show at 5 s for this test to tell";
+    EXPECT_TRUE(mirrorFromCheckpoint == mirrorCaptured) << "a seek to a checkpoint after the mirror changed";
+    EXPECT_TRUE(mirrorReloaded == show.captured(100000.0)) << "the frame drawn right after the mirror changed";
 }
 
 }  // namespace
