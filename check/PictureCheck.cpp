@@ -2,6 +2,7 @@
 // jump point, as in the decoder; the library's messages are kept as text, never printed.
 #include "check/PictureCheck.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "check/ScriptFinding.h"
 #include "gfx/Image.h"
 #include "gfx/ImageLimits.h"
+#include "script/PictureNames.h"
 
 namespace {
 
@@ -96,15 +98,43 @@ Finding pictureFinding(const std::string& file, const char* code, std::string me
     return finding;
 }
 
-void checkFile(const std::string& file, const std::string& maskOf, std::vector<Finding>& findings) {
+// A picture under the same name with another ending, as a PNG saved in place of a
+// usual JPEG ends up (data/title1.png for data/title1.jpg); empty when there is none.
+std::string pictureBeside(const std::string& file) {
+    const std::size_t dot = file.rfind('.');
+    if (dot == std::string::npos || file.find('/', dot) != std::string::npos) return "";
+    for (const char* ending : {".png", ".PNG", ".jpeg", ".JPEG", ".JPG", ".jpg"}) {
+        const std::string beside = file.substr(0, dot) + ending;
+        if (beside == file) continue;
+        const std::unique_ptr<std::FILE, FileCloser> opened(openRegularStream(beside.c_str()));
+        if (opened != nullptr) return beside;
+    }
+    return "";
+}
+
+// `takenBy`: the header lines that would take another file in this one's place
+// ("init picture 9", "init picture 10"); none for a mask.
+void checkFile(const std::string& file, const std::string& maskOf, const std::vector<std::string>& takenBy,
+               std::vector<Finding>& findings) {
     const PictureVerdict verdict = readPictureHeader(file.c_str());
     if (verdict.problem.empty()) return;
-    const std::string effect = maskOf.empty() ? "it draws as a white quad"
-                                              : "it is the mask of " + maskOf + ", which stays fully opaque";
+    std::string effect = maskOf.empty() ? "it draws as a white quad"
+                                        : "it is the mask of " + maskOf + ", which stays fully opaque";
+    const std::string beside = verdict.opened || takenBy.empty() ? "" : pictureBeside(file);
+    if (!beside.empty()) {
+        effect += "; " + quoted(beside) + " is there, used only when the script names it:";
+        for (const std::string& line : takenBy) effect += " `" + line + " " + beside + "`";
+    }
     findings.push_back(pictureFinding(file,
                                       verdict.opened ? code::PICTURE_UNDECODABLE : code::PICTURE_MISSING,
                                       verdict.problem + ": " + effect));
 }
+
+// A picture the show asks for by its usual file, with the header line that names its place.
+struct UsualPicture {
+    const ShowPicture* picture;
+    std::string takenBy;
+};
 
 }  // namespace
 
@@ -134,22 +164,42 @@ std::vector<Finding> checkPictures(const std::vector<PictureLoad>& loads) {
     std::vector<Finding> findings;
     std::set<std::string> checked;
     for (const PictureLoad& load : loads) {
-        if (checked.insert(load.fileName).second) checkFile(load.fileName, "", findings);
+        if (checked.insert(load.fileName).second) checkFile(load.fileName, "", {}, findings);
         const std::string mask = load.maskFileName;
-        if (!mask.empty() && checked.insert(mask).second) checkFile(mask, load.fileName, findings);
+        if (!mask.empty() && checked.insert(mask).second) checkFile(mask, load.fileName, {}, findings);
     }
     return findings;
 }
 
+// In the show's load order: the scene's pictures, then the overlay's.
 std::vector<Finding> checkPictures(const ShowPictures& pictures) {
-    std::vector<PictureLoad> checked;
-    for (const ShowPicture& picture : pictures.scene) {
-        if (picture.shown && !picture.named) checked.push_back(picture.load());
+    std::vector<UsualPicture> usual;
+    for (int32_t role = 0; role < TEXTURE_ROLES; ++role) {
+        for (const ScenePictureSlot slot : sceneSlotsOf(static_cast<TextureRole>(role)))
+            usual.push_back({&pictures.scene[slot], std::string("init texture ") + TEXTURE_ROLE_NAMES[role]});
     }
-    for (const ShowPicture& picture : pictures.overlay) {
-        if (picture.shown && !picture.named) checked.push_back(picture.load());
+    for (int32_t slot = 0; slot < PICTURE_SLOTS; ++slot)
+        usual.push_back({&pictures.overlay[slot], "init picture " + std::to_string(slot)});
+    usual.erase(std::remove_if(usual.begin(), usual.end(),
+                               [](const UsualPicture& u) { return !u.picture->shown || u.picture->named; }),
+                usual.end());
+    std::vector<Finding> findings;
+    std::set<std::string> checked;
+    for (const UsualPicture& u : usual) {
+        const ShowPicture& picture = *u.picture;
+        if (checked.insert(picture.file).second) {
+            std::vector<std::string> takenBy;
+            for (const UsualPicture& same : usual) {
+                if (same.picture->file == picture.file &&
+                    std::find(takenBy.begin(), takenBy.end(), same.takenBy) == takenBy.end())
+                    takenBy.push_back(same.takenBy);
+            }
+            checkFile(picture.file, "", takenBy, findings);
+        }
+        if (!picture.mask.empty() && checked.insert(picture.mask).second)
+            checkFile(picture.mask, picture.file, {}, findings);
     }
-    return checkPictures(checked);
+    return findings;
 }
 
 std::vector<Finding> checkNamedPictures(const std::vector<NamedFile>& named) {

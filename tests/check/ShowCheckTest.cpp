@@ -222,6 +222,23 @@ TEST(ShowCheck, EachBrokenFileGivesItsFindingAndNoOtherLineAny) {
     }
 }
 
+// A picture saved with its own ending in place of a usual one (a PNG as data/tekstit2.png)
+// is not taken for it: the finding names it and the lines that would take it, one for
+// each slot that file fills.
+TEST(ShowCheck, APictureBesideAMissingOneIsNamedWithTheLinesThatWouldTakeIt) {
+    TempDir folder;
+    buildFolder(folder, fileRow("tekstit2 saved as a PNG", "", "data/tekstit2.jpg", std::nullopt, {}));
+    folder.write("data/tekstit2.png", "\x89PNG\r\n\x1a\n");
+    const CheckRun run = checkFolder(folder.path());
+    ASSERT_EQ(run.findings.size(), 1u) << describe(run.findings);
+    EXPECT_EQ(run.findings[0].file, "data/tekstit2.jpg");
+    EXPECT_NE(run.findings[0].message.find(
+                  "`data/tekstit2.png` is there, used only when the script names it: "
+                  "`init picture 9 data/tekstit2.png` `init picture 10 data/tekstit2.png`"),
+              std::string::npos)
+        << run.findings[0].message;
+}
+
 TEST(ShowCheck, GeneratedShowChecksClean) {
     const CheckRun run = checkFolder(GENERATED_SHOW);
     EXPECT_EQ(countOf(run.findings, Severity::Error), 0u) << describe(run.findings);
