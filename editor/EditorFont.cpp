@@ -11,6 +11,18 @@ namespace {
 
 constexpr float PIXEL_FONT_SIZE = 13.0f;
 
+// Latin-1, and the ellipsis that a name cut in the middle shows where it was cut.
+constexpr ImWchar TEXT_GLYPHS[] = {0x0020, 0x00FF, 0x2026, 0x2026, 0};
+constexpr ImWchar ELLIPSIS_GLYPH[] = {0x2026, 0x2026, 0};
+
+ImFontConfig wholePixels() {
+    ImFontConfig config;
+    config.OversampleH = 1;  // glyphs on whole pixels: nearest sampling shows them as made
+    config.OversampleV = 1;
+    config.PixelSnapH = true;
+    return config;
+}
+
 std::string fontFile(const char* family) {
     std::string found;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
@@ -33,16 +45,17 @@ std::string fontFile(const char* family) {
 void loadEditorFont(float scale) {
     ImFontAtlas& atlas = *ImGui::GetIO().Fonts;
     const float size = std::round(PIXEL_FONT_SIZE * scale);
+    const std::string file = fontFile("DejaVu Sans");
     if (scale == 1.0f) {
         atlas.AddFontDefault();
+        // The pixel font has no ellipsis: DejaVu's joins it, as a "?" would read as part of a name.
+        ImFontConfig merged = wholePixels();
+        merged.MergeMode = true;
+        if (!file.empty()) atlas.AddFontFromFileTTF(file.c_str(), size, &merged, ELLIPSIS_GLYPH);
         return;
     }
-    ImFontConfig config;
-    config.OversampleH = 1;  // glyphs on whole pixels: nearest sampling shows them as made
-    config.OversampleV = 1;
-    config.PixelSnapH = true;
-    const std::string file = fontFile("DejaVu Sans");
-    if (!file.empty() && atlas.AddFontFromFileTTF(file.c_str(), size, &config) != nullptr) return;
+    ImFontConfig config = wholePixels();
+    if (!file.empty() && atlas.AddFontFromFileTTF(file.c_str(), size, &config, TEXT_GLYPHS) != nullptr) return;
     ImFontConfig pixel;
     pixel.SizePixels = size;
     atlas.AddFontDefault(&pixel);

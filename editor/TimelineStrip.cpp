@@ -24,17 +24,6 @@ constexpr float LEAST_NUMBER_GAP = 26.0f;  // pixels between pattern numbers
 constexpr float LEAST_BEAT_LABEL_GAP = 44.0f;
 constexpr float NAME_PADDING = 4.0f;
 
-// A picture lane's name that fits `room` pixels: its file cut shorter in the middle
-// as needed; the tooltip names it whole.
-std::string fittedPictureName(const PictureLane& lane, float room) {
-    constexpr std::size_t SHORTEST = 3;
-    for (std::size_t longest = 18; longest > SHORTEST; --longest) {
-        std::string name = pictureName(lane, longest);
-        if (ImGui::CalcTextSize(name.c_str()).x <= room) return name;
-    }
-    return pictureName(lane, SHORTEST);
-}
-
 void drawOpaque(const ImDrawList*, const ImDrawCmd*) {
     glDisable(GL_BLEND);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -50,6 +39,21 @@ double roundedMs(double seconds) {
 }
 
 }  // namespace
+
+std::string fittedPictureName(const PictureLane& lane, float room) {
+    constexpr std::size_t LONGEST = 18;
+    constexpr std::size_t SHORTEST = 3;
+    std::string name = pictureName(lane, LONGEST);
+    if (ImGui::CalcTextSize(name.c_str()).x <= room) return name;
+    PictureLane stem = lane;
+    const std::size_t dot = stem.file.rfind('.');
+    if (dot != std::string::npos && stem.file.find('/', dot) == std::string::npos) stem.file.erase(dot);
+    for (std::size_t longest = LONGEST; longest > SHORTEST; --longest) {
+        name = pictureName(stem, longest);
+        if (ImGui::CalcTextSize(name.c_str()).x <= room) return name;
+    }
+    return pictureName(stem, SHORTEST);
+}
 
 double pickedSeconds(const BeatGrid& grid, GridUnit unit, double seconds, bool free) {
     if (free) return std::max(0.0, roundedMs(seconds) / 1000.0);

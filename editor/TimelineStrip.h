@@ -24,6 +24,11 @@
 
 class ScriptPanel;
 
+// A picture lane's name that fits `room` pixels of the current font: its file whole,
+// else without its ending (so that tekstit1 and tekstit2 stay apart), cut shorter in
+// the middle as needed; the tooltip names it whole.
+std::string fittedPictureName(const PictureLane& lane, float room);
+
 // What the strip shows of the transport, and how picks snap.
 struct StripTransport {
     double playSeconds = 0.0;
