@@ -31,8 +31,9 @@ bool switchedOn(const DemoScript& script, int32_t kind) {
 // The switch of each role's layers, besides which nothing draws the role's texture.
 bool roleShown(const DemoScript& script, TextureRole role) {
     switch (role) {
-        case ROLE_REFLECT:
-            return switchedOn(script, EVENT_PALIKAT) || switchedOn(script, EVENT_WIREFRAME);
+        case ROLE_REFLECT:  // the glow captures the bead shell, palikat on or not
+            return switchedOn(script, EVENT_PALIKAT) || switchedOn(script, EVENT_WIREFRAME) ||
+                   switchedOn(script, EVENT_HOHTO);
         case ROLE_NOISE:
             return switchedOn(script, EVENT_PUTKI);
         default:

@@ -177,6 +177,7 @@ std::vector<Row> brokenShows() {
         fileRow("song not decodable", noEvents, "data/song.ogg", "not a song", {SCRIPT, 1, 15, ERROR, "song-undecodable", "`data/song.ogg`"}),
         // Pictures, with the generated script.
         fileRow("picture missing", "", "data/title1.jpg", std::nullopt, {"data/title1.jpg", 0, 0, ERROR, "picture-missing"}),
+        fileRow("mirror missing where only the glow shows it", SONG + "0 hohto on\n" + END, "data/reflect.jpg", std::nullopt, {"data/reflect.jpg", 0, 0, ERROR, "picture-missing"}),
         fileRow("mask missing", "", "data/tekstit-alpha.jpg", std::nullopt, {"data/tekstit-alpha.jpg", 0, 0, ERROR, "picture-missing", "mask of data/musta.jpg"}),
         fileRow("CMYK picture", "", "data/pastaa3.jpg", cmyk, {"data/pastaa3.jpg", 0, 0, ERROR, "picture-undecodable", "CMYK"}),
         fileRow("12-bit picture", "", "data/elektro2.jpg", twelveBitJpeg(), {"data/elektro2.jpg", 0, 0, ERROR, "picture-undecodable", "12"}),
