@@ -18,6 +18,7 @@ public:
         ImGui::SetCurrentContext(context_);
         loadEditorFont(scale);
         ImGuiIO& io = ImGui::GetIO();
+        io.IniFilename = nullptr;  // a test writes no files
         io.DisplaySize = ImVec2(640.0f, 480.0f);
         unsigned char* pixels = nullptr;
         int width = 0;
