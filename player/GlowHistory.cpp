@@ -46,6 +46,7 @@ void GlowHistory::setAsideFrom(int64_t frame) {
             aside.kept.insert(std::make_move_iterator(earlier.kept.lower_bound(end_)),
                               std::make_move_iterator(earlier.kept.end()));
         }
+        aside.sameSince = frame;
         captures.setAside = std::move(aside);
         if (captures.aheadAt && *captures.aheadAt > made.size()) captures.aheadAt.reset();
     }
@@ -71,15 +72,46 @@ bool GlowHistory::Capture::operator==(const Capture& o) const {
 // set aside are taken back only after captures of the texture into itself.
 void GlowHistory::takeBackKept(Captures& captures) {
     SetAside& aside = captures.setAside;
-    if (aside.next >= aside.made.size()) return;
     const Capture& logged = captures.made.back();
-    if (!(logged == aside.made[aside.next]) || logged.lists->capture != captures.texture) {
-        aside = SetAside{};
+    // Captures set aside that the log went past without making them: the shows differ there.
+    for (; aside.next < aside.made.size() && aside.made[aside.next].frame < logged.frame; ++aside.next)
+        aside.differs();
+    if (aside.next >= aside.made.size()) return;
+    const Capture& before = aside.made[aside.next];
+    if (before.frame > logged.frame) {  // a capture the show set aside did not make
+        aside.differs();
         return;
     }
     ++aside.next;
+    if (!(logged == before) || logged.lists->capture != captures.texture) {
+        aside.differs();
+        return;
+    }
+    if (!aside.sameSince) aside.sameSince = logged.frame;
+    if (!aside.samePixels) return;
     const auto kept = aside.kept.find(logged.frame);
     if (kept != aside.kept.end()) captures.kept.insert(aside.kept.extract(kept));
+}
+
+// Where the glow forgot soon after the captures became the same again, the pixels after
+// every later one logged are those set aside: any start there gives the same pixels, the
+// start the show set aside had included. Tried only where it can save the catch-up's tries.
+void GlowHistory::takeBackAfterRejoin(Captures& captures, size_t before) {
+    SetAside& aside = captures.setAside;
+    if (aside.samePixels || !aside.sameSince || aside.kept.empty() || before == 0) return;
+    const size_t rejoin = indexOf(captures, *aside.sameSince);
+    const TexturePixels pixels = readTexturePixels(*captures.texture);  // the catch-up may start from them
+    for (size_t count = FIRST_TRY; count <= LONGEST_REJOIN_TRY && rejoin + count + KEEP_EVERY < before; count *= 2) {
+        const bool settled = settlesWithin(captures, rejoin + count, count);
+        writeTexturePixels(*captures.texture, pixels);
+        if (!settled) continue;
+        const int64_t forgotten = captures.made[rejoin + count - 1].frame;
+        const int64_t logged = captures.made.back().frame;
+        for (auto kept = aside.kept.lower_bound(forgotten); kept != aside.kept.end() && kept->first <= logged;)
+            captures.kept.insert(aside.kept.extract(kept++));
+        aside.samePixels = true;  // the captures logged from now on take theirs back as they come
+        return;
+    }
 }
 
 void GlowHistory::recordFrame(int64_t frame, bool skipped) {
@@ -260,6 +292,7 @@ void GlowHistory::catchUp(Texture* texture, int64_t now, const GlowOrigin& origi
     if (entry == textures_.end() || !entry->behind) return;
     const ShowValues show = showValuesNow();
     const size_t before = indexOf(*entry, now);
+    takeBackAfterRejoin(*entry, before);
     const ExactStart start = exactStartBefore(*entry, before, origin);
     const size_t sinceStart = before - start.index;
     size_t count = std::min(FIRST_TRY, before);

@@ -23,7 +23,11 @@
 // A change to the show sets the log aside from its first changed frame rather than
 // forgetting it: the pixels after a capture follow from the captures before it alone,
 // so while the replay logs the very captures set aside (frame and inputs), the pixels
-// kept after them are taken back. A change the glow does not see keeps them all.
+// kept after them are taken back. A change the glow does not see keeps them all. When
+// the captures differ for a while and then are the same again (a camera distance the
+// next one replaces), a catch-up past that point first tries whether the glow forgot
+// the difference: runs from all black and all white from there that meet show that
+// the pixels are the same as those set aside, which then come back too.
 #pragma once
 
 #include <chrono>
@@ -50,6 +54,8 @@ class GlowHistory {
 public:
     static constexpr size_t FIRST_TRY = 16;
     static constexpr size_t KEEP_EVERY = 16;
+    // The longest try where the captures become the same again.
+    static constexpr size_t LONGEST_REJOIN_TRY = 32;
 
     // Forgets every kept capture; the log starts again at frame `from`.
     void clear(int64_t from = 0);
@@ -93,13 +99,23 @@ private:
         bool operator==(const Capture& o) const;
     };
     // The captures a change set aside, in their order, with the pixels kept after them;
-    // `next` is the first the log has not recorded again. Emptied at the first that differs.
+    // `next` is the first the log has not reached again. `sameSince`: the frame from
+    // which every capture logged again was the same as the one set aside (none after one
+    // that differs); `samePixels`: so are the pixels after the latest one logged.
     struct SetAside {
         std::vector<Capture> made;
         std::map<int64_t, KeptGlow> kept;
         size_t next = 0;
-        // Still the same show up to the log's end `end`: what is left starts there or later.
-        bool matchesUpTo(int64_t end) const { return next < made.size() && made[next].frame >= end; }
+        std::optional<int64_t> sameSince;
+        bool samePixels = true;
+        // Still the same show and pixels up to the log's end `end`: what is left starts there or later.
+        bool matchesUpTo(int64_t end) const {
+            return samePixels && next < made.size() && made[next].frame >= end;
+        }
+        void differs() {
+            sameSince.reset();
+            samePixels = false;
+        }
     };
     struct Captures {
         Texture* texture = nullptr;
@@ -119,8 +135,12 @@ private:
         const TexturePixels* originPixels = nullptr;  // the origin's (none: not exact)
     };
 
-    // The capture just logged against the next one set aside: the same, its kept pixels back.
+    // The capture just logged against the next one set aside: the same, its kept pixels
+    // back while the pixels are the same too.
     static void takeBackKept(Captures& captures);
+    // Before a catch-up to capture `before`: where the captures logged are the same as
+    // those set aside again, whether the glow forgot the difference soon after.
+    void takeBackAfterRejoin(Captures& captures, size_t before);
     void render(const Captures& captures, size_t from, size_t to, Texture& into);
     static bool putStartPixels(const ExactStart& start, const Texture& into);
     void renderExact(Captures& captures, size_t index, Texture& into);

@@ -195,6 +195,21 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     const Rgb pictureReloaded = drawn();
     const std::size_t renderedByPicture =
         player.glowCapturesRendered() - renderedBeforePicture - renderedBySeek;
+    // A camera distance at 35:0 (67.2 s) that 43:0 (82.56 s) sets again: the glow's captures
+    // differ until then and are the same after. Once the glow has forgotten the difference,
+    // the pixels kept past it come back: a seek to 90 s renders from them.
+    renderAllAhead(player);
+    show.addLine("35:0 ", "35:0 cameraDistance 7");
+    const Rgb cameraChanged = show.captured(80000.0);
+    const Rgb cameraSame = show.captured(90000.0);
+    player.seek(100000.0);
+    player.reload(changes);
+    player.frame(0);
+    const Rgb cameraFromChange = frameAt(player, 80000.0);
+    const std::size_t renderedBeforeSame = player.glowCapturesRendered();
+    const Rgb cameraFromSame = frameAt(player, 90000.0);
+    const std::size_t renderedBySame = player.glowCapturesRendered() - renderedBeforeSame;
+
     // The beads' mirror picture edited on disk: every glow capture saw the old one, the
     // kept pixels and the checkpoint kept after the frame drawn at 5 s included.
     const Rgb pictureCaptured = show.captured(100000.0);
@@ -219,6 +234,9 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     EXPECT_LT(renderedByPicture, GlowHistory::KEEP_EVERY) << "the glow's kept pixels outlive a change it does not see";
     EXPECT_TRUE(pictureReloaded == pictureCaptured) << "the frame drawn right after showing a picture";
     EXPECT_FALSE(pictureReloaded == reloaded) << "the picture must show at 100 s for this test to tell";
+    EXPECT_TRUE(cameraFromChange == cameraChanged) << "where the captures differ, none set aside comes back";
+    EXPECT_TRUE(cameraFromSame == cameraSame) << "where they are the same again";
+    EXPECT_LT(renderedBySame, GlowHistory::KEEP_EVERY) << "the pixels kept past the change came back";
     const Rgb mirrorCaptured = show.captured(afterCheckpointMs);
     EXPECT_FALSE(mirrorCaptured == beforeMirror) << "the mirror must show at 5 s for this test to tell";
     EXPECT_TRUE(mirrorFromCheckpoint == mirrorCaptured) << "a seek to a checkpoint after the mirror changed";
