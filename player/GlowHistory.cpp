@@ -95,23 +95,36 @@ void GlowHistory::takeBackKept(Captures& captures) {
 
 // Where the glow forgot soon after the captures became the same again, the pixels after
 // every later one logged are those set aside: any start there gives the same pixels, the
-// start the show set aside had included. Tried only where it can save the catch-up's tries.
+// start the show set aside had included. Runs from black (in the texture) and white (in
+// its twin) go in step, so that a quick meeting costs little; tried only where it can
+// save the catch-up's own tries, and for LONGEST_REJOIN_TRY captures at most.
 void GlowHistory::takeBackAfterRejoin(Captures& captures, size_t before) {
     SetAside& aside = captures.setAside;
-    if (aside.samePixels || !aside.sameSince || aside.kept.empty() || before == 0) return;
+    if (aside.samePixels || !aside.sameSince || aside.kept.empty()) return;
     const size_t rejoin = indexOf(captures, *aside.sameSince);
-    const TexturePixels pixels = readTexturePixels(*captures.texture);  // the catch-up may start from them
-    for (size_t count = FIRST_TRY; count <= LONGEST_REJOIN_TRY && rejoin + count + KEEP_EVERY < before; count *= 2) {
-        const bool settled = settlesWithin(captures, rejoin + count, count);
-        writeTexturePixels(*captures.texture, pixels);
-        if (!settled) continue;
-        const int64_t forgotten = captures.made[rejoin + count - 1].frame;
-        const int64_t logged = captures.made.back().frame;
-        for (auto kept = aside.kept.lower_bound(forgotten); kept != aside.kept.end() && kept->first <= logged;)
-            captures.kept.insert(aside.kept.extract(kept++));
-        aside.samePixels = true;  // the captures logged from now on take theirs back as they come
-        return;
+    if (rejoin + KEEP_EVERY >= before) return;
+    if (!captures.ahead) captures.ahead = std::make_unique<TextureTwin>(*captures.texture);
+    Texture& black = *captures.texture;
+    Texture& white = captures.ahead->texture();
+    captures.aheadAt.reset();  // the twin leaves the way of rendering ahead
+    const TexturePixels pixels = readTexturePixels(black);  // the catch-up may start from them
+    fillTexture(black, 0);
+    fillTexture(white, 255);
+    std::optional<size_t> met;
+    for (size_t i = rejoin; i < std::min(before, rejoin + LONGEST_REJOIN_TRY) && !met; ++i) {
+        render(captures, i, i + 1, black);
+        render(captures, i, i + 1, white);
+        const std::optional<KeptGlow> fromBlack = KeptGlow::of(readTexturePixels(black));
+        const std::optional<KeptGlow> fromWhite = KeptGlow::of(readTexturePixels(white));
+        if (!fromBlack || !fromWhite) break;  // not a capture's pixels: nothing to compare
+        if (fromBlack->luminance == fromWhite->luminance) met = i;
     }
+    writeTexturePixels(black, pixels);
+    if (!met) return;
+    const int64_t logged = captures.made.back().frame;
+    for (auto kept = aside.kept.lower_bound(captures.made[*met].frame); kept != aside.kept.end() && kept->first <= logged;)
+        captures.kept.insert(aside.kept.extract(kept++));
+    aside.samePixels = true;  // the captures logged from now on take theirs back as they come
 }
 
 void GlowHistory::recordFrame(int64_t frame, bool skipped) {

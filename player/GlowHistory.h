@@ -54,7 +54,7 @@ class GlowHistory {
 public:
     static constexpr size_t FIRST_TRY = 16;
     static constexpr size_t KEEP_EVERY = 16;
-    // The longest try where the captures become the same again.
+    // The most captures tried from where a change's captures are the same again.
     static constexpr size_t LONGEST_REJOIN_TRY = 32;
 
     // Forgets every kept capture; the log starts again at frame `from`.
