@@ -55,7 +55,8 @@ void loadEditorFont(float scale) {
         return;
     }
     ImFontConfig config = wholePixels();
-    if (!file.empty() && atlas.AddFontFromFileTTF(file.c_str(), size, &config, TEXT_GLYPHS) != nullptr) return;
+    if (!file.empty() && atlas.AddFontFromFileTTF(file.c_str(), size, &config, TEXT_GLYPHS) != nullptr)
+        return;
     ImFontConfig pixel;
     pixel.SizePixels = size;
     atlas.AddFontDefault(&pixel);

@@ -60,7 +60,8 @@ Texture* TextureStore::create(int32_t width, int32_t height, int32_t bytesPerPix
 int32_t TextureStore::reload(const char* file) {
     int32_t replaced = 0;
     for (int32_t i = 0; i < count; ++i) {
-        if (namesFile(i, file) && textures[i]->replacePicture(names[i], maskNames[i], loadFlags[i])) ++replaced;
+        if (namesFile(i, file) && textures[i]->replacePicture(names[i], maskNames[i], loadFlags[i]))
+            ++replaced;
     }
     return replaced;
 }

@@ -120,9 +120,14 @@ void GlowHistory::takeBackAfterRejoin(Captures& captures, size_t before) {
         if (fromBlack->luminance == fromWhite->luminance) met = i;
     }
     writeTexturePixels(black, pixels);
-    if (!met) return;
+    if (!met) {
+        // The glow remembers longer than a whole try: no later catch-up tries it again.
+        if (rejoin + LONGEST_REJOIN_TRY <= before) aside.kept.clear();
+        return;
+    }
     const int64_t logged = captures.made.back().frame;
-    for (auto kept = aside.kept.lower_bound(captures.made[*met].frame); kept != aside.kept.end() && kept->first <= logged;)
+    auto kept = aside.kept.lower_bound(captures.made[*met].frame);
+    while (kept != aside.kept.end() && kept->first <= logged)
         captures.kept.insert(aside.kept.extract(kept++));
     aside.samePixels = true;  // the captures logged from now on take theirs back as they come
 }

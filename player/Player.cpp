@@ -431,7 +431,8 @@ void Player::reload(const ShowChanges& changes) {
     bool mirrorChanged = false;
     for (const std::string& picture : changes.pictures) {
         demo::textureStore->reload(picture.c_str());
-        mirrorChanged = mirrorChanged || demo::textureStore->madeFrom(demo::scene->reflectTexture, picture.c_str());
+        mirrorChanged =
+            mirrorChanged || demo::textureStore->madeFrom(demo::scene->reflectTexture, picture.c_str());
     }
     // The beads mirror that picture into every glow capture: the glow differs from the start.
     if (mirrorChanged) differsFromMs = 0.0;

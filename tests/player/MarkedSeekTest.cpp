@@ -240,7 +240,8 @@ TEST_F(MarkedSeeks, DrawTheFramesACaptureDrawsAlsoAfterAChangeBehindThePlayHead)
     const Rgb mirrorCaptured = show.captured(afterCheckpointMs);
     EXPECT_FALSE(mirrorCaptured == beforeMirror) << "the mirror must show at 5 s for this test to tell";
     EXPECT_TRUE(mirrorFromCheckpoint == mirrorCaptured) << "a seek to a checkpoint after the mirror changed";
-    EXPECT_TRUE(mirrorReloaded == show.captured(100000.0)) << "the frame drawn right after the mirror changed";
+    EXPECT_TRUE(mirrorReloaded == show.captured(100000.0))
+        << "the frame drawn right after the mirror changed";
 }
 
 }  // namespace
