@@ -23,20 +23,26 @@ ImFontConfig wholePixels() {
     return config;
 }
 
+// A configuration of its own, destroyed after: the library's default one would be kept
+// to the exit, and the editor asks once.
 std::string fontFile(const char* family) {
     std::string found;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr) return found;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
-    if (pattern == nullptr) return found;
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcChar8* file = nullptr;
-    if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        found = reinterpret_cast<const char*>(file);
+    if (pattern != nullptr) {
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(config, pattern, &result);
+        FcChar8* file = nullptr;
+        if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+            found = reinterpret_cast<const char*>(file);
+        }
+        if (match != nullptr) FcPatternDestroy(match);
+        FcPatternDestroy(pattern);
     }
-    if (match != nullptr) FcPatternDestroy(match);
-    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
     return found;
 }
 
