@@ -7,6 +7,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -101,10 +103,9 @@ Finding pictureFinding(const std::string& file, const char* code, std::string me
 // A picture under the same name with another ending, as a PNG saved in place of a
 // usual JPEG ends up (data/title1.png for data/title1.jpg); empty when there is none.
 std::string pictureBeside(const std::string& file) {
-    const std::size_t dot = file.rfind('.');
-    if (dot == std::string::npos || file.find('/', dot) != std::string::npos) return "";
+    if (!std::filesystem::path(file).has_extension()) return "";
     for (const char* ending : {".png", ".PNG", ".jpeg", ".JPEG", ".JPG", ".jpg"}) {
-        const std::string beside = file.substr(0, dot) + ending;
+        const std::string beside = std::filesystem::path(file).replace_extension(ending).string();
         if (beside == file) continue;
         const std::unique_ptr<std::FILE, FileCloser> opened(openRegularStream(beside.c_str()));
         if (opened != nullptr) return beside;
@@ -160,42 +161,29 @@ PictureVerdict readPictureHeader(const char* fileName) {
     return verdict;
 }
 
-std::vector<Finding> checkPictures(const std::vector<PictureLoad>& loads) {
-    std::vector<Finding> findings;
-    std::set<std::string> checked;
-    for (const PictureLoad& load : loads) {
-        if (checked.insert(load.fileName).second) checkFile(load.fileName, "", {}, findings);
-        const std::string mask = load.maskFileName;
-        if (!mask.empty() && checked.insert(mask).second) checkFile(mask, load.fileName, {}, findings);
-    }
-    return findings;
-}
-
-// In the show's load order: the scene's pictures, then the overlay's.
+// In the show's load order: the scene's pictures, then the overlay's, each file once.
 std::vector<Finding> checkPictures(const ShowPictures& pictures) {
-    std::vector<UsualPicture> usual;
+    std::vector<UsualPicture> usual;  // shown, and by their usual files
+    const auto add = [&usual](const ShowPicture& picture, std::string takenBy) {
+        if (picture.shown && !picture.named) usual.push_back({&picture, std::move(takenBy)});
+    };
     for (int32_t role = 0; role < TEXTURE_ROLES; ++role) {
         for (const ScenePictureSlot slot : sceneSlotsOf(static_cast<TextureRole>(role)))
-            usual.push_back({&pictures.scene[slot], std::string("init texture ") + TEXTURE_ROLE_NAMES[role]});
+            add(pictures.scene[slot], std::string("init texture ") + TEXTURE_ROLE_NAMES[role]);
     }
     for (int32_t slot = 0; slot < PICTURE_SLOTS; ++slot)
-        usual.push_back({&pictures.overlay[slot], "init picture " + std::to_string(slot)});
-    usual.erase(std::remove_if(usual.begin(), usual.end(),
-                               [](const UsualPicture& u) { return !u.picture->shown || u.picture->named; }),
-                usual.end());
+        add(pictures.overlay[slot], "init picture " + std::to_string(slot));
+    // Every line that would take another file in a usual one's place (slots 9 and 10 share one).
+    std::map<std::string, std::vector<std::string>> takenBy;
+    for (const UsualPicture& u : usual) {
+        std::vector<std::string>& lines = takenBy[u.picture->file];
+        if (std::find(lines.begin(), lines.end(), u.takenBy) == lines.end()) lines.push_back(u.takenBy);
+    }
     std::vector<Finding> findings;
     std::set<std::string> checked;
     for (const UsualPicture& u : usual) {
         const ShowPicture& picture = *u.picture;
-        if (checked.insert(picture.file).second) {
-            std::vector<std::string> takenBy;
-            for (const UsualPicture& same : usual) {
-                if (same.picture->file == picture.file &&
-                    std::find(takenBy.begin(), takenBy.end(), same.takenBy) == takenBy.end())
-                    takenBy.push_back(same.takenBy);
-            }
-            checkFile(picture.file, "", takenBy, findings);
-        }
+        if (checked.insert(picture.file).second) checkFile(picture.file, "", takenBy[picture.file], findings);
         if (!picture.mask.empty() && checked.insert(picture.mask).second)
             checkFile(picture.mask, picture.file, {}, findings);
     }

@@ -9,7 +9,6 @@
 
 #include "check/Finding.h"
 #include "check/ScriptWalk.h"
-#include "gfx/ImagePrefetch.h"
 #include "scene/ScenePictures.h"
 
 // Why a picture file will not decode; empty when it will.
@@ -22,10 +21,10 @@ struct PictureVerdict {
 
 PictureVerdict readPictureHeader(const char* fileName);
 
-// One finding per file that will not decode, in the order the show loads them, each file once.
-std::vector<Finding> checkPictures(const std::vector<PictureLoad>& loads);
 // Each named file that will not decode, on its line: missing, not openable, neither a PNG nor a
 // JPEG, or not decodable.
 std::vector<Finding> checkNamedPictures(const std::vector<NamedFile>& named);
-// The same for the pictures the script shows by their usual names.
+// One finding per picture the script shows by its usual name that will not decode, in the
+// order the show loads them, each file once; a missing one names a file of the same name with
+// another ending beside it, and the lines that would take that file in its place.
 std::vector<Finding> checkPictures(const ShowPictures& pictures);

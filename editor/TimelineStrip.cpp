@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "editor/EditorColours.h"
@@ -46,8 +47,7 @@ std::string fittedPictureName(const PictureLane& lane, float room) {
     std::string name = pictureName(lane, LONGEST);
     if (ImGui::CalcTextSize(name.c_str()).x <= room) return name;
     PictureLane stem = lane;
-    const std::size_t dot = stem.file.rfind('.');
-    if (dot != std::string::npos && stem.file.find('/', dot) == std::string::npos) stem.file.erase(dot);
+    stem.file = std::filesystem::path(lane.file).replace_extension().string();
     for (std::size_t longest = LONGEST; longest > SHORTEST; --longest) {
         name = pictureName(stem, longest);
         if (ImGui::CalcTextSize(name.c_str()).x <= room) return name;
